@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// One function per verb of sembla-cli; arguments[0] is the verb itself.
+int runInfo(const QStringList &arguments);

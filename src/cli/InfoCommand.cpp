@@ -1,0 +1,67 @@
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include "data/CPlotDoc.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <iostream>
+
+namespace {
+
+QJsonObject headerAsJson(const SeamHeader &header)
+{
+    QJsonArray items;
+    for (int k = 0; k < header.itemCount; ++k)
+        items.append(QJsonObject{{"name", QString::fromStdString(header.itemName(k))},
+                                 {"unit", QString::fromStdString(header.itemUnit(k))}});
+    return QJsonObject{{"stepCount", header.stepCount},
+                       {"cellSize", shortestDouble(header.cellSize)},
+                       {"columnCount", header.columnCount},
+                       {"rowCount", header.rowCount},
+                       {"originX", shortestDouble(header.originX)},
+                       {"originY", shortestDouble(header.originY)},
+                       {"items", items}};
+}
+
+void printHeader(const SeamHeader &header)
+{
+    std::cout << "stepCount: " << header.stepCount << '\n'
+              << "cellSize: " << shortestDouble(header.cellSize) << '\n'
+              << "columnCount: " << header.columnCount << '\n'
+              << "rowCount: " << header.rowCount << '\n'
+              << "originX: " << shortestDouble(header.originX) << '\n'
+              << "originY: " << shortestDouble(header.originY) << '\n'
+              << "items:\n";
+    for (int k = 0; k < header.itemCount; ++k)
+        std::cout << "  " << k << ": " << header.itemName(k) << " (" << header.itemUnit(k) << ")\n";
+}
+
+} // namespace
+
+int runInfo(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prints the header of a seam output file.");
+    const QCommandLineOption json("json", "Print the header as one JSON object.");
+    parser.addOption(json);
+    parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
+    if (const int status = parseVerbArguments(parser, arguments, "info FILE [--json]"); status >= 0)
+        return status;
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() != 1)
+        return usageError("info takes exactly one FILE.");
+
+    StderrReporter reporter;
+    CPlotDoc document(reporter);
+    const auto result = document.openFile(files.front().toStdString());
+    if (result == CPlotDoc::OpenResult::Failed)
+        return ExitStatus::failed;
+    if (parser.isSet(json))
+        std::cout << QJsonDocument(headerAsJson(document.header())).toJson(QJsonDocument::Compact).toStdString() << '\n';
+    else
+        printHeader(document.header());
+    return result == CPlotDoc::OpenResult::Opened ? ExitStatus::ok : ExitStatus::failed;
+}

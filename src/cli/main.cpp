@@ -1,0 +1,47 @@
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+#include <clocale>
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace {
+
+const char *const overview =
+    "Usage: sembla-cli VERB [options] FILE\n"
+    "\n"
+    "Works on seam output files (.f1 to .f4) without the viewer.\n"
+    "\n"
+    "Verbs:\n"
+    "  info FILE [--json]   print the header of FILE\n"
+    "\n"
+    "'sembla-cli VERB --help' describes the options of a verb.\n"
+    "Exit status: 0 done, 1 a message was shown or the work failed, 2 usage error.\n";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("sembla-cli");
+    // The file formats are read and written in the C locale's numbers, whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+
+    const std::map<QString, std::function<int(const QStringList &)>> verbs{
+        {"info", runInfo},
+    };
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty())
+        return usageError("no verb given.");
+    if (arguments.front() == "--help" || arguments.front() == "-h" || arguments.front() == "help") {
+        std::cout << overview;
+        return ExitStatus::ok;
+    }
+    const auto verb = verbs.find(arguments.front());
+    if (verb == verbs.end())
+        return usageError("unknown verb '" + arguments.front() + "'.");
+    return verb->second(arguments);
+}

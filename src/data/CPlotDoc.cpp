@@ -1,0 +1,160 @@
+#include "data/CPlotDoc.h"
+
+#include "data/FilePath.h"
+#include "data/LineReader.h"
+#include "data/Reporter.h"
+#include "data/SeamReader.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <new>
+
+namespace {
+
+// Counts what passes through, so the open can tell a clean file from a damaged one.
+class CountingReporter : public Reporter
+{
+public:
+    explicit CountingReporter(Reporter &target) : m_target(target) {}
+    void report(const std::string &message) override
+    {
+        ++count;
+        m_target.report(message);
+    }
+    int count = 0;
+
+private:
+    Reporter &m_target;
+};
+
+// Why a header cannot describe a grid, or empty when it can. Nothing is
+// allocated from a header that fails here.
+std::string gridProblem(const SeamHeader &header)
+{
+    if (header.stepCount < 1)
+        return "the number of steps is " + std::to_string(header.stepCount);
+    if (header.columnCount < 1)
+        return "the number of columns is " + std::to_string(header.columnCount);
+    if (header.rowCount < 1)
+        return "the number of rows is " + std::to_string(header.rowCount);
+    if (header.itemCount < 1 || header.itemCount > SeamHeader::maxItems)
+        return "the number of stress items is " + std::to_string(header.itemCount) + ", not 1 to 18";
+    if (!(header.cellSize > 0.0f) || !std::isfinite(header.cellSize))
+        return "the cell size is not a positive number";
+    if (!std::isfinite(header.originX) || !std::isfinite(header.originY))
+        return "the origin is not a finite point";
+    const long long perColumn = static_cast<long long>(header.rowCount) * header.itemCount;
+    if (perColumn > StepGrid::maxValueCount / header.columnCount)
+        return "one step holds more values than the program can keep in memory";
+    return {};
+}
+
+} // namespace
+
+CPlotDoc::CPlotDoc(Reporter &reporter, QObject *parent) : QObject(parent), m_reporter(reporter)
+{
+}
+
+CPlotDoc::~CPlotDoc()
+{
+    DeleteContents();
+}
+
+CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(chosenPath, error);
+    const std::string filePath = error ? chosenPath : absolute.string();
+
+    std::ifstream in(filePath, std::ios::binary);
+    if (!in || std::filesystem::is_directory(filePath, error)) {
+        m_reporter.report("Cannot open the file " + filePath + " (" + std::strerror(errno ? errno : EISDIR) + ").");
+        emit updateAllViews();
+        return OpenResult::Failed;
+    }
+
+    // A new file replaces the current one, whose cache files go first.
+    DeleteContents();
+    const FilePath parts = FilePath::split(filePath);
+    m_filePath = filePath;
+    m_fileName = parts.fileName;
+    m_fileTitle = parts.fileTitle;
+    m_fileDirectory = parts.fileDirectory;
+
+    CountingReporter reporter(m_reporter);
+    LineReader lines(in);
+    // Fields a damaged first line leaves unread are zero, never an earlier file's sizes.
+    SeamHeader header;
+    if (SeamReader::readHeader(lines, header, reporter) != SeamReader::Status::Ok) {
+        clearContents();
+        emit updateAllViews();
+        return OpenResult::Failed;
+    }
+    const std::string problem = gridProblem(header);
+    if (!problem.empty()) {
+        m_reporter.report("The header of " + m_fileName + " does not describe a grid: " + problem + ".");
+        clearContents();
+        emit updateAllViews();
+        return OpenResult::Failed;
+    }
+    m_header = header;
+
+    try {
+        m_grid.setUp(m_header.itemCount, m_header.columnCount, m_header.rowCount, m_fileDirectory);
+    } catch (const std::bad_alloc &) {
+        m_reporter.report("There is not enough memory to hold one step of " + m_fileName + ".");
+        clearContents();
+        emit updateAllViews();
+        return OpenResult::Failed;
+    }
+
+    for (int step = 1; step <= m_header.stepCount; ++step) {
+        SeamReader::readStep(lines, m_grid, reporter);
+        if (!m_grid.WriteStep(step)) {
+            m_reporter.report(m_grid.errorText());
+            removeCacheFiles(step - 1);
+            clearContents();
+            emit updateAllViews();
+            return OpenResult::Failed;
+        }
+    }
+    emit updateAllViews();
+    return reporter.count == 0 ? OpenResult::Opened : OpenResult::OpenedWithErrors;
+}
+
+void CPlotDoc::DeleteContents()
+{
+    if (!m_grid.allocated())
+        return;
+    removeCacheFiles(m_header.stepCount);
+    clearContents();
+}
+
+bool CPlotDoc::loadStep(int step)
+{
+    if (m_grid.ReadStep(step))
+        return true;
+    m_reporter.report(m_grid.errorText());
+    return false;
+}
+
+void CPlotDoc::removeCacheFiles(int lastStep)
+{
+    for (int step = 1; step <= lastStep; ++step) {
+        const std::string name = m_grid.CacheFileName(step);
+        std::error_code error;
+        // A file another program already removed is gone as wished; only one
+        // that stays is reported, and the removal of the rest goes on.
+        if (!std::filesystem::remove(name, error) && error)
+            m_reporter.report("Cannot remove the step cache file " + name + " (" + error.message() + ").");
+    }
+}
+
+void CPlotDoc::clearContents()
+{
+    m_grid.release();
+    m_header.clearNames();
+}

@@ -1,0 +1,60 @@
+#include "data/LineReader.h"
+
+#include <cstring>
+
+LineReader::LineReader(std::istream &in, std::size_t chunkSize)
+    : m_in(in), m_buffer(chunkSize > 16 ? chunkSize : 16)
+{
+}
+
+bool LineReader::fill()
+{
+    if (m_eof)
+        return false;
+    if (m_begin > 0) {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+        m_end -= m_begin;
+        m_begin = 0;
+    }
+    if (m_end == m_buffer.size())
+        m_buffer.resize(m_buffer.size() * 2); // a line longer than the buffer
+    m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(m_buffer.size() - m_end));
+    const auto got = static_cast<std::size_t>(m_in.gcount());
+    m_end += got;
+    m_bytesRead += got;
+    if (got == 0 || !m_in)
+        m_eof = true;
+    return got > 0;
+}
+
+bool LineReader::next(std::string_view &line)
+{
+    std::size_t searchFrom = m_begin;
+    for (;;) {
+        const char *start = m_buffer.data() + searchFrom;
+        const auto *lf = static_cast<const char *>(std::memchr(start, '\n', m_end - searchFrom));
+        if (lf) {
+            const char *first = m_buffer.data() + m_begin;
+            std::size_t length = static_cast<std::size_t>(lf - first);
+            m_begin += length + 1;
+            if (length > 0 && first[length - 1] == '\r')
+                --length;
+            line = std::string_view(first, length);
+            return true;
+        }
+        const std::size_t scanned = m_end - m_begin;
+        if (!fill()) {
+            if (m_begin == m_end)
+                return false;
+            // The last line of a file without a final line end.
+            const char *first = m_buffer.data() + m_begin;
+            std::size_t length = m_end - m_begin;
+            m_begin = m_end;
+            if (first[length - 1] == '\r')
+                --length;
+            line = std::string_view(first, length);
+            return true;
+        }
+        searchFrom = m_begin + scanned;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+// The conversions of the seam file format, as the C library's atoi and atof
+// read a field: leading white space skipped, conversion stops at the first
+// character that does not fit, no number gives 0. Independent of the locale.
+namespace NumberParsing {
+
+bool isSpace(char c);
+
+// atoi: optional sign and decimal digits; saturates instead of overflowing.
+int leadingInt(std::string_view text);
+
+// atof, correctly rounded: decimal numbers with an exponent introduced by
+// E, e, D or d (1.5D+03 is 1500), infinities and NaNs as strtod spells them,
+// and hexadecimal numbers after 0x.
+double leadingDouble(std::string_view text);
+
+std::string_view trimmed(std::string_view text);
+
+// Field n of a comma-separated line: the text after the n-th comma up to the
+// next comma or the line end; an empty view when the line has fewer fields.
+std::string_view field(std::string_view line, int n);
+
+} // namespace NumberParsing

@@ -1,0 +1,103 @@
+#include "data/SeamReader.h"
+
+#include "data/LineReader.h"
+#include "data/NumberParsing.h"
+#include "data/Reporter.h"
+#include "data/StepGrid.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace SeamReader {
+
+namespace {
+
+bool nextLine(LineReader &lines, std::string_view &line, Reporter &reporter, const char *code)
+{
+    if (lines.next(line) && !line.empty())
+        return true;
+    reporter.report(std::string("Read an empty line in the input file - ") + code);
+    return false;
+}
+
+} // namespace
+
+void scanFirstHeaderLine(std::string_view line, SeamHeader &header)
+{
+    // The header is three short lines: the C library's own scan is its exact definition.
+    const std::string text(line);
+    std::sscanf(text.c_str(), "%i, %i, %f, %i, %i, %f, %f", &header.stepCount, &header.ignoredValue,
+                &header.cellSize, &header.columnCount, &header.rowCount, &header.originX, &header.originY);
+}
+
+int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxItems> &slots)
+{
+    const std::size_t firstComma = line.find(',');
+    const int count = NumberParsing::leadingInt(line.substr(0, firstComma));
+    std::string_view rest = firstComma == std::string_view::npos ? std::string_view() : line.substr(firstComma + 1);
+    bool haveField = firstComma != std::string_view::npos;
+    for (int k = 0; k < count && k < static_cast<int>(slots.size()); ++k) {
+        if (!haveField) {
+            slots[k].clear();
+            continue;
+        }
+        const std::size_t comma = rest.find(',');
+        slots[k] = std::string(NumberParsing::trimmed(rest.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            haveField = false;
+        else
+            rest = rest.substr(comma + 1);
+    }
+    return count;
+}
+
+void readDataLine(std::string_view line, float *values, int itemCount)
+{
+    const char *p = line.data();
+    const char *end = p + line.size();
+    int k = 0;
+    for (; k < itemCount; ++k) {
+        const auto *comma = static_cast<const char *>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+        const char *fieldEnd = comma ? comma : end;
+        values[k] = static_cast<float>(NumberParsing::leadingDouble(std::string_view(p, static_cast<std::size_t>(fieldEnd - p))));
+        if (!comma) {
+            ++k;
+            break;
+        }
+        p = comma + 1;
+    }
+    for (; k < itemCount; ++k)
+        values[k] = 0.0f;
+}
+
+Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter)
+{
+    std::string_view line;
+    if (!nextLine(lines, line, reporter, "CHR2-1"))
+        return Status::EmptyLine;
+    scanFirstHeaderLine(line, header);
+    if (!nextLine(lines, line, reporter, "CHR2-2"))
+        return Status::EmptyLine;
+    header.itemCount = readNameList(line, header.itemNames);
+    if (!nextLine(lines, line, reporter, "CHR2-3"))
+        return Status::EmptyLine;
+    header.unitCount = readNameList(line, header.itemUnits);
+    return Status::Ok;
+}
+
+Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter)
+{
+    const int itemCount = grid.itemCount();
+    float *values = grid.data();
+    const std::size_t elementCount = static_cast<std::size_t>(grid.columnCount()) * static_cast<std::size_t>(grid.rowCount());
+    std::string_view line;
+    // Cache order is the file's order: ix outermost, iy, then k.
+    for (std::size_t element = 0; element < elementCount; ++element) {
+        if (!nextLine(lines, line, reporter, "CGR2-1"))
+            return Status::EmptyLine;
+        readDataLine(line, values + element * static_cast<std::size_t>(itemCount), itemCount);
+    }
+    return Status::Ok;
+}
+
+} // namespace SeamReader

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "data/SeamHeader.h"
+
+#include <string>
+#include <string_view>
+
+class LineReader;
+class Reporter;
+class StepGrid;
+
+// The reading routines of a seam output file, called in the file's order:
+// the header once, then one step block after the other.
+namespace SeamReader {
+
+enum class Status { Ok, EmptyLine };
+
+// Lines 1 to 3. On an empty line reports it and stops; the fields read so
+// far are filled, the others keep their values.
+Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter);
+
+// One step block of columnCount x rowCount data lines into the grid. On an
+// empty line reports it and stops; the values not read keep what they held.
+Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter);
+
+// Header line 1 as the formatted scan "%i, %i, %f, %i, %i, %f, %f" reads it.
+void scanFirstHeaderLine(std::string_view line, SeamHeader &header);
+
+// Header lines 2 and 3: an atoi count, then fields 1 .. count trimmed into the
+// slots (as many as there are). Returns the count.
+int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxItems> &slots);
+
+// One data line into the itemCount values of an element: field k as atof,
+// missing fields 0.0, extra fields ignored.
+void readDataLine(std::string_view line, float *values, int itemCount);
+
+} // namespace SeamReader
