@@ -1,0 +1,61 @@
+#include "charts/HistoryValues.h"
+
+#include "data/CPlotDoc.h"
+#include "data/Reporter.h"
+#include "view/PlotSettings.h"
+
+#include <string>
+
+namespace {
+
+// The options dialog keeps the window inside the grid, but a second file with a
+// smaller grid keeps the old settings: such a window must not read past the block.
+bool windowFits(const CPlotDoc &document, const PlotSettings &settings)
+{
+    const StepGrid &grid = document.grid();
+    return settings.histItem >= 0 && settings.histItem < grid.itemCount() && 1 <= settings.histMinX
+        && settings.histMinX <= settings.histMaxX && settings.histMaxX <= grid.columnCount()
+        && 1 <= settings.histMinY && settings.histMinY <= settings.histMaxY
+        && settings.histMaxY <= grid.rowCount();
+}
+
+} // namespace
+
+HistoryValues ComputeHistoryValues(CPlotDoc &document, PlotSettings &settings)
+{
+    HistoryValues result;
+    if (!document.isLoaded())
+        return result;
+    const int stepCount = document.header().stepCount;
+    result.sums.assign(static_cast<std::size_t>(stepCount), 0.0);
+    result.averages.assign(static_cast<std::size_t>(stepCount), 0.0);
+    if (!windowFits(document, settings)) {
+        document.reporter().report("The history window X from " + std::to_string(settings.histMinX) + " to "
+                                   + std::to_string(settings.histMaxX) + " and Y from "
+                                   + std::to_string(settings.histMinY) + " to " + std::to_string(settings.histMaxY)
+                                   + " or its stress item does not fit the grid of "
+                                   + std::to_string(document.grid().columnCount()) + " columns and "
+                                   + std::to_string(document.grid().rowCount()) + " rows.");
+        return result;
+    }
+
+    const int k = settings.histItem;
+    const int count = (settings.histMaxX - settings.histMinX + 1) * (settings.histMaxY - settings.histMinY + 1);
+    const StepGrid &grid = document.grid();
+    result.complete = true;
+    for (int s = 1; s <= stepCount; ++s) {
+        // One failed read is reported once; the steps after it would only repeat it.
+        if (!document.loadStep(s)) {
+            result.complete = false;
+            break;
+        }
+        double sum = 0.0;
+        for (int x = settings.histMinX - 1; x <= settings.histMaxX - 1; ++x)
+            for (int y = settings.histMinY - 1; y <= settings.histMaxY - 1; ++y)
+                sum += grid.values[x][y][k];
+        result.sums[s - 1] = sum;
+        result.averages[s - 1] = sum / count;
+    }
+    settings.stepReloadPending = true;
+    return result;
+}
