@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+#include <QTransform>
+
+class Canvas;
+class CPlotDoc;
+class Reporter;
+class StepGrid;
+struct ColSqLayout;
+struct PlotSettings;
+struct SeamHeader;
+
+// What the last completed drawing leaves for the cursor readout.
+struct ReadoutGeometry
+{
+    // The grid outline in device units. QRect::contains() is true for the left
+    // and top edges and false for the right and bottom ones.
+    QRect gridDeviceRect;
+    // Logical units to device units as the drawing used them; its inverse takes
+    // a device point back to logical units.
+    QTransform drawMapping;
+};
+
+// Draws the Colored Square Plot of settings.colSqItem from the step in the grid:
+// title, caption, legend boxes and labels, the cells and the outline. Fills
+// settings.scaleTable; on success sets settings.colSqDrawn and saves the readout
+// geometry. Returns false when it could not draw everything: the canvas is not
+// ready, or a font cannot be made (the title font's failure is reported); the
+// readout geometry and colSqDrawn then stay as they were.
+bool DrawColoredSquare(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &layout, Canvas &canvas,
+                       ReadoutGeometry &readout);
+
+// The same, from a header and a grid that need not belong to a document.
+bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter &reporter, PlotSettings &settings,
+                       const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout);
