@@ -42,19 +42,17 @@ HistoryValues ComputeHistoryValues(CPlotDoc &document, PlotSettings &settings)
     const int k = settings.histItem;
     const int count = (settings.histMaxX - settings.histMinX + 1) * (settings.histMaxY - settings.histMinY + 1);
     const StepGrid &grid = document.grid();
-    result.complete = true;
     for (int s = 1; s <= stepCount; ++s) {
         // One failed read is reported once; the steps after it would only repeat it.
-        if (!document.loadStep(s)) {
-            result.complete = false;
+        if (!document.loadStep(s))
             break;
-        }
         double sum = 0.0;
         for (int x = settings.histMinX - 1; x <= settings.histMaxX - 1; ++x)
             for (int y = settings.histMinY - 1; y <= settings.histMaxY - 1; ++y)
                 sum += grid.values[x][y][k];
         result.sums[s - 1] = sum;
         result.averages[s - 1] = sum / count;
+        result.stepsSummed = s;
     }
     settings.stepReloadPending = true;
     return result;

@@ -11,9 +11,12 @@ struct HistoryValues
 {
     std::vector<double> sums;
     std::vector<double> averages;
-    // False when the window or item does not fit the grid, or a step could not be
-    // read (both reported); the entries then hold what was summed before.
-    bool complete = false;
+    // Steps 1 to stepsSummed hold their values. Fewer than all steps when the window
+    // or item does not fit the grid, or a step could not be read (both reported);
+    // the entries after them are 0.
+    int stepsSummed = 0;
+
+    bool complete() const { return stepsSummed == static_cast<int>(sums.size()); }
 };
 
 // Loads every step in turn and sums the history item over the history window,

@@ -57,7 +57,7 @@ void TestHistoryValues::sumsAndAveragesOverTheWindow()
 
     const HistoryValues values = ComputeHistoryValues(file.document, settings);
 
-    QVERIFY(values.complete);
+    QVERIFY(values.complete());
     QCOMPARE(values.sums.size(), std::size_t(2));
     QCOMPARE(values.sums[0], 600.0);
     QCOMPARE(values.averages[0], 100.0);
@@ -194,7 +194,8 @@ void TestHistoryValues::windowOutsideTheGridIsReported()
 
     const HistoryValues values = ComputeHistoryValues(file.document, settings);
 
-    QVERIFY(!values.complete);
+    QVERIFY(!values.complete());
+    QCOMPARE(values.stepsSummed, 0);
     QCOMPARE(values.sums, std::vector<double>(2, 0.0));
     QCOMPARE(file.reporter.messages.size(), std::size_t(1));
 }

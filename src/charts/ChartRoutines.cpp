@@ -1,0 +1,178 @@
+#include "charts/ChartRoutines.h"
+
+#include "charts/ChartTemplates.h"
+#include "charts/ChartTexts.h"
+#include "charts/ChartWindow.h"
+#include "charts/CrossSectionPoints.h"
+#include "charts/FishNetData.h"
+#include "charts/HistoryValues.h"
+#include "data/CPlotDoc.h"
+#include "data/Reporter.h"
+
+#include <string>
+
+ChartRoutines::ChartRoutines(CPlotDoc &document, PlotSettings &settings, Reporter &reporter,
+                             LineChartWindow &crossSection, LineChartWindow &history, SurfaceChartWindow &fishNet)
+    : m_document(document), m_settings(settings), m_reporter(reporter), m_crossSection(crossSection),
+      m_history(history), m_fishNet(fishNet)
+{
+}
+
+bool ChartRoutines::createWindow(ChartWindow &window, const char *failureMessage)
+{
+    if (!window.create()) {
+        m_reporter.report(failureMessage);
+        return false;
+    }
+    window.setBatch(true);
+    return true;
+}
+
+void ChartRoutines::reportOnce(const std::string &message)
+{
+    if (message == m_lastProblem)
+        return;
+    m_lastProblem = message;
+    m_reporter.report(message);
+}
+
+void ChartRoutines::CreateCrossSectionChart()
+{
+    if (!m_document.isLoaded() || !createWindow(m_crossSection, "Could Not Create the Cross Section Plot - DXSP1"))
+        return;
+    m_crossSection.setXTitle(ChartTexts::crossSectionXTitle);
+    m_settings.xsecChartCreated = true;
+}
+
+void ChartRoutines::FillCrossSectionChart()
+{
+    if (!m_document.isLoaded())
+        return;
+    m_crossSection.setBatch(true);
+    const StepGrid &grid = m_document.grid();
+    if (CrossSectionPoints::fits(grid, m_settings)) {
+        m_lastProblem.clear();
+    } else {
+        const bool alongX = m_settings.xsecDirection == CrossSectionDirection::ParallelToX;
+        reportOnce("The cross section parallel to " + std::string(alongX ? "X" : "Y") + " at grid location "
+                   + std::to_string(m_settings.xsecLocation) + " or its stress item does not fit the grid of "
+                   + std::to_string(grid.columnCount()) + " columns and " + std::to_string(grid.rowCount())
+                   + " rows.");
+    }
+    // Written even when the section does not fit, so the chart never shows the points of other settings.
+    m_crossSection.setContent(
+        CrossSectionPoints::compute(m_document.header(), grid, m_settings), ChartTexts::crossSectionHeader(m_settings),
+        ChartTexts::valueAxisTitle(m_settings.plotTitle, m_document.header().itemUnit(m_settings.xsecItem)));
+}
+
+void ChartRoutines::CreateHistoryChart()
+{
+    if (!m_document.isLoaded() || !createWindow(m_history, "Could not create the 2D History chart(1)"))
+        return;
+    m_history.setXTitle(ChartTexts::historyXTitle);
+    m_settings.histChartCreated = true;
+}
+
+void ChartRoutines::FillHistoryChart()
+{
+    if (!m_document.isLoaded())
+        return;
+    const HistoryValues values = ComputeHistoryValues(m_document, m_settings);
+    m_history.setBatch(true);
+    const bool average = m_settings.histMode == HistoryMode::Average;
+    QList<QPointF> points;
+    points.reserve(values.stepsSummed);
+    for (int s = 1; s <= values.stepsSummed; ++s)
+        points.append(QPointF(s, average ? values.averages[s - 1] : values.sums[s - 1]));
+    m_history.setContent(points, ChartTexts::historyHeader(m_settings),
+                         ChartTexts::valueAxisTitle(m_settings.plotTitle,
+                                                    m_document.header().itemUnit(m_settings.histItem)));
+    m_settings.histNeedsData = false;
+}
+
+void ChartRoutines::CreateFishNetChart()
+{
+    if (!m_document.isLoaded() || !createWindow(m_fishNet, "Could Not Create the FishNet Chart - IFNP1"))
+        return;
+    m_fishNet.setHorizontalTitles(ChartTexts::fishNetXTitle, ChartTexts::fishNetYTitle);
+    const SeamHeader &header = m_document.header();
+    m_fishNet.setAspect(fishNetAspect(header.columnCount, header.rowCount));
+    m_settings.fishnetChartCreated = true;
+}
+
+void ChartRoutines::FillFishNetChart()
+{
+    if (!m_document.isLoaded())
+        return;
+    m_fishNet.setBatch(true);
+    const int k = m_settings.fishnetItem;
+    const FishNetTable table = fishNetTable(m_document.grid(), k);
+    if (table.heights.empty())
+        m_reporter.report("The FishNet Plot's stress item " + std::to_string(k + 1) + " is not an item of this file.");
+    const SeamHeader &header = m_document.header();
+    // A file opened since the creation may have other proportions.
+    m_fishNet.setAspect(fishNetAspect(header.columnCount, header.rowCount));
+    m_fishNet.setContent(table, ChartTexts::valueAxisTitle(m_settings.plotTitle, header.itemUnit(k)));
+    m_settings.fishnetNeedsData = false;
+}
+
+ChartWindow *ChartRoutines::window(PlotType type) const
+{
+    switch (type) {
+    case PlotType::CrossSection:
+        return &m_crossSection;
+    case PlotType::History:
+        return &m_history;
+    case PlotType::FishNet:
+        return &m_fishNet;
+    case PlotType::ColoredSquare:
+        break;
+    }
+    return nullptr;
+}
+
+void ChartRoutines::SwitchChartWindows()
+{
+    if (ChartWindow *previous = window(m_settings.previousPlotType); previous && previous->exists()) {
+        previous->saveViewState(ChartTemplates::filePath(m_settings.previousPlotType));
+        previous->destroy();
+    }
+    ChartWindow *next = window(m_settings.plotType);
+    const bool created = (m_settings.plotType == PlotType::CrossSection && m_settings.xsecChartCreated)
+                         || (m_settings.plotType == PlotType::History && m_settings.histChartCreated)
+                         || (m_settings.plotType == PlotType::FishNet && m_settings.fishnetChartCreated);
+    if (!next || !created)
+        return;
+    if (!next->create()) {
+        m_reporter.report("Could Not Create the Cross Section Plot - RW1");
+        return;
+    }
+    next->loadViewState(ChartTemplates::filePath(m_settings.plotType));
+}
+
+void ChartRoutines::DrawActiveChart()
+{
+    switch (m_settings.plotType) {
+    case PlotType::CrossSection:
+        if (!m_settings.xsecChartCreated)
+            CreateCrossSectionChart();
+        if (m_settings.xsecNeedsData)
+            FillCrossSectionChart();
+        break;
+    case PlotType::History:
+        if (!m_settings.histChartCreated)
+            CreateHistoryChart();
+        if (m_settings.histNeedsData)
+            FillHistoryChart();
+        break;
+    case PlotType::FishNet:
+        if (!m_settings.fishnetChartCreated)
+            CreateFishNetChart();
+        if (m_settings.fishnetNeedsData)
+            FillFishNetChart();
+        break;
+    case PlotType::ColoredSquare:
+        return;
+    }
+    window(m_settings.plotType)->setBatch(false);
+}
