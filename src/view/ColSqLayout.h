@@ -42,7 +42,7 @@ struct ColSqLayout
 // Truncation toward zero into the range of logical coordinates the page can
 // use. A value beyond it (a grid whose size overflows float32) is clamped and
 // NaN gives 0, so no conversion of a non-finite float ever reaches an int.
-int truncateLogical(float value);
+int truncateLogical(double value);
 
 // The layout step: the first call names the plot after item 0; every call
 // recomputes the layout from the header.

@@ -35,8 +35,7 @@ public:
 
 private:
     QPainter &m_painter;
-    double m_unit; // device units per logical unit
-    QPointF m_offset;
+    bool m_saved = false;
     QColor m_textColor = Qt::black;
     QFont m_font;
 };

@@ -1,0 +1,137 @@
+#include "view/DrawColoredSquare.h"
+
+#include "data/CPlotDoc.h"
+#include "data/Reporter.h"
+#include "view/Canvas.h"
+#include "view/ColSqCells.h"
+#include "view/ColSqLayout.h"
+#include "view/PaletteColors.h"
+#include "view/PlotSettings.h"
+#include "view/ScaleBands.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QString fontFace = QStringLiteral("Arial Bold");
+constexpr int fontWeight = 700;
+constexpr int centredFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
+constexpr int labelFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
+
+// printf's "%12f" of the value as a double, in the C locale's digits whatever
+// the user's locale.
+QString formatLabel(float value)
+{
+    char text[256];
+    const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                      std::chars_format::fixed, 6);
+    const QString digits = QString::fromLatin1(text, result.ptr - text);
+    return digits.rightJustified(12, QLatin1Char(' '));
+}
+
+bool gridMatches(const SeamHeader &header, const StepGrid &grid)
+{
+    return grid.allocated() && grid.columnCount() > 0 && grid.rowCount() > 0
+           && grid.columnCount() == header.columnCount && grid.rowCount() == header.rowCount;
+}
+
+ColSqCells::Edges cellEdges(const SeamHeader &header, const ColSqLayout &layout)
+{
+    // Neighbouring cells share the edge computed once, so they meet exactly.
+    const float left = layout.gridLeft + layout.padX;
+    const float bottom = layout.gridBottom + layout.padY;
+    ColSqCells::Edges edges;
+    edges.columnEdges.reserve(static_cast<std::size_t>(header.columnCount) + 1);
+    for (int ix = 0; ix <= header.columnCount; ++ix)
+        edges.columnEdges.push_back(layout.LogicalX(left + static_cast<float>(ix) * header.cellSize));
+    edges.rowEdges.reserve(static_cast<std::size_t>(header.rowCount) + 1);
+    for (int iy = 0; iy <= header.rowCount; ++iy)
+        edges.rowEdges.push_back(layout.LogicalY(bottom + static_cast<float>(iy) * header.cellSize));
+    return edges;
+}
+
+bool cellsNeedImage(const Canvas &canvas, const ColSqLayout &layout, float cellSize)
+{
+    if (!canvas.isScreen())
+        return false;
+    const double pixels = std::abs(canvas.deviceTransform().m11()) * layout.scale * cellSize;
+    return pixels < ColSqCells::imageCellPixels;
+}
+
+} // namespace
+
+bool DrawColoredSquare(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &layout, Canvas &canvas,
+                       ReadoutGeometry &readout)
+{
+    return DrawColoredSquare(document.header(), document.grid(), document.reporter(), settings, layout, canvas,
+                             readout);
+}
+
+bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter &reporter, PlotSettings &settings,
+                       const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout)
+{
+    const int item = settings.colSqItem;
+    // A grid the header does not describe, or an item it lacks, is never indexed.
+    if (!canvas.isReady() || !gridMatches(header, grid) || item < 0 || item >= grid.itemCount())
+        return false;
+    const std::array<QRgb, 10> &colors = PaletteColors(settings.colSqPalette);
+    canvas.setTextColor(black);
+
+    const double gL = layout.gridLeft;
+    const double gR = layout.gridRight;
+    const double gB = layout.gridBottom;
+    const double s = layout.side;
+    const double u20 = layout.unit20;
+    const double u25 = layout.unit25;
+    const double u50 = layout.unit50;
+    const auto X = [&layout](double x) { return layout.LogicalX(x); };
+    const auto Y = [&layout](double y) { return layout.LogicalY(y); };
+
+    if (!canvas.selectFont({fontFace, truncateLogical(layout.scale * 1.5 * u25), fontWeight})) {
+        reporter.report("Could not create the title font");
+        return false;
+    }
+    // The title spans the grid's own width, which padX does not shift.
+    canvas.drawText({X(gL), Y(gB + s + 1.5 * u25), X(gR), Y(gB + s)}, centredFlags,
+                    QString::fromStdString(settings.plotTitle));
+    canvas.drawText({X(gL + s + u20), Y(gB + s + 1.5 * u25), X(gL + s + 4.5 * u20), Y(gB + s + 0.5 * u25)},
+                    centredFlags, "Scale (" + QString::fromStdString(header.itemUnit(item)) + ")");
+
+    for (int i = 0; i < 10; ++i) {
+        const double boxBottom = gB + 2 * i * u20;
+        canvas.drawRectangle({X(gL + s + 2 * u20), Y(boxBottom + 1.5 * u20), X(gL + s + 3.5 * u20), Y(boxBottom)},
+                             black, QColor(colors[i]));
+    }
+
+    if (!canvas.selectFont({fontFace, truncateLogical(u25 * 1.25 * layout.scale), fontWeight}))
+        return false;
+
+    ComputeScaleTable(header, grid, settings);
+    for (int i = 0; i <= 10; ++i) {
+        const double edge = gB + 2 * i * u20;
+        canvas.drawText({X(gL + s + 4 * u20), Y(edge + 0.15 * u20), X(gL + s + 4 * u20 + 16 * u50), Y(edge - 0.65 * u20)},
+                        labelFlags, formatLabel(settings.scaleTable[i]));
+    }
+
+    const ColSqCells::Edges edges = cellEdges(header, layout);
+    if (cellsNeedImage(canvas, layout, header.cellSize))
+        ColSqCells::drawImage(grid, item, settings.scaleTable, colors, edges, canvas);
+    else
+        ColSqCells::drawRuns(grid, item, settings.scaleTable, colors, edges, canvas);
+
+    const int left = edges.columnEdges.front();
+    const int right = edges.columnEdges.back();
+    const int bottom = edges.rowEdges.front();
+    const int top = edges.rowEdges.back();
+    canvas.drawPolyline({{left, bottom}, {right, bottom}, {right, top}, {left, top}, {left, bottom}}, black);
+
+    const QTransform mapping = canvas.deviceTransform();
+    const QPoint topLeft = mapping.map(QPointF(left, top)).toPoint();
+    const QPoint bottomRight = mapping.map(QPointF(right, bottom)).toPoint();
+    readout.gridDeviceRect = QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    readout.drawMapping = mapping;
+    settings.colSqDrawn = true;
+    return true;
+}

@@ -1,0 +1,50 @@
+#include "view/ScaleBands.h"
+
+#include "data/SeamHeader.h"
+#include "data/StepGrid.h"
+#include "view/PlotSettings.h"
+
+#include <cmath>
+
+void ComputeScaleTable(const SeamHeader &header, const StepGrid &grid, PlotSettings &settings)
+{
+    float lower = settings.colSqScaleMin;
+    float upper = settings.colSqScaleMax;
+    if (settings.colSqScaleMode != ScaleMode::MinToMax) {
+        const int item = settings.colSqItem;
+        // The scan stays inside the block the grid holds; an item it lacks gives a flat scale at 0.
+        const bool inside = grid.allocated() && item >= 0 && item < grid.itemCount() && grid.columnCount() > 0
+                            && grid.rowCount() > 0 && header.columnCount == grid.columnCount()
+                            && header.rowCount == grid.rowCount();
+        lower = upper = inside ? grid.values[0][0][item] : 0.0f;
+        for (int ix = 0; inside && ix < grid.columnCount(); ++ix) {
+            const StepGrid::Column column = grid.values[ix];
+            for (int iy = 0; iy < grid.rowCount(); ++iy) {
+                const float value = column[iy][item];
+                if (value < lower)
+                    lower = value;
+                if (value > upper)
+                    upper = value;
+            }
+        }
+    }
+    const float stepSize = (upper - lower) / 10.0f;
+    // The limits accumulate: the last one may miss the upper end in its last bits.
+    settings.scaleTable[0] = lower;
+    for (int k = 1; k <= 10; ++k)
+        settings.scaleTable[k] = settings.scaleTable[k - 1] + stepSize;
+}
+
+int BandIndex(const std::array<float, 11> &scaleTable, float value)
+{
+    if (std::isinf(value))
+        return value > 0 ? 9 : 0;
+    if (value < scaleTable[0])
+        return 0;
+    for (int k = 0; k <= 8; ++k) {
+        if (scaleTable[k] <= value && value <= scaleTable[k + 1])
+            return k;
+    }
+    // Above limit 9, or not comparable at all (NaN).
+    return 9;
+}
