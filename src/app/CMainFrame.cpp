@@ -1,0 +1,329 @@
+#include "app/CMainFrame.h"
+
+#include "app/CAboutDlg.h"
+#include "data/CPlotDoc.h"
+#include "resources/CommandIds.h"
+#include "view/widgets/CPlotView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const recentFilesKey = "Recent File List";
+
+QString applicationTitle()
+{
+    return QApplication::applicationName();
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent), m_document(document)
+{
+    m_view = new CPlotView(document, this);
+    setCentralWidget(m_view);
+    setAcceptDrops(true);
+    setWindowIcon(QIcon(":/icons/sembla.svg"));
+    createActions();
+    createMenus();
+    createToolBar();
+    statusBar()->showMessage(QString());
+    resize(1024, 768);
+    connect(&m_document, &CPlotDoc::updateAllViews, this, &CMainFrame::updateTitle);
+    updateRecentFileActions();
+    updateTitle();
+}
+
+QAction *CMainFrame::addCommand(int commandId, const QString &text, const QString &prompt)
+{
+    auto *action = new QAction(text, this);
+    action->setData(commandId);
+    if (!prompt.isEmpty()) {
+        // The prompt's first line goes to the status bar, its second is the tool tip.
+        action->setStatusTip(prompt.section('\n', 0, 0));
+        action->setToolTip(prompt.section('\n', 1, 1));
+    }
+    m_actions[commandId] = action;
+    addAction(action);
+    return action;
+}
+
+QAction *CMainFrame::action(int commandId) const
+{
+    const auto found = m_actions.find(commandId);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+void CMainFrame::createActions()
+{
+    using namespace CommandId;
+    addCommand(fileNew, "&New\tCtrl+N", "Closes the open file\nNew")->setShortcut(QKeySequence("Ctrl+N"));
+    addCommand(fileOpen, "&Open...\tCtrl+O", "Opens a seam output file\nOpen")->setShortcut(QKeySequence("Ctrl+O"));
+    addCommand(saveAscii, "Save As &ASCII\tCtrl+A", "Saves plot data in ASCII file\nSave ASCII");
+    addCommand(saveDxf, "Save As &DXF\tCtrl+D", "Saves plot data in DXF file\nSave DXF");
+    addCommand(filePrint, "&Print...\tCtrl+P", "Prints the current plot\nPrint")->setShortcut(QKeySequence("Ctrl+P"));
+    addCommand(filePrintPreview, "Print Pre&View", "Shows the current plot as it will be printed\nPrint Preview");
+    addCommand(printSetup, "P&rint Setup...", "Changes the printer and printing options\nPrint Setup");
+    addCommand(appExit, "E&xit", "Quits the application\nExit");
+    addCommand(editCopy, "&Copy \tCtrl+C", "Copies the current plot to the clipboard\nCopy")
+        ->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Insert")});
+    addCommand(coloredSquarePlot, "Colored Square &Plot... \tCtrl+P",
+               "Opens the Colored Square Options Dialog\nColored Square");
+    addCommand(crossSectionPlot, "Cross &Section Plot... \tCtrl+S",
+               "Opens the Cross Section Options Dialog\nCross Section");
+    addCommand(historyPlot, "&History Plot... \tCtrl+H", "Opens the History Options Dialog\nHistory");
+    addCommand(fishNetPlot, "3-D &FishNet Plot... \tCtrl+F", "Opens the FishNet Options Dialog\nFishNet");
+    addCommand(viewToolbar, "&Toolbar", "Shows or hides the toolbar\nToggle ToolBar")->setCheckable(true);
+    addCommand(viewStatusBar, "&Status Bar", "Shows or hides the status bar\nToggle StatusBar")->setCheckable(true);
+    addCommand(helpTopics, "&Help Topics", "Lists Help topics\nHelp Topics");
+    addCommand(appAbout, "&About Sembla...", "Displays program information and version number\nAbout");
+    addCommand(contextHelp, "Context Help", "Displays help for clicked on buttons, menus and windows\nHelp")
+        ->setShortcut(QKeySequence("Shift+F1"));
+    addCommand(help, "Help", "Shows the help page\nHelp")->setShortcut(QKeySequence(Qt::Key_F1));
+    action(contextHelp)->setIcon(QIcon(":/icons/help-context.svg"));
+
+    // Keys of the accelerator table whose commands nothing handles: they stay disabled.
+    const std::pair<int, QList<QKeySequence>> unhandled[] = {
+        {fileSave, {QKeySequence("Ctrl+S")}},
+        {editUndo, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
+        {editCut, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Delete")}},
+        {editPaste, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Insert")}},
+        {nextPane, {QKeySequence(Qt::Key_F6)}},
+        {previousPane, {QKeySequence("Shift+F6")}},
+    };
+    for (const auto &[id, keys] : unhandled) {
+        QAction *disabled = addCommand(id, QString());
+        disabled->setShortcuts(keys);
+        disabled->setEnabled(false);
+    }
+
+    action(fileOpen)->setIcon(QIcon(":/icons/file-open.svg"));
+    action(filePrint)->setIcon(QIcon(":/icons/file-print.svg"));
+    action(coloredSquarePlot)->setIcon(QIcon(":/icons/plot-colored-square.svg"));
+    action(crossSectionPlot)->setIcon(QIcon(":/icons/plot-cross-section.svg"));
+    action(historyPlot)->setIcon(QIcon(":/icons/plot-history.svg"));
+    action(fishNetPlot)->setIcon(QIcon(":/icons/plot-fishnet.svg"));
+    action(appAbout)->setIcon(QIcon(":/icons/help-about.svg"));
+
+    connect(action(fileNew), &QAction::triggered, this, &CMainFrame::onFileNew);
+    connect(action(fileOpen), &QAction::triggered, this, &CMainFrame::onFileOpen);
+    connect(action(appExit), &QAction::triggered, this, &QWidget::close);
+    connect(action(appAbout), &QAction::triggered, this, &CMainFrame::onAbout);
+    connect(action(helpTopics), &QAction::triggered, this, &CMainFrame::onHelp);
+    connect(action(help), &QAction::triggered, this, &CMainFrame::onHelp);
+    connect(action(contextHelp), &QAction::triggered, this, &CMainFrame::onHelp);
+
+    connect(action(saveAscii), &QAction::triggered, m_view, &CPlotView::SaveAsciiCommand);
+    connect(action(saveDxf), &QAction::triggered, m_view, &CPlotView::SaveDxfCommand);
+    connect(action(filePrint), &QAction::triggered, m_view, &CPlotView::OnFilePrint);
+    connect(action(filePrintPreview), &QAction::triggered, m_view, &CPlotView::OnFilePrintPreview);
+    connect(action(printSetup), &QAction::triggered, m_view, &CPlotView::OnFilePrintSetup);
+    connect(action(editCopy), &QAction::triggered, m_view, &CPlotView::CopyPlotCommand);
+    connect(action(coloredSquarePlot), &QAction::triggered, m_view, &CPlotView::OnColoredSquarePlot);
+    connect(action(crossSectionPlot), &QAction::triggered, m_view, &CPlotView::OnCrossSectionPlot);
+    connect(action(historyPlot), &QAction::triggered, m_view, &CPlotView::OnHistoryPlot);
+    connect(action(fishNetPlot), &QAction::triggered, m_view, &CPlotView::OnFishNetPlot);
+}
+
+void CMainFrame::createMenus()
+{
+    using namespace CommandId;
+    m_fileMenu = menuBar()->addMenu("&File");
+    m_fileMenu->addAction(action(fileNew));
+    m_fileMenu->addAction(action(fileOpen));
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action(saveAscii));
+    m_fileMenu->addAction(action(saveDxf));
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action(filePrint));
+    m_fileMenu->addAction(action(filePrintPreview));
+    m_fileMenu->addAction(action(printSetup));
+    m_fileMenu->addSeparator();
+    m_recentFilePlaceholder = addCommand(recentFileFirst, "Recent File");
+    m_recentFilePlaceholder->setEnabled(false);
+    m_fileMenu->addAction(m_recentFilePlaceholder);
+    for (int i = 0; i < recentFileCount; ++i) {
+        auto *recent = new QAction(this);
+        recent->setData(recentFileFirst + i);
+        connect(recent, &QAction::triggered, this, [this, recent] { openDocument(recent->property("path").toString()); });
+        m_recentFileActions.append(recent);
+        m_fileMenu->addAction(recent);
+    }
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(action(appExit));
+
+    QMenu *edit = menuBar()->addMenu("&Edit");
+    edit->addAction(action(editCopy));
+    edit->addSeparator();
+    edit->addAction(action(coloredSquarePlot));
+    edit->addAction(action(crossSectionPlot));
+    edit->addAction(action(historyPlot));
+    edit->addAction(action(fishNetPlot));
+
+    QMenu *view = menuBar()->addMenu("&View");
+    view->addAction(action(viewToolbar));
+    view->addAction(action(viewStatusBar));
+
+    QMenu *helpMenu = menuBar()->addMenu("&Help");
+    helpMenu->addAction(action(helpTopics));
+    helpMenu->addSeparator();
+    helpMenu->addAction(action(appAbout));
+}
+
+void CMainFrame::createToolBar()
+{
+    using namespace CommandId;
+    m_toolBar = addToolBar("Standard");
+    m_toolBar->setObjectName("toolBar");
+    m_toolBar->setIconSize(QSize(16, 16));
+    for (int id : {fileOpen, filePrint, 0, coloredSquarePlot, crossSectionPlot, historyPlot, fishNetPlot, 0, appAbout,
+                   contextHelp}) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(action(id));
+    }
+
+    QAction *toolbarToggle = action(viewToolbar);
+    toolbarToggle->setChecked(true);
+    connect(toolbarToggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toolbarToggle, &QAction::setChecked);
+    QAction *statusToggle = action(viewStatusBar);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+bool CMainFrame::openDocument(const QString &path)
+{
+    const bool opened = m_document.openFile(QDir::toNativeSeparators(path).toStdString())
+                        != CPlotDoc::OpenResult::Failed;
+    if (opened)
+        addRecentFile(QFileInfo(path).absoluteFilePath());
+    else if (recentFiles().contains(QFileInfo(path).absoluteFilePath()))
+        removeRecentFile(QFileInfo(path).absoluteFilePath());
+    return opened;
+}
+
+void CMainFrame::onFileOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, "Open", QString(), "Seam Output Files (*.f1 *.f2 *.f3 *.f4);;All Files (*)");
+    if (path.isEmpty()) {
+        m_view->OnUpdate();
+        return;
+    }
+    openDocument(path);
+}
+
+void CMainFrame::onFileNew()
+{
+    m_document.DeleteContents();
+    emit m_document.updateAllViews();
+}
+
+void CMainFrame::onAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::onHelp()
+{
+    QDialog helpDialog(this);
+    helpDialog.setWindowTitle("Sembla Help");
+    auto *browser = new QTextBrowser;
+    browser->setSource(QUrl("qrc:/help.html"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, &helpDialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&helpDialog);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    helpDialog.resize(560, 620);
+    helpDialog.exec();
+}
+
+QStringList CMainFrame::recentFiles() const
+{
+    return QSettings().value(recentFilesKey).toStringList();
+}
+
+void CMainFrame::addRecentFile(const QString &path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > recentFileCount)
+        files.removeLast();
+    QSettings().setValue(recentFilesKey, files);
+    updateRecentFileActions();
+}
+
+void CMainFrame::removeRecentFile(const QString &path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    QSettings().setValue(recentFilesKey, files);
+    updateRecentFileActions();
+}
+
+void CMainFrame::updateRecentFileActions()
+{
+    const QStringList files = recentFiles();
+    m_recentFilePlaceholder->setVisible(files.isEmpty());
+    for (int i = 0; i < m_recentFileActions.size(); ++i) {
+        QAction *recent = m_recentFileActions[i];
+        recent->setVisible(i < files.size());
+        if (i < files.size()) {
+            recent->setText(QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+            recent->setProperty("path", files[i]);
+        }
+    }
+}
+
+void CMainFrame::updateTitle()
+{
+    if (m_document.isLoaded())
+        setWindowTitle(QString::fromStdString(m_document.fileName()) + " - " + applicationTitle());
+    else
+        setWindowTitle(applicationTitle());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    openDocument(urls.front().toLocalFile());
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    // Closing the window closes the file, which removes its step cache files.
+    m_document.DeleteContents();
+    event->accept();
+}

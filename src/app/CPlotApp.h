@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/MessageBoxReporter.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class CMainFrame;
+class CPlotDoc;
+
+// The application: one document, one main window with its view, for the
+// program's whole life.
+class CPlotApp : public QApplication
+{
+    Q_OBJECT
+
+public:
+    CPlotApp(int &argc, char **argv);
+    ~CPlotApp() override;
+
+    // Shows the main window and opens the file named on the command line, if any.
+    void InitInstance();
+
+    CMainFrame *mainFrame() const { return m_frame.get(); }
+    CPlotDoc *document() const { return m_document.get(); }
+
+private:
+    MessageBoxReporter m_reporter;
+    std::unique_ptr<CPlotDoc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,142 @@
+#include "view/widgets/CPlotView.h"
+
+#include "data/CPlotDoc.h"
+#include "view/PullSettingsInside.h"
+#include "view/QPainterCanvas.h"
+#include "view/StepReload.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QScrollBar>
+
+CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(parent), m_document(document)
+{
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    QPalette white = viewport()->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    viewport()->setPalette(white);
+    connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
+    updateScrollBars();
+}
+
+CPlotView::~CPlotView() = default;
+
+QSize CPlotView::pageSize() const
+{
+    const double unit = viewport()->logicalDpiX() / 100.0;
+    return QSize(qRound(CPlotDoc::pageWidth * unit), qRound(CPlotDoc::pageHeight * unit));
+}
+
+void CPlotView::documentChanged()
+{
+    if (m_document.isLoaded())
+        pullSettingsInside(m_document.header(), m_settings);
+    OnUpdate();
+}
+
+void CPlotView::OnUpdate()
+{
+    if (m_drawQueued)
+        return;
+    m_drawQueued = true;
+    QMetaObject::invokeMethod(this, &CPlotView::OnDraw, Qt::QueuedConnection);
+}
+
+void CPlotView::OnDraw()
+{
+    m_drawQueued = false;
+    if (m_document.isLoaded()) {
+        if (m_settings.plotType != PlotType::ColoredSquare)
+            m_settings.colSqDrawn = false;
+        applyStepReload(m_document, m_settings);
+        m_settings.previousPlotType = m_settings.plotType;
+    }
+    viewport()->update();
+}
+
+bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset)
+{
+    RunLayoutStep(m_document.header(), m_settings, m_layout);
+    QPainterCanvas canvas(painter, dpi, offset);
+    return DrawColoredSquare(m_document, m_settings, m_layout, canvas, m_readout);
+}
+
+void CPlotView::paintEvent(QPaintEvent *)
+{
+    if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare)
+        return;
+    applyStepReload(m_document, m_settings);
+    QPainter painter(viewport());
+    drawColoredSquare(painter, viewport()->logicalDpiX(),
+                      QPointF(-horizontalScrollBar()->value(), -verticalScrollBar()->value()));
+}
+
+void CPlotView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void CPlotView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void CPlotView::updateScrollBars()
+{
+    const QSize page = pageSize();
+    const QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, qMax(0, page.width() - visible.width()));
+    horizontalScrollBar()->setPageStep(visible.width());
+    horizontalScrollBar()->setSingleStep(qMax(1, page.width() / 100));
+    verticalScrollBar()->setRange(0, qMax(0, page.height() - visible.height()));
+    verticalScrollBar()->setPageStep(visible.height());
+    verticalScrollBar()->setSingleStep(qMax(1, page.height() / 100));
+}
+
+void CPlotView::printPlot(QPrinter *printer)
+{
+    if (!m_document.isLoaded())
+        return;
+    QPainter painter(printer);
+    if (!painter.isActive())
+        return;
+    if (m_settings.plotType == PlotType::ColoredSquare) {
+        applyStepReload(m_document, m_settings);
+        drawColoredSquare(painter, printer->resolution(), QPointF());
+    }
+    // The screen drawing takes the readout geometry back from the printer's.
+    viewport()->update();
+}
+
+void CPlotView::OnFilePrint()
+{
+    QPrintDialog dialog(&m_printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printPlot(&m_printer);
+}
+
+void CPlotView::OnFilePrintPreview()
+{
+    QPrintPreviewDialog preview(&m_printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPlotView::printPlot);
+    preview.resize(900, 700);
+    preview.exec();
+}
+
+void CPlotView::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&m_printer, this);
+    dialog.exec();
+}
+
+void CPlotView::OnColoredSquarePlot() {}
+void CPlotView::OnCrossSectionPlot() {}
+void CPlotView::OnHistoryPlot() {}
+void CPlotView::OnFishNetPlot() {}
+void CPlotView::CopyPlotCommand() {}
+void CPlotView::SaveAsciiCommand() {}
+void CPlotView::SaveDxfCommand() {}

@@ -1,0 +1,200 @@
+#include "app/CMainFrame.h"
+#include "data/CPlotDoc.h"
+#include "data/Reporter.h"
+#include "resources/CommandIds.h"
+#include "view/widgets/CPlotView.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <vector>
+
+namespace {
+
+class RecordingReporter : public Reporter
+{
+public:
+    void report(const std::string &message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        if (!action->isVisible())
+            continue;
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+QMenu *topMenu(QMainWindow &window, const QString &title)
+{
+    for (QAction *action : window.menuBar()->actions())
+        if (action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+// A copy of the example beside a fresh folder, so its cache files never meet another test's.
+QString copyExample(const QTemporaryDir &dir, const QString &name = "run.f1")
+{
+    const QString target = dir.filePath(name);
+    QFile::copy(SEMBLA_EXAMPLES "/panel.f1", target);
+    return target;
+}
+
+} // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("KESTR Application");
+        QCoreApplication::setApplicationName("Sembla3_0");
+    }
+    void init() { QSettings().clear(); }
+
+    void menusHoldTheCommandsInOrder()
+    {
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        QCOMPARE(menuTexts(topMenu(frame, "&File")),
+                 QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "Save As &ASCII\tCtrl+A",
+                              "Save As &DXF\tCtrl+D", "-", "&Print...\tCtrl+P", "Print Pre&View", "P&rint Setup...",
+                              "-", "Recent File", "-", "E&xit"}));
+        QCOMPARE(menuTexts(topMenu(frame, "&Edit")),
+                 QStringList({"&Copy \tCtrl+C", "-", "Colored Square &Plot... \tCtrl+P",
+                              "Cross &Section Plot... \tCtrl+S", "&History Plot... \tCtrl+H",
+                              "3-D &FishNet Plot... \tCtrl+F"}));
+        QCOMPARE(menuTexts(topMenu(frame, "&View")), QStringList({"&Toolbar", "&Status Bar"}));
+        QCOMPARE(menuTexts(topMenu(frame, "&Help")), QStringList({"&Help Topics", "-", "&About Sembla..."}));
+    }
+
+    void toolbarRunsTheMenuCommands()
+    {
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        auto *toolBar = frame.findChild<QToolBar *>("toolBar");
+        QVERIFY(toolBar);
+        QList<int> ids;
+        for (QAction *action : toolBar->actions())
+            ids << (action->isSeparator() ? 0 : action->data().toInt());
+        using namespace CommandId;
+        QCOMPARE(ids, QList<int>({fileOpen, filePrint, 0, coloredSquarePlot, crossSectionPlot, historyPlot,
+                                  fishNetPlot, 0, appAbout, contextHelp}));
+        QCOMPARE(frame.action(coloredSquarePlot)->statusTip(), QString("Opens the Colored Square Options Dialog"));
+        QCOMPARE(frame.action(coloredSquarePlot)->toolTip(), QString("Colored Square"));
+        QCOMPARE(frame.action(saveAscii)->statusTip(), QString("Saves plot data in ASCII file"));
+        QCOMPARE(frame.action(saveDxf)->toolTip(), QString("Save DXF"));
+    }
+
+    void onlyTheAcceleratorTableHasKeys()
+    {
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        using namespace CommandId;
+        QCOMPARE(frame.action(filePrint)->shortcut(), QKeySequence("Ctrl+P"));
+        // The key texts of the plot commands are labels: Ctrl+P prints, Ctrl+S is the disabled Save.
+        QVERIFY(frame.action(coloredSquarePlot)->shortcut().isEmpty());
+        QVERIFY(frame.action(crossSectionPlot)->shortcut().isEmpty());
+        QVERIFY(frame.action(saveAscii)->shortcut().isEmpty());
+        QCOMPARE(frame.action(fileSave)->shortcut(), QKeySequence("Ctrl+S"));
+        QVERIFY(!frame.action(fileSave)->isEnabled());
+        QVERIFY(frame.action(editCopy)->shortcuts().contains(QKeySequence("Ctrl+Insert")));
+        QVERIFY(!frame.action(editPaste)->isEnabled());
+    }
+
+    void titleNamesTheOpenFile()
+    {
+        QTemporaryDir dir;
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        QCOMPARE(frame.windowTitle(), QString("Sembla3_0"));
+        QVERIFY(frame.openDocument(copyExample(dir)));
+        QCOMPARE(frame.windowTitle(), QString("run.f1 - Sembla3_0"));
+        frame.action(CommandId::fileNew)->trigger();
+        QCOMPARE(frame.windowTitle(), QString("Sembla3_0"));
+        QVERIFY(!document.isLoaded());
+        QVERIFY(!QFile::exists(dir.filePath("SemTmp1.bin")));
+    }
+
+    void recentFilesKeepTheLastFourOpened()
+    {
+        QTemporaryDir dir;
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        QStringList opened;
+        for (const char *name : {"a.f1", "b.f2", "c.f3", "d.f4", "e.f1"})
+            QVERIFY(frame.openDocument(opened.emplaceBack(copyExample(dir, name))));
+        QCOMPARE(frame.recentFiles(), QStringList({opened[4], opened[3], opened[2], opened[1]}));
+        const QStringList fileMenu = menuTexts(topMenu(frame, "&File"));
+        QVERIFY(fileMenu.contains("&1 " + opened[4]));
+        QVERIFY(!fileMenu.contains("Recent File"));
+
+        // A listed file that has gone is dropped from the list when it fails to open.
+        QFile::remove(opened[3]);
+        QVERIFY(!frame.openDocument(opened[3]));
+        QVERIFY(!frame.recentFiles().contains(opened[3]));
+        QCOMPARE(reporter.messages.size(), size_t(1));
+    }
+
+    void droppedFileOpens()
+    {
+        QTemporaryDir dir;
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        frame.show();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(copyExample(dir))});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &drop);
+        QVERIFY(document.isLoaded());
+        QCOMPARE(document.fileName(), std::string("run.f1"));
+    }
+
+    void openedFileIsDrawn()
+    {
+        QTemporaryDir dir;
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const QImage blank = frame.view()->viewport()->grab().toImage();
+        QVERIFY(frame.openDocument(copyExample(dir)));
+        QTRY_VERIFY(frame.view()->settings().colSqDrawn);
+        const QImage drawn = frame.view()->viewport()->grab().toImage();
+        QVERIFY(drawn != blank);
+        // All ten bands of the legend stand on the page.
+        QSet<QRgb> colours;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                colours.insert(drawn.pixel(x, y));
+        QVERIFY2(colours.size() >= 10, qPrintable(QString::number(colours.size())));
+        QCOMPARE(frame.view()->settings().plotTitle, std::string("Vertical Stress"));
+        QVERIFY(reporter.messages.empty());
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_MainFrame.moc"
