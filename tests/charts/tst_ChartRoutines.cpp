@@ -1,0 +1,483 @@
+#include "chart_helpers.h"
+
+#include "charts/ChartRoutines.h"
+#include "charts/ChartTemplates.h"
+#include "charts/ChartWindow.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// One log for all three windows, so a test sees the order across them.
+using CallLog = QStringList;
+
+// Records what the routines ask of a window; creation can be refused.
+template<typename Base>
+class RecordingWindow : public Base
+{
+public:
+    RecordingWindow(const QString &name, CallLog &log) : m_name(name), m_log(log) {}
+
+    bool exists() const override { return m_exists; }
+    bool create() override
+    {
+        m_log << m_name + " create";
+        if (refuseCreation)
+            return false;
+        m_exists = true;
+        return true;
+    }
+    void destroy() override
+    {
+        m_log << m_name + " destroy";
+        m_exists = false;
+    }
+    void setBatch(bool held) override
+    {
+        m_log << m_name + (held ? " hold" : " release");
+        batchHeld = held;
+    }
+    void saveViewState(const QString &filePath) override { m_log << m_name + " save " + QFileInfo(filePath).fileName(); savedTo = filePath; }
+    void loadViewState(const QString &filePath) override { m_log << m_name + " load " + QFileInfo(filePath).fileName(); loadedFrom = filePath; }
+
+    bool refuseCreation = false;
+    bool batchHeld = false;
+    QString savedTo;
+    QString loadedFrom;
+
+protected:
+    void log(const QString &call) { m_log << m_name + " " + call; }
+
+private:
+    QString m_name;
+    CallLog &m_log;
+    bool m_exists = false;
+};
+
+class RecordingLineChart : public RecordingWindow<LineChartWindow>
+{
+public:
+    using RecordingWindow::RecordingWindow;
+    void setXTitle(const QString &title) override { log("x title " + title); }
+    void setContent(const QList<QPointF> &newPoints, const QString &newHeader, const QString &newYTitle) override
+    {
+        log("content");
+        points = newPoints;
+        header = newHeader;
+        yTitle = newYTitle;
+    }
+    QList<QPointF> points;
+    QString header;
+    QString yTitle;
+};
+
+class RecordingSurfaceChart : public RecordingWindow<SurfaceChartWindow>
+{
+public:
+    using RecordingWindow::RecordingWindow;
+    void setHorizontalTitles(const QString &x, const QString &y) override { log("titles " + x + " " + y); }
+    void setAspect(const FishNetAspect &newAspect) override
+    {
+        log("aspect");
+        aspect = newAspect;
+    }
+    void setContent(const FishNetTable &newTable, const QString &newTitle) override
+    {
+        log("content");
+        table = newTable;
+        valueTitle = newTitle;
+    }
+    FishNetAspect aspect;
+    FishNetTable table;
+    QString valueTitle;
+};
+
+// A 4 x 2 grid of two items over three steps; value = step * 100 + column * 10 + row (1-based), item 1 negated.
+TestSeam smallSeam()
+{
+    TestSeam seam;
+    seam.steps = 3;
+    seam.columns = 4;
+    seam.rows = 2;
+    seam.items = 2;
+    seam.cellSize = 10.0f;
+    seam.names = {"Vertical Stress", "Convergence"};
+    seam.units = {"MPa", "mm"};
+    seam.value = [](int step, int ix, int iy, int k) {
+        const float v = step * 100.0f + (ix + 1) * 10.0f + (iy + 1);
+        return k == 0 ? v : -v;
+    };
+    return seam;
+}
+
+// The view's side: the document, its settings, the three windows and the routines over them.
+struct Bench
+{
+    explicit Bench(const TestSeam &seam = smallSeam()) : file(seam) {}
+    OpenedSeam file;
+    PlotSettings settings;
+    CallLog log;
+    RecordingLineChart crossSection{"xsec", log};
+    RecordingLineChart history{"hist", log};
+    RecordingSurfaceChart fishNet{"fish", log};
+    ChartRoutines routines{file.document, settings, file.reporter, crossSection, history, fishNet};
+
+    // What a plot command's OK does.
+    void choose(PlotType type)
+    {
+        settings.previousPlotType = settings.plotType;
+        settings.plotType = type;
+        if (type == PlotType::CrossSection)
+            settings.xsecNeedsData = true;
+        if (type == PlotType::History)
+            settings.histNeedsData = true;
+        if (type == PlotType::FishNet)
+            settings.fishnetNeedsData = true;
+    }
+    // The chart part of a draw: the switch when the type changed, the dispatch, the bookkeeping.
+    void draw()
+    {
+        if (settings.stepReloadPending) {
+            settings.stepReloadPending = false;
+            file.document.loadStep(settings.step);
+        }
+        if (settings.plotType != settings.previousPlotType)
+            routines.SwitchChartWindows();
+        routines.DrawActiveChart();
+        settings.previousPlotType = settings.plotType;
+    }
+};
+
+} // namespace
+
+class TestChartRoutines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void crossSectionIsCreatedOnceAndRefilledAtEveryDraw();
+    void crossSectionFillWritesPointsAndTitles();
+    void refillWithOtherOptionsKeepsTheCreationSettings();
+    void crossSectionOutsideTheGridReportsOnce();
+    void historyIsFilledOnceAndLeavesTheStepForReloading();
+    void historyTotalsAndOneStepFile();
+    void fishNetGetsAspectTitlesAndTable();
+    void fishNetItemOutsideTheFileIsReported();
+    void creationFailureMessages_data();
+    void creationFailureMessages();
+    void nothingWithoutAFile();
+    void switchSavesTheOldChartAndRestoresTheNew();
+    void switchToAChartNeverCreatedCreatesItAtTheDraw();
+    void failedRecreationReportsRW1();
+    void coloredSquareDrawsNoChart();
+};
+
+void TestChartRoutines::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestChartRoutines::crossSectionIsCreatedOnceAndRefilledAtEveryDraw()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.choose(PlotType::CrossSection);
+    bench.settings.previousPlotType = PlotType::CrossSection; // no switch: the chart is new
+    bench.draw();
+    QCOMPARE(bench.log, (CallLog{"xsec create", "xsec hold", "xsec x title Distance Along Cross Section", "xsec hold",
+                                 "xsec content", "xsec release"}));
+    QVERIFY(bench.settings.xsecChartCreated);
+    QVERIFY(bench.settings.xsecNeedsData);
+
+    bench.log.clear();
+    bench.draw();
+    QCOMPARE(bench.log, (CallLog{"xsec hold", "xsec content", "xsec release"}));
+    QVERIFY(!bench.crossSection.batchHeld);
+}
+
+void TestChartRoutines::crossSectionFillWritesPointsAndTitles()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.settings.plotTitle = "Convergence";
+    bench.settings.step = 2;
+    bench.settings.xsecItem = 1;
+    bench.settings.xsecLocation = 2;
+    bench.choose(PlotType::CrossSection);
+    bench.draw();
+
+    const QList<QPointF> expected{{5, -212}, {15, -222}, {25, -232}, {35, -242}};
+    QCOMPARE(bench.crossSection.points, expected);
+    QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to X at Grid Location 2"));
+    QCOMPARE(bench.crossSection.yTitle, QString("Convergence (mm)"));
+    QVERIFY(bench.file.reporter.messages.empty());
+}
+
+void TestChartRoutines::refillWithOtherOptionsKeepsTheCreationSettings()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.settings.plotTitle = "Vertical Stress";
+    bench.choose(PlotType::CrossSection);
+    bench.draw();
+    bench.log.clear();
+
+    // The command again: column 3 of item 1 at step 3.
+    bench.settings.plotTitle = "Convergence";
+    bench.settings.xsecItem = 1;
+    bench.settings.xsecDirection = CrossSectionDirection::ParallelToY;
+    bench.settings.xsecLocation = 3;
+    bench.settings.step = 3;
+    bench.settings.stepReloadPending = true;
+    bench.choose(PlotType::CrossSection);
+    bench.draw();
+
+    QCOMPARE(bench.log, (CallLog{"xsec hold", "xsec content", "xsec release"}));
+    QCOMPARE(bench.crossSection.points, (QList<QPointF>{{5, -331}, {15, -332}}));
+    QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to Y at Grid Location 3"));
+    QCOMPARE(bench.crossSection.yTitle, QString("Convergence (mm)"));
+}
+
+void TestChartRoutines::crossSectionOutsideTheGridReportsOnce()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.settings.xsecLocation = 3; // the grid has 2 rows
+    bench.choose(PlotType::CrossSection);
+    bench.draw();
+    bench.draw();
+    bench.draw();
+
+    QCOMPARE(bench.file.reporter.messages.size(), std::size_t(1));
+    QVERIFY(bench.crossSection.points.isEmpty());
+    QCOMPARE(bench.crossSection.header, QString("\nCross Section Parallel to X at Grid Location 3"));
+
+    // Mended and broken again: the problem is news once more.
+    bench.settings.xsecLocation = 1;
+    bench.draw();
+    bench.settings.xsecLocation = 3;
+    bench.draw();
+    QCOMPARE(bench.file.reporter.messages.size(), std::size_t(2));
+}
+
+void TestChartRoutines::historyIsFilledOnceAndLeavesTheStepForReloading()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.settings.plotTitle = "Vertical Stress";
+    bench.settings.histMinX = 2;
+    bench.settings.histMaxX = 3;
+    bench.settings.histMinY = 1;
+    bench.settings.histMaxY = 2;
+    bench.settings.step = 2;
+    bench.choose(PlotType::History);
+    bench.draw();
+
+    QCOMPARE(bench.log, (CallLog{"hist create", "hist hold", "hist x title Step Number", "hist hold", "hist content",
+                                 "hist release"}));
+    QVERIFY(bench.settings.histChartCreated);
+    QVERIFY(!bench.settings.histNeedsData);
+    QVERIFY(bench.settings.stepReloadPending);
+    QCOMPARE(bench.settings.step, 2);
+    // Columns 2-3, rows 1-2 at step s: s21, s22, s31, s32.
+    QCOMPARE(bench.history.points, (QList<QPointF>{{1, 126.5}, {2, 226.5}, {3, 326.5}}));
+    QCOMPARE(bench.history.header, QString("Vertical Stress (Average)\nX from 2 to 3 and Y from 1 to 2"));
+    QCOMPARE(bench.history.yTitle, QString("Vertical Stress (MPa)"));
+
+    bench.log.clear();
+    bench.draw();
+    QCOMPARE(bench.log, (CallLog{"hist release"}));
+    // That draw read the view's step back.
+    QVERIFY(!bench.settings.stepReloadPending);
+    QCOMPARE(bench.file.document.grid().values[0][0][0], 211.0f);
+}
+
+void TestChartRoutines::historyTotalsAndOneStepFile()
+{
+    TestSeam seam = smallSeam();
+    seam.steps = 1;
+    Bench bench(seam);
+    QVERIFY(bench.file.opened());
+    bench.settings.plotTitle = "Convergence";
+    bench.settings.histItem = 1;
+    bench.settings.histMode = HistoryMode::Total;
+    bench.settings.histMinX = 1;
+    bench.settings.histMaxX = 4;
+    bench.settings.histMinY = 2;
+    bench.settings.histMaxY = 2;
+    bench.choose(PlotType::History);
+    bench.draw();
+
+    QCOMPARE(bench.history.points, (QList<QPointF>{{1, -(112.0 + 122 + 132 + 142)}}));
+    QCOMPARE(bench.history.header, QString("Convergence (Summation)\nX from 1 to 4 and Y from 2 to 2"));
+    QCOMPARE(bench.history.yTitle, QString("Convergence (mm)"));
+}
+
+void TestChartRoutines::fishNetGetsAspectTitlesAndTable()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.settings.plotTitle = "Convergence";
+    bench.settings.fishnetItem = 1;
+    bench.settings.step = 3;
+    bench.settings.stepReloadPending = true;
+    bench.choose(PlotType::FishNet);
+    bench.draw();
+
+    QCOMPARE(bench.log, (CallLog{"fish create", "fish hold", "fish titles X Y", "fish aspect", "fish hold",
+                                 "fish aspect", "fish content", "fish release"}));
+    QCOMPARE(bench.fishNet.aspect.xPercent, 200.0);
+    QCOMPARE(bench.fishNet.aspect.yPercent, 100.0);
+    QCOMPARE(bench.fishNet.table.heights, (std::vector<double>{-311, -312, -321, -322, -331, -332, -341, -342}));
+    QCOMPARE(bench.fishNet.valueTitle, QString("Convergence (mm)"));
+    QVERIFY(!bench.settings.fishnetNeedsData);
+    QVERIFY(bench.settings.fishnetChartCreated);
+
+    bench.log.clear();
+    bench.draw();
+    QCOMPARE(bench.log, (CallLog{"fish release"}));
+}
+
+void TestChartRoutines::fishNetItemOutsideTheFileIsReported()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.settings.fishnetItem = 5;
+    bench.choose(PlotType::FishNet);
+    bench.draw();
+    bench.draw();
+    QCOMPARE(bench.file.reporter.messages.size(), std::size_t(1));
+    QVERIFY(bench.fishNet.table.heights.empty());
+    QVERIFY(!bench.settings.fishnetNeedsData);
+}
+
+void TestChartRoutines::creationFailureMessages_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cross section") << 1 << "Could Not Create the Cross Section Plot - DXSP1";
+    QTest::newRow("history") << 2 << "Could not create the 2D History chart(1)";
+    QTest::newRow("fishnet") << 3 << "Could Not Create the FishNet Chart - IFNP1";
+}
+
+void TestChartRoutines::creationFailureMessages()
+{
+    QFETCH(int, type);
+    QFETCH(QString, message);
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    const PlotType plot = static_cast<PlotType>(type);
+    ChartWindow *window = bench.routines.window(plot);
+    bench.crossSection.refuseCreation = bench.history.refuseCreation = bench.fishNet.refuseCreation = true;
+    bench.choose(plot);
+    bench.draw();
+    bench.draw();
+
+    // Every draw tries again and says so again; the fill of each draw still runs.
+    QCOMPARE(bench.file.reporter.messages, (std::vector<std::string>(2, message.toStdString())));
+    QVERIFY(!bench.settings.xsecChartCreated && !bench.settings.histChartCreated && !bench.settings.fishnetChartCreated);
+    QVERIFY(bench.log.contains(bench.log.first().section(' ', 0, 0) + " content"));
+    QVERIFY(!window->exists());
+
+    bench.crossSection.refuseCreation = bench.history.refuseCreation = bench.fishNet.refuseCreation = false;
+    bench.draw();
+    QVERIFY(window->exists());
+    QCOMPARE(bench.file.reporter.messages.size(), std::size_t(2));
+}
+
+void TestChartRoutines::nothingWithoutAFile()
+{
+    RecordingReporter reporter;
+    CPlotDoc document(reporter);
+    PlotSettings settings;
+    CallLog log;
+    RecordingLineChart crossSection("xsec", log);
+    RecordingLineChart history("hist", log);
+    RecordingSurfaceChart fishNet("fish", log);
+    ChartRoutines routines(document, settings, reporter, crossSection, history, fishNet);
+
+    routines.CreateCrossSectionChart();
+    routines.FillCrossSectionChart();
+    routines.CreateHistoryChart();
+    routines.FillHistoryChart();
+    routines.CreateFishNetChart();
+    routines.FillFishNetChart();
+
+    QVERIFY(log.isEmpty());
+    QVERIFY(reporter.messages.empty());
+    QVERIFY(!settings.xsecChartCreated && !settings.histChartCreated && !settings.fishnetChartCreated);
+}
+
+void TestChartRoutines::switchSavesTheOldChartAndRestoresTheNew()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.choose(PlotType::CrossSection);
+    bench.draw();
+    bench.choose(PlotType::History);
+    bench.draw();
+    bench.log.clear();
+
+    bench.choose(PlotType::CrossSection);
+    bench.draw();
+
+    QCOMPARE(bench.log, (CallLog{"hist save HistoryChart2d.dat", "hist destroy", "xsec create",
+                                 "xsec load XSecChart2d.dat", "xsec hold", "xsec content", "xsec release"}));
+    QCOMPARE(bench.history.savedTo, ChartTemplates::filePath(PlotType::History));
+    QCOMPARE(bench.crossSection.loadedFrom, ChartTemplates::filePath(PlotType::CrossSection));
+    QVERIFY(!bench.history.exists());
+    QVERIFY(bench.settings.histChartCreated);
+    QCOMPARE(bench.settings.previousPlotType, PlotType::CrossSection);
+
+    // Back to the Colored Square: the chart keeps its view and goes; nothing new is made.
+    bench.log.clear();
+    bench.choose(PlotType::ColoredSquare);
+    bench.draw();
+    QCOMPARE(bench.log, (CallLog{"xsec save XSecChart2d.dat", "xsec destroy"}));
+}
+
+void TestChartRoutines::switchToAChartNeverCreatedCreatesItAtTheDraw()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.choose(PlotType::FishNet);
+    bench.draw();
+    QCOMPARE(bench.log.first(), QString("fish create"));
+    QVERIFY(!bench.log.join(',').contains("load"));
+    QVERIFY(!bench.log.join(',').contains("save"));
+}
+
+void TestChartRoutines::failedRecreationReportsRW1()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.choose(PlotType::FishNet);
+    bench.draw();
+    bench.choose(PlotType::ColoredSquare);
+    bench.draw();
+    bench.fishNet.refuseCreation = true;
+    bench.log.clear();
+
+    bench.choose(PlotType::FishNet);
+    bench.draw();
+
+    QCOMPARE(bench.file.reporter.messages, (std::vector<std::string>{"Could Not Create the Cross Section Plot - RW1"}));
+    QCOMPARE(bench.log, (CallLog{"fish create", "fish hold", "fish aspect", "fish content", "fish release"}));
+    QVERIFY(!bench.fishNet.exists());
+}
+
+void TestChartRoutines::coloredSquareDrawsNoChart()
+{
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.draw();
+    bench.routines.DrawActiveChart();
+    QVERIFY(bench.log.isEmpty());
+    QCOMPARE(bench.routines.window(PlotType::ColoredSquare), nullptr);
+}
+
+QTEST_GUILESS_MAIN(TestChartRoutines)
+#include "tst_ChartRoutines.moc"
