@@ -4,3 +4,4 @@
 
 // One function per verb of sembla-cli; arguments[0] is the verb itself.
 int runInfo(const QStringList &arguments);
+int runRender(const QStringList &arguments);

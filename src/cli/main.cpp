@@ -1,7 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <clocale>
 #include <functional>
@@ -17,6 +17,7 @@ const char *const overview =
     "\n"
     "Verbs:\n"
     "  info FILE [--json]   print the header of FILE\n"
+    "  render FILE -o OUT   draw the Colored Square Plot of FILE as PNG, SVG or PDF\n"
     "\n"
     "'sembla-cli VERB --help' describes the options of a verb.\n"
     "Exit status: 0 done, 1 a message was shown or the work failed, 2 usage error.\n";
@@ -25,13 +26,18 @@ const char *const overview =
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Rendering needs a platform; with no display, draw offscreen rather than fail.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName("sembla-cli");
     // The file formats are read and written in the C locale's numbers, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
 
     const std::map<QString, std::function<int(const QStringList &)>> verbs{
         {"info", runInfo},
+        {"render", runRender},
     };
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty())

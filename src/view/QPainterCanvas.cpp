@@ -1,5 +1,6 @@
 #include "view/QPainterCanvas.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
@@ -7,16 +8,17 @@
 
 namespace {
 
-// A face name may carry its style ("Arial Bold"); font matching knows families,
-// so the family alone follows as the fallback, the weight giving the style.
-QStringList familiesOf(const QString &face)
+// A face name may carry its style ("Arial Bold"), which font matching does not
+// know as a family; the family alone then names it and the weight gives the style.
+QString familyOf(const QString &face)
 {
-    QStringList families{face};
+    if (QFontDatabase::hasFamily(face))
+        return face;
     for (const QString &style : {QStringLiteral(" Bold"), QStringLiteral(" Italic")}) {
         if (face.endsWith(style))
-            families.append(face.chopped(style.size()));
+            return face.chopped(style.size());
     }
-    return families;
+    return face;
 }
 
 // The painter works in (x, -y): y grows downward there, as on the device.
@@ -88,7 +90,7 @@ bool QPainterCanvas::selectFont(const FontSpec &spec)
     if (spec.height < 1)
         return false;
     QFont font;
-    font.setFamilies(familiesOf(spec.face));
+    font.setFamily(familyOf(spec.face));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.weight, 1000)));
     font.setPixelSize(spec.height);

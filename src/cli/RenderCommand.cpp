@@ -1,0 +1,151 @@
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "cli/PageOutput.h"
+
+#include "data/CPlotDoc.h"
+#include "view/ColSqLayout.h"
+#include "view/DrawColoredSquare.h"
+#include "view/PlotSettings.h"
+#include "view/QPainterCanvas.h"
+#include "view/StepReload.h"
+
+#include <QPainter>
+
+#include <charconv>
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <optional>
+
+namespace {
+
+constexpr int defaultDpi = 100;
+constexpr int maxDpi = 1200;
+
+const std::map<QString, Palette> palettes{
+    {"cold-to-hot", Palette::ColdToHot},
+    {"hot-to-cold", Palette::HotToCold},
+    {"roygbiv", Palette::Roygbiv},
+};
+
+std::optional<int> parseInt(const QString &text)
+{
+    const std::string digits = text.toStdString();
+    int value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> parseFloat(const QString &text)
+{
+    const std::string digits = text.toStdString();
+    float value = 0.0f;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The Colored Square Plot of the settings, drawn by the viewer's own routine.
+PageOutput::Drawing coloredSquareDrawing(CPlotDoc &document, PlotSettings &settings)
+{
+    return [&document, &settings](QPainter &painter, double dpi) {
+        ColSqLayout layout;
+        RunLayoutStep(document.header(), settings, layout);
+        settings.plotTitle = document.header().itemName(settings.colSqItem);
+        QPainterCanvas canvas(painter, dpi);
+        ReadoutGeometry readout;
+        return DrawColoredSquare(document, settings, layout, canvas, readout);
+    };
+}
+
+} // namespace
+
+int runRender(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Draws the Colored Square Plot of a seam output file into a PNG, SVG or PDF "
+                                     "file, as the viewer draws it on a page of 1024 x 768 hundredths of an inch.");
+    const QCommandLineOption output(QStringList{"o", "output"}, "The file to write; its extension (.png, .svg or "
+                                                                ".pdf) gives the format.", "OUT");
+    const QCommandLineOption item("item", "The stress item, 0-based (default 0).", "K", "0");
+    const QCommandLineOption step("step", "The step, 1-based (default 1).", "S", "1");
+    const QCommandLineOption palette("palette", "cold-to-hot (default), hot-to-cold or roygbiv.", "NAME",
+                                     "cold-to-hot");
+    const QCommandLineOption scale("scale", "A fixed colour scale from MIN to MAX instead of the data's extremes.",
+                                   "MIN:MAX");
+    const QCommandLineOption dpi("dpi", "Pixels per inch of a PNG (default 100).", "N",
+                                 QString::number(defaultDpi));
+    parser.addOptions({output, item, step, palette, scale, dpi});
+    parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
+    const QString syntax = "render FILE -o OUT [--item K] [--step S] [--palette cold-to-hot|hot-to-cold|roygbiv] "
+                           "[--scale MIN:MAX] [--dpi N]";
+    if (const int status = parseVerbArguments(parser, arguments, syntax); status >= 0)
+        return status;
+
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() != 1)
+        return usageError("render takes exactly one FILE.");
+    if (!parser.isSet(output))
+        return usageError("render needs -o OUT.");
+    const QString outPath = parser.value(output);
+    const std::optional<PageOutput::Format> format = PageOutput::formatOf(outPath);
+    if (!format)
+        return usageError("OUT must end in .png, .svg or .pdf: " + outPath);
+
+    PlotSettings settings;
+    const auto chosenPalette = palettes.find(parser.value(palette));
+    if (chosenPalette == palettes.end())
+        return usageError("--palette must be cold-to-hot, hot-to-cold or roygbiv, not '" + parser.value(palette)
+                          + "'.");
+    settings.colSqPalette = chosenPalette->second;
+    if (parser.isSet(scale)) {
+        const QStringList limits = parser.value(scale).split(':');
+        const std::optional<float> lower = limits.size() == 2 ? parseFloat(limits[0]) : std::nullopt;
+        const std::optional<float> upper = limits.size() == 2 ? parseFloat(limits[1]) : std::nullopt;
+        if (!lower || !upper || *lower > *upper)
+            return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, not '"
+                              + parser.value(scale) + "'.");
+        settings.colSqScaleMode = ScaleMode::MinToMax;
+        settings.colSqScaleMin = *lower;
+        settings.colSqScaleMax = *upper;
+    }
+    const std::optional<int> pageDpi = parseInt(parser.value(dpi));
+    if (!pageDpi || *pageDpi < 1 || *pageDpi > maxDpi)
+        return usageError("--dpi must be a whole number from 1 to " + QString::number(maxDpi) + ", not '"
+                          + parser.value(dpi) + "'.");
+    const std::optional<int> itemIndex = parseInt(parser.value(item));
+    if (!itemIndex)
+        return usageError("--item must be a whole number, not '" + parser.value(item) + "'.");
+    const std::optional<int> stepNumber = parseInt(parser.value(step));
+    if (!stepNumber)
+        return usageError("--step must be a whole number, not '" + parser.value(step) + "'.");
+
+    StderrReporter reporter;
+    CPlotDoc document(reporter);
+    const QString filePath = files.front();
+    if (document.openFile(filePath.toStdString()) == CPlotDoc::OpenResult::Failed)
+        return ExitStatus::failed;
+    const SeamHeader &header = document.header();
+    if (*itemIndex < 0 || *itemIndex >= header.itemCount)
+        return usageError("--item " + QString::number(*itemIndex) + " is outside 0.." + QString::number(header.itemCount - 1)
+                          + ": " + filePath + " has " + QString::number(header.itemCount) + " stress items.");
+    if (*stepNumber < 1 || *stepNumber > header.stepCount)
+        return usageError("--step " + QString::number(*stepNumber) + " is outside 1.." + QString::number(header.stepCount)
+                          + ": " + filePath + " has " + QString::number(header.stepCount) + " steps.");
+    settings.colSqItem = *itemIndex;
+    settings.step = *stepNumber;
+    if (!applyStepReload(document, settings))
+        return ExitStatus::failed;
+
+    // The one plot drawn so far; the chart plots choose their own drawing here.
+    const PageOutput::Drawing drawing = coloredSquareDrawing(document, settings);
+    QString error;
+    if (!PageOutput::write(outPath, *format, *pageDpi, drawing, error)) {
+        reporter.report(error.toStdString());
+        return ExitStatus::failed;
+    }
+    return reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
+}
