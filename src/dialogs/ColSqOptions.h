@@ -1,0 +1,60 @@
+#pragma once
+
+#include "dialogs/MinMaxScale.h"
+#include "dialogs/NumberField.h"
+#include "dialogs/StressItemColumn.h"
+
+#include <optional>
+
+class Reporter;
+struct SeamHeader;
+
+// What the "Colored Square Plot Options" dialog hands back. palette:
+// 0 Cold to Hot, 1 Hot to Cold, 2 ROYGBIV; scaleMode: 0 Automatic, 1 Min. to Max.
+struct ColSqChoice
+{
+    int itemIndex = 0;
+    int stepNumber = 1;
+    int palette = 0;
+    int scaleMode = 0;
+    float scaleMin = 0.0f;
+    float scaleMax = 0.0f;
+};
+
+// The rules of the "Colored Square Plot Options" dialog.
+class ColSqOptions
+{
+public:
+    static constexpr int automatic = 0;
+    static constexpr int minToMax = 1;
+
+    // The step and the choices handed in are pulled inside what the file offers.
+    ColSqOptions(const ColSqChoice &initial, const SeamHeader &header);
+
+    StressItemColumn &items() { return m_items; }
+    const StressItemColumn &items() const { return m_items; }
+    NumberField &step() { return m_step; }
+    const NumberField &step() const { return m_step; }
+
+    int palette() const { return m_palette; }
+    void setPalette(int palette);
+    int scaleMode() const { return m_scaleMode; }
+    // "Automatic" clicked; "Min. to Max." goes through minToMaxClosed.
+    void setScaleMode(int scaleMode);
+    ScaleRange scale() const { return m_scale; }
+
+    // "Min. to Max." opens the min-max dialog with scale(); this takes what it
+    // returned: the values entered on OK, nothing on Cancel (back to Automatic).
+    void minToMaxClosed(std::optional<ScaleRange> entered);
+    void defaults();
+    // Empty when the dialog may close, else where the focus goes.
+    std::optional<FocusRequest> ok(Reporter &reporter, NumberField *focused);
+    ColSqChoice choice() const;
+
+private:
+    StressItemColumn m_items;
+    NumberField m_step{"The input for the Step Number must be an integer", "Step Number must be between 1 and %d"};
+    int m_palette = 0;
+    int m_scaleMode = automatic;
+    ScaleRange m_scale;
+};
