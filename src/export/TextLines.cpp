@@ -1,0 +1,54 @@
+#include "export/TextLines.h"
+
+#include "export/NumberFormat.h"
+
+#include <QIODevice>
+
+TextLines &TextLines::text(std::string_view text)
+{
+    m_text.append(text);
+    return *this;
+}
+
+TextLines &TextLines::general(double value, int precision, int width)
+{
+    NumberFormat::appendGeneral(m_text, value, precision, width);
+    return *this;
+}
+
+TextLines &TextLines::fixed(double value, int precision, int width)
+{
+    NumberFormat::appendFixed(m_text, value, precision, width);
+    return *this;
+}
+
+TextLines &TextLines::integer(long long value, int width)
+{
+    NumberFormat::appendInteger(m_text, value, width);
+    return *this;
+}
+
+void TextLines::endLine()
+{
+    m_text.append("\r\n");
+    if (m_sink && m_text.size() >= drainSize)
+        flush();
+}
+
+void TextLines::line(std::string_view line)
+{
+    text(line);
+    endLine();
+}
+
+bool TextLines::flush()
+{
+    if (!m_sink)
+        return !m_failed;
+    if (!m_failed && !m_text.empty()) {
+        const auto size = static_cast<qint64>(m_text.size());
+        m_failed = m_sink->write(m_text.data(), size) != size;
+    }
+    m_text.clear();
+    return !m_failed;
+}
