@@ -34,8 +34,15 @@ QString applicationTitle()
 
 } // namespace
 
+// The resources sit in a static library, which registers them only when asked.
+static void initResources()
+{
+    Q_INIT_RESOURCE(sembla);
+}
+
 CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent), m_document(document)
 {
+    initResources();
     m_view = new CPlotView(document, this);
     setCentralWidget(m_view);
     setAcceptDrops(true);

@@ -1,5 +1,6 @@
 #include "view/widgets/CPlotView.h"
 
+#include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
@@ -18,6 +19,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     QPalette white = viewport()->palette();
     white.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(white);
+    m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
     updateScrollBars();
 }
@@ -52,8 +54,15 @@ void CPlotView::OnDraw()
         if (m_settings.plotType != PlotType::ColoredSquare)
             m_settings.colSqDrawn = false;
         applyStepReload(m_document, m_settings);
+        if (m_settings.plotType != m_settings.previousPlotType)
+            m_charts->SwitchChartWindows();
+        m_charts->DrawActiveChart();
         m_settings.previousPlotType = m_settings.plotType;
     }
+    // Without a file the view is blank, also where a chart stood.
+    if (ChartHost *chart = m_charts->host(m_settings.plotType); chart && chart->control())
+        chart->control()->setVisible(m_document.isLoaded());
+    updateScrollBars();
     viewport()->update();
 }
 
@@ -87,7 +96,9 @@ void CPlotView::scrollContentsBy(int, int)
 
 void CPlotView::updateScrollBars()
 {
-    const QSize page = pageSize();
+    // A chart fills the view and follows its size: nothing to scroll then.
+    const bool chartShown = m_document.isLoaded() && m_settings.plotType != PlotType::ColoredSquare;
+    const QSize page = chartShown ? QSize(0, 0) : pageSize();
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, qMax(0, page.width() - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
@@ -104,10 +115,11 @@ void CPlotView::printPlot(QPrinter *printer)
     QPainter painter(printer);
     if (!painter.isActive())
         return;
-    if (m_settings.plotType == PlotType::ColoredSquare) {
-        applyStepReload(m_document, m_settings);
+    applyStepReload(m_document, m_settings);
+    if (m_settings.plotType == PlotType::ColoredSquare)
         drawColoredSquare(painter, printer->resolution(), QPointF());
-    }
+    else
+        m_charts->PrintActiveChart(painter, QRect(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize()));
     // The screen drawing takes the readout geometry back from the printer's.
     viewport()->update();
 }

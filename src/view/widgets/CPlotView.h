@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class ChartPlots;
 class CPlotDoc;
 
 // The plot view: a scrolling page of 1024 x 768 logical units (0.01 inch, y up)
@@ -27,6 +28,7 @@ public:
     const PlotSettings &settings() const { return m_settings; }
     const ColSqLayout &layout() const { return m_layout; }
     const ReadoutGeometry &readoutGeometry() const { return m_readout; }
+    ChartPlots &charts() { return *m_charts; }
 
     // The page in device pixels of this screen.
     QSize pageSize() const;
@@ -67,6 +69,7 @@ private:
     PlotSettings m_settings;
     ColSqLayout m_layout;
     ReadoutGeometry m_readout;
+    std::unique_ptr<ChartPlots> m_charts;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_drawQueued = false;
 };
