@@ -1,0 +1,218 @@
+#include "data/CPlotDoc.h"
+#include "view/ColSqLayout.h"
+#include "view/DrawColoredSquare.h"
+#include "view/PlotSettings.h"
+#include "view/PullSettingsInside.h"
+#include "view/RecordingCanvas.h"
+#include "view/StepReload.h"
+
+#include "view_helpers.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <set>
+
+namespace {
+
+// Every value tells its step, cell and item.
+float taggedValue(int step, int ix, int iy, int k)
+{
+    return static_cast<float>(step * 1000 + ix * 100 + iy * 10 + k);
+}
+
+SeamHeader headerOf(int steps, int items, int columns, int rows)
+{
+    SeamHeader header;
+    header.stepCount = steps;
+    header.itemCount = items;
+    header.columnCount = columns;
+    header.rowCount = rows;
+    header.cellSize = 1.0f;
+    for (int k = 0; k < items; ++k)
+        header.itemNames[k] = "Item " + std::to_string(k);
+    return header;
+}
+
+} // namespace
+
+class tst_SettingsAfterOpen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_folder.isValid());
+    }
+
+    void stepReloadReadsThePendingStepOnce()
+    {
+        const QString path = m_folder.filePath("run.f1");
+        // 3 steps of 3 columns, 2 rows, 2 items.
+        QVERIFY(writeSeamFile(path, SeamFileContents{3, 3, 2, 2, 1.0f, taggedValue}));
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        QCOMPARE(document.openFile(path.toStdString()), CPlotDoc::OpenResult::Opened);
+        // File Open leaves the last step in the grid.
+        QCOMPARE(document.grid().values[1][1][1], taggedValue(3, 1, 1, 1));
+
+        PlotSettings settings;
+        QVERIFY(applyStepReload(document, settings));
+        QVERIFY(!settings.stepReloadPending);
+        QCOMPARE(document.grid().values[1][1][1], taggedValue(1, 1, 1, 1));
+
+        // A step changed without the flag is not loaded: only the flag asks for a read.
+        settings.step = 2;
+        QVERIFY(applyStepReload(document, settings));
+        QCOMPARE(document.grid().values[1][1][1], taggedValue(1, 1, 1, 1));
+
+        settings.stepReloadPending = true;
+        QVERIFY(applyStepReload(document, settings));
+        QCOMPARE(document.grid().values[2][0][0], taggedValue(2, 2, 0, 0));
+        QVERIFY(reporter.messages.empty());
+    }
+
+    void missingCacheFileIsReportedOnce()
+    {
+        const QString path = m_folder.filePath("gone.f1");
+        QVERIFY(writeSeamFile(path, SeamFileContents{2, 1, 2, 2, 1.0f, taggedValue}));
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        QCOMPARE(document.openFile(path.toStdString()), CPlotDoc::OpenResult::Opened);
+        std::filesystem::remove(document.grid().CacheFileName(1));
+
+        PlotSettings settings;
+        QVERIFY(!applyStepReload(document, settings));
+        QCOMPARE(reporter.messages.size(), std::size_t(1));
+        QVERIFY(!settings.stepReloadPending);
+        QVERIFY(applyStepReload(document, settings));
+        QCOMPARE(reporter.messages.size(), std::size_t(1));
+    }
+
+    // A second, smaller file: every setting made for the first is pulled inside
+    // it, and the next draw reads the new file's step within its grid.
+    void settingsPulledInsideASecondSmallerFile()
+    {
+        const QString large = m_folder.filePath("large.f1");
+        const QString small = m_folder.filePath("small.f2");
+        QVERIFY(writeSeamFile(large, SeamFileContents{5, 6, 4, 3, 1.0f, taggedValue}));
+        QVERIFY(writeSeamFile(small, SeamFileContents{2, 3, 2, 2, 1.0f, taggedValue}));
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        QCOMPARE(document.openFile(large.toStdString()), CPlotDoc::OpenResult::Opened);
+
+        PlotSettings settings;
+        ColSqLayout layout;
+        RunLayoutStep(document.header(), settings, layout);
+        settings.step = 5;
+        settings.colSqItem = 2;
+        settings.xsecItem = 2;
+        settings.xsecLocation = 4;
+        settings.histItem = 1;
+        settings.histMinX = 2;
+        settings.histMaxX = 6;
+        settings.histMinY = 3;
+        settings.histMaxY = 4;
+        settings.fishnetItem = 2;
+        settings.plotTitle = "Item 2";
+        QVERIFY(applyStepReload(document, settings));
+
+        QCOMPARE(document.openFile(small.toStdString()), CPlotDoc::OpenResult::Opened);
+        pullSettingsInside(document.header(), settings);
+        QVERIFY(settings.stepReloadPending);
+        QCOMPARE(settings.step, 2);
+        QCOMPARE(settings.colSqItem, 0);
+        QCOMPARE(settings.xsecItem, 0);
+        QCOMPARE(settings.histItem, 1);
+        QCOMPARE(settings.fishnetItem, 0);
+        QCOMPARE(settings.xsecLocation, 2);
+        QCOMPARE(settings.histMinX, 2);
+        QCOMPARE(settings.histMaxX, 3);
+        QCOMPARE(settings.histMinY, 2);
+        QCOMPARE(settings.histMaxY, 2);
+        QCOMPARE(settings.plotTitle, std::string("Item 0"));
+
+        QVERIFY(applyStepReload(document, settings));
+        QCOMPARE(document.grid().values[2][1][0], taggedValue(2, 2, 1, 0));
+        RunLayoutStep(document.header(), settings, layout);
+        RecordingCanvas canvas;
+        ReadoutGeometry readout;
+        QVERIFY(DrawColoredSquare(document, settings, layout, canvas, readout));
+        QCOMPARE(canvas.texts[0].text, QString("Item 0"));
+        QCOMPARE(canvas.texts[1].text, QString("Scale (U 0)"));
+        std::set<int> columnLefts;
+        for (const RecordingCanvas::Fill &fill : canvas.fills)
+            columnLefts.insert(fill.rect.left);
+        QCOMPARE(columnLefts.size(), std::size_t(3));
+        QCOMPARE(canvas.fills.back().rect.right, canvas.polylines[0].points[2].x());
+        QVERIFY(reporter.messages.empty());
+    }
+
+    void pullKeepsSettingsInsideTheHeader_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<CrossSectionDirection>("direction");
+        QTest::addColumn<int>("location");
+        QTest::addColumn<int>("itemAfter");
+        QTest::addColumn<int>("stepAfter");
+        QTest::addColumn<int>("locationAfter");
+        // The header: 4 steps, 3 items, 7 columns, 5 rows.
+        QTest::newRow("all inside") << 2 << 4 << CrossSectionDirection::ParallelToX << 5 << 2 << 4 << 5;
+        QTest::newRow("item at the count") << 3 << 1 << CrossSectionDirection::ParallelToX << 1 << 0 << 1 << 1;
+        QTest::newRow("negative item, step 0") << -1 << 0 << CrossSectionDirection::ParallelToX << 1 << 0 << 1 << 1;
+        QTest::newRow("row beyond the rows") << 0 << 9 << CrossSectionDirection::ParallelToX << 7 << 0 << 4 << 5;
+        QTest::newRow("column within the columns") << 0 << 1 << CrossSectionDirection::ParallelToY << 7 << 0 << 1 << 7;
+        QTest::newRow("column beyond the columns") << 0 << 1 << CrossSectionDirection::ParallelToY << 8 << 0 << 1 << 7;
+        QTest::newRow("location 0") << 0 << 1 << CrossSectionDirection::ParallelToY << 0 << 0 << 1 << 1;
+    }
+    void pullKeepsSettingsInsideTheHeader()
+    {
+        QFETCH(int, item);
+        QFETCH(int, step);
+        QFETCH(CrossSectionDirection, direction);
+        QFETCH(int, location);
+        QFETCH(int, itemAfter);
+        QFETCH(int, stepAfter);
+        QFETCH(int, locationAfter);
+        PlotSettings settings;
+        settings.stepReloadPending = false;
+        settings.colSqItem = settings.xsecItem = settings.histItem = settings.fishnetItem = item;
+        settings.step = step;
+        settings.xsecDirection = direction;
+        settings.xsecLocation = location;
+        pullSettingsInside(headerOf(4, 3, 7, 5), settings);
+        QVERIFY(settings.stepReloadPending);
+        QCOMPARE(settings.colSqItem, itemAfter);
+        QCOMPARE(settings.xsecItem, itemAfter);
+        QCOMPARE(settings.histItem, itemAfter);
+        QCOMPARE(settings.fishnetItem, itemAfter);
+        QCOMPARE(settings.step, stepAfter);
+        QCOMPARE(settings.xsecLocation, locationAfter);
+    }
+
+    void pullTitlesTheActivePlotAndRefillsCharts()
+    {
+        PlotSettings settings;
+        settings.plotType = PlotType::History;
+        settings.histItem = 1;
+        settings.colSqItem = 2;
+        settings.colSqDrawn = true;
+        settings.plotTitle = "an item of the old file";
+        pullSettingsInside(headerOf(1, 2, 3, 3), settings);
+        QCOMPARE(settings.plotTitle, std::string("Item 1"));
+        QVERIFY(settings.xsecNeedsData);
+        QVERIFY(settings.histNeedsData);
+        QVERIFY(settings.fishnetNeedsData);
+        // The readout waits for a drawing of the new grid.
+        QVERIFY(!settings.colSqDrawn);
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QTEST_GUILESS_MAIN(tst_SettingsAfterOpen)
+#include "tst_SettingsAfterOpen.moc"
