@@ -8,12 +8,14 @@ function(sembla_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
 endfunction()
 
-# sembla_tests(LINKS...): every tst_*.cpp of the current folder becomes one QtTest executable
-# and one CTest test; widget tests run on the offscreen platform.
+# sembla_tests(LINKS... [HELPERS files...]): every tst_*.cpp of the current folder becomes one
+# QtTest executable and one CTest test, linked with the folder's *_helpers.cpp and the HELPERS
+# named; widget tests run on the offscreen platform.
 function(sembla_tests)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LINKS;HELPERS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
   file(GLOB helper_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_helpers.cpp)
+  list(APPEND helper_sources ${ARG_HELPERS})
   foreach(src ${test_sources})
     get_filename_component(test_name ${src} NAME_WE)
     add_executable(${test_name} ${src} ${helper_sources})

@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CModeless.h"
 #include "data/CPlotDoc.h"
 #include "resources/CommandIds.h"
 #include "view/widgets/CPlotView.h"
@@ -44,6 +45,7 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
 {
     initResources();
     m_view = new CPlotView(document, this);
+    m_view->setWaitBoxFactory([this] { return std::make_unique<CModeless>(this); });
     setCentralWidget(m_view);
     setAcceptDrops(true);
     setWindowIcon(QIcon(":/icons/sembla.svg"));
@@ -51,6 +53,13 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     createMenus();
     createToolBar();
     statusBar()->showMessage(QString());
+    // The cell readout also stands in the message pane, readable without waiting for the tip.
+    connect(m_view, &CPlotView::readoutChanged, statusBar(), [this](const QString &text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
     resize(1024, 768);
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CMainFrame::updateTitle);
     updateRecentFileActions();

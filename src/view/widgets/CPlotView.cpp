@@ -2,15 +2,30 @@
 
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
+#include "export/AsciiExport.h"
+#include "export/ColoredSquareDxf.h"
+#include "data/Reporter.h"
+#include "view/ColoredSquareCopy.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepReload.h"
+#include "view/widgets/CursorReadout.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QScrollBar>
+#include <QToolTip>
+
+namespace {
+constexpr int readoutInitialDelay = 200; // ms
+constexpr int readoutAutoPop = 32767;    // ms
+} // namespace
 
 CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(parent), m_document(document)
 {
@@ -19,6 +34,11 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     QPalette white = viewport()->palette();
     white.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(white);
+    viewport()->setMouseTracking(true);
+    m_readoutDelay.setSingleShot(true);
+    m_readoutDelay.setInterval(readoutInitialDelay);
+    connect(&m_readoutDelay, &QTimer::timeout, this, &CPlotView::showReadoutTip);
+    m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
     updateScrollBars();
@@ -94,6 +114,55 @@ void CPlotView::scrollContentsBy(int, int)
     viewport()->update();
 }
 
+int CPlotView::hitTestCell(QPoint point) const
+{
+    return CursorReadout::HitTestCell(point, m_settings, m_document.isLoaded(), m_document.header(), m_layout,
+                                      m_readout);
+}
+
+void CPlotView::mouseMoveEvent(QMouseEvent *event)
+{
+    const int cell = hitTestCell(event->position().toPoint());
+    if (cell == 0 || cell != m_lastHitCell)
+        hideReadoutTip();
+    if (cell != 0 && !m_tipArmed) {
+        m_lastHitCell = cell;
+        m_tipArmed = true;
+        m_readoutDelay.start();
+    }
+    emit readoutChanged(QString::fromStdString(
+        CursorReadout::readoutText(cell, m_document.header(), m_document.grid(), m_settings.colSqItem)));
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CPlotView::leaveEvent(QEvent *event)
+{
+    hideReadoutTip();
+    emit readoutChanged(QString());
+    QAbstractScrollArea::leaveEvent(event);
+}
+
+void CPlotView::showReadoutTip()
+{
+    const QPoint point = viewport()->mapFromGlobal(QCursor::pos());
+    if (!viewport()->rect().contains(point))
+        return;
+    m_lastHitCell = hitTestCell(point);
+    const QString text = QString::fromStdString(
+        CursorReadout::readoutText(m_lastHitCell, m_document.header(), m_document.grid(), m_settings.colSqItem));
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QCursor::pos(), text, viewport(), QRect(), readoutAutoPop);
+}
+
+void CPlotView::hideReadoutTip()
+{
+    m_readoutDelay.stop();
+    m_tipArmed = false;
+    QToolTip::hideText();
+}
+
 void CPlotView::updateScrollBars()
 {
     // A chart fills the view and follows its size: nothing to scroll then.
@@ -149,6 +218,54 @@ void CPlotView::OnColoredSquarePlot() {}
 void CPlotView::OnCrossSectionPlot() {}
 void CPlotView::OnHistoryPlot() {}
 void CPlotView::OnFishNetPlot() {}
-void CPlotView::CopyPlotCommand() {}
-void CPlotView::SaveAsciiCommand() {}
-void CPlotView::SaveDxfCommand() {}
+void CPlotView::CopyPlotCommand()
+{
+    if (!m_document.isLoaded())
+        return;
+    applyStepReload(m_document, m_settings);
+    if (m_settings.plotType == PlotType::ColoredSquare) {
+        // The layout follows the open file even when no paint ran since it was opened.
+        RunLayoutStep(m_document.header(), m_settings, m_layout);
+        const auto result = m_clipboard->put(ColoredSquareCopy::mimeData(m_document, m_settings, m_layout, m_readout));
+        if (result != PlotClipboard::Result::Done)
+            m_document.reporter().report(PlotClipboard::message(result));
+    } else if (!m_charts->CopyActiveChartToClipboard()) {
+        m_document.reporter().report(PlotClipboard::message(PlotClipboard::Result::CannotSet));
+    }
+}
+std::string CPlotView::askForOutputPath(const OutputFileRequest &request)
+{
+    const QString suffix = QString::fromStdString(request.defaultSuffix);
+    QFileDialog dialog(this, "Save As");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(QString::fromStdString(request.filter).split(";;"));
+    dialog.setDefaultSuffix(suffix);
+    const QString defaultName = QString::fromStdString(request.defaultName) + "." + suffix;
+    dialog.setDirectory(QFileInfo(defaultName).absolutePath());
+    dialog.selectFile(QFileInfo(defaultName).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+template<typename Export> void CPlotView::runExport(Export exportCommand)
+{
+    const OutputPathChooser chooseAndWait = [this](const OutputFileRequest &request) {
+        std::string path = m_choosePath(request);
+        if (!path.empty() && !m_waitBox && m_waitBoxFactory)
+            m_waitBox = m_waitBoxFactory();
+        return path;
+    };
+    exportCommand(m_document, m_settings, chooseAndWait);
+    m_waitBox.reset();
+}
+
+void CPlotView::SaveAsciiCommand()
+{
+    runExport(::SaveAsciiCommand);
+}
+
+void CPlotView::SaveDxfCommand()
+{
+    runExport(::SaveDxfCommand);
+}

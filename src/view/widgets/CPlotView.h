@@ -2,11 +2,16 @@
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
+
+#include "export/OutputFileRequest.h"
 
 #include <QAbstractScrollArea>
 #include <QPrinter>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class ChartPlots;
@@ -36,6 +41,18 @@ public:
     // Draws the current plot onto a printer page (also the preview's pages).
     void printPlot(QPrinter *printer);
 
+    // The "PLEASE WAIT" box the exports show while they write; the application makes it.
+    using WaitBoxFactory = std::function<std::unique_ptr<QWidget>()>;
+    void setWaitBoxFactory(WaitBoxFactory factory) { m_waitBoxFactory = std::move(factory); }
+    // Where Edit Copy puts the picture; the system clipboard unless a test replaces it.
+    void setClipboard(PlotClipboard *clipboard) { m_clipboard = clipboard ? clipboard : &m_systemClipboard; }
+    // How the exports choose their file; a save dialog unless a test replaces it.
+    void setOutputPathChooser(OutputPathChooser chooser) { m_choosePath = std::move(chooser); }
+
+signals:
+    // The readout of the cell under the pointer, empty off the grid.
+    void readoutChanged(const QString &text);
+
 public slots:
     void OnColoredSquarePlot();
     void OnCrossSectionPlot();
@@ -58,9 +75,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void documentChanged();
+    int hitTestCell(QPoint point) const;
+    void showReadoutTip();
+    void hideReadoutTip();
+    std::string askForOutputPath(const OutputFileRequest &request);
+    // Runs an export with the wait box shown from the chosen path to its end.
+    template<typename Export> void runExport(Export exportCommand);
     void updateScrollBars();
     // The layout step and the drawing onto a canvas over the painter.
     bool drawColoredSquare(QPainter &painter, double dpi, QPointF offset);
@@ -72,4 +97,13 @@ private:
     std::unique_ptr<ChartPlots> m_charts;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_drawQueued = false;
+    // The readout's tip shows after the pointer rests 200 ms in one cell.
+    int m_lastHitCell = 0;
+    bool m_tipArmed = false;
+    QTimer m_readoutDelay;
+    WaitBoxFactory m_waitBoxFactory;
+    std::unique_ptr<QWidget> m_waitBox;
+    OutputPathChooser m_choosePath;
+    SystemClipboard m_systemClipboard;
+    PlotClipboard *m_clipboard = &m_systemClipboard;
 };

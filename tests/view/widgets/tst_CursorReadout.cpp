@@ -1,0 +1,115 @@
+#include "view/widgets/CursorReadout.h"
+
+#include "view/ColSqLayout.h"
+#include "view/DrawColoredSquare.h"
+#include "view/PlotSettings.h"
+#include "view/RecordingCanvas.h"
+#include "view/view_helpers.h"
+
+#include <QTest>
+
+namespace {
+
+// The 4 x 2 grid of cell size 10 at the origin, drawn on a paper canvas of 100 dpi,
+// where device units are logical units with y turned down: the grid's rectangle
+// runs from x 44 to 644 and from y 246 (top) to 546 (bottom).
+struct DrawnGrid
+{
+    DrawnGrid() : memory(4, 2, 10.0f, [](int ix, int iy) { return float(ix * 10 + iy); })
+    {
+        RunLayoutStep(memory.header, settings, layout);
+        RecordingCanvas canvas;
+        DrawColoredSquare(memory.header, memory.grid, reporter, settings, layout, canvas, geometry);
+    }
+    int hit(int x, int y) const
+    {
+        return CursorReadout::HitTestCell(QPoint(x, y), settings, true, memory.header, layout, geometry);
+    }
+
+    MemoryGrid memory;
+    RecordingReporter reporter;
+    PlotSettings settings;
+    ColSqLayout layout;
+    ReadoutGeometry geometry;
+};
+
+} // namespace
+
+class TestCursorReadout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gridEdges()
+    {
+        DrawnGrid drawn;
+        QVERIFY(drawn.settings.colSqDrawn);
+        QCOMPARE(drawn.geometry.gridDeviceRect, QRect(QPoint(44, 246), QPoint(643, 545)));
+        // The left edge is inside: column 1, bottom row 1.
+        QCOMPARE(drawn.hit(44, 545), 1);
+        // Columns are 150 device units wide and rows 150 high: x 195 lies in column 2, y 394 in row 2.
+        QCOMPARE(drawn.hit(195, 545), 1 * 2 + 0 + 1);
+        QCOMPARE(drawn.hit(195, 394), 1 * 2 + 1 + 1);
+        QCOMPARE(drawn.hit(643, 300), 3 * 2 + 1 + 1);
+        // The right and bottom edges are outside.
+        QCOMPARE(drawn.hit(644, 300), 0);
+        QCOMPARE(drawn.hit(100, 546), 0);
+        // The top border row lies inside the rectangle but its row number is the row count: no cell,
+        // and not a cell of the row below.
+        QCOMPARE(drawn.hit(100, 246), 0);
+        QVERIFY(drawn.hit(100, 247) != 0);
+    }
+
+    void nothingOffTheGrid()
+    {
+        DrawnGrid drawn;
+        QCOMPARE(drawn.hit(720, 300), 0); // legend
+        QCOMPARE(drawn.hit(300, 80), 0);  // title
+        QCOMPARE(drawn.hit(10, 10), 0);   // margin
+    }
+
+    void nothingForAnotherPlotOrWithoutAFile()
+    {
+        DrawnGrid drawn;
+        const QPoint inside(200, 400);
+        QVERIFY(drawn.hit(inside.x(), inside.y()) != 0);
+        QCOMPARE(CursorReadout::HitTestCell(inside, drawn.settings, false, drawn.memory.header, drawn.layout,
+                                            drawn.geometry),
+                 0);
+        drawn.settings.plotType = PlotType::History;
+        QCOMPARE(drawn.hit(inside.x(), inside.y()), 0);
+        drawn.settings.plotType = PlotType::ColoredSquare;
+        drawn.settings.colSqDrawn = false;
+        QCOMPARE(drawn.hit(inside.x(), inside.y()), 0);
+    }
+
+    void decoding()
+    {
+        const CursorReadout::Cell cell = CursorReadout::decode(45, 20);
+        QCOMPARE(cell.ix + 1, 3);
+        QCOMPARE(cell.iy + 1, 5);
+        const CursorReadout::Cell first = CursorReadout::decode(1, 20);
+        QCOMPARE(first.ix, 0);
+        QCOMPARE(first.iy, 0);
+        const CursorReadout::Cell lastOfColumn = CursorReadout::decode(20, 20);
+        QCOMPARE(lastOfColumn.ix, 0);
+        QCOMPARE(lastOfColumn.iy, 19);
+    }
+
+    void text()
+    {
+        MemoryGrid memory(5, 20, 1.0f, [](int ix, int iy) { return ix == 2 && iy == 11 ? 1.5f : -2.5e-7f; });
+        const int cell = 2 * 20 + 11 + 1;
+        QCOMPARE(CursorReadout::readoutText(cell, memory.header, memory.grid, 0),
+                 std::string("x =   3, y =  12,          1.5"));
+        QCOMPARE(CursorReadout::readoutText(1, memory.header, memory.grid, 0),
+                 std::string("x =   1, y =   1,    -2.5e-007"));
+        QCOMPARE(CursorReadout::readoutText(0, memory.header, memory.grid, 0), std::string());
+        // A cell number beyond the grid, or an item the grid does not hold, reads nothing.
+        QCOMPARE(CursorReadout::readoutText(5 * 20 + 1, memory.header, memory.grid, 0), std::string());
+        QCOMPARE(CursorReadout::readoutText(cell, memory.header, memory.grid, 1), std::string());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCursorReadout)
+#include "tst_CursorReadout.moc"
