@@ -41,3 +41,15 @@ OpenedSeam::OpenedSeam(const TestSeam &seam)
     }
     m_opened = document.openFile(path) == CPlotDoc::OpenResult::Opened;
 }
+
+void chooseChart(PlotSettings &settings, PlotType type)
+{
+    settings.previousPlotType = settings.plotType;
+    settings.plotType = type;
+    if (type == PlotType::CrossSection)
+        settings.xsecNeedsData = true;
+    if (type == PlotType::History)
+        settings.histNeedsData = true;
+    if (type == PlotType::FishNet)
+        settings.fishnetNeedsData = true;
+}

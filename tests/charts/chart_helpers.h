@@ -2,6 +2,7 @@
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
+#include "view/PlotSettings.h"
 
 #include <QTemporaryDir>
 
@@ -47,3 +48,21 @@ public:
 private:
     bool m_opened = false;
 };
+
+// What a plot command's OK does to the settings: the type becomes current and its chart wants data.
+void chooseChart(PlotSettings &settings, PlotType type);
+
+// The chart part of the view's draw: the step reload rule, the switch when the type
+// changed, the dispatch and its bookkeeping; Charts is ChartRoutines or ChartPlots.
+template<typename Charts>
+void drawCharts(CPlotDoc &document, PlotSettings &settings, Charts &charts)
+{
+    if (settings.stepReloadPending) {
+        settings.stepReloadPending = false;
+        document.loadStep(settings.step);
+    }
+    if (settings.plotType != settings.previousPlotType)
+        charts.SwitchChartWindows();
+    charts.DrawActiveChart();
+    settings.previousPlotType = settings.plotType;
+}

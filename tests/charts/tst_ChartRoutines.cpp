@@ -124,30 +124,8 @@ struct Bench
     RecordingSurfaceChart fishNet{"fish", log};
     ChartRoutines routines{file.document, settings, file.reporter, crossSection, history, fishNet};
 
-    // What a plot command's OK does.
-    void choose(PlotType type)
-    {
-        settings.previousPlotType = settings.plotType;
-        settings.plotType = type;
-        if (type == PlotType::CrossSection)
-            settings.xsecNeedsData = true;
-        if (type == PlotType::History)
-            settings.histNeedsData = true;
-        if (type == PlotType::FishNet)
-            settings.fishnetNeedsData = true;
-    }
-    // The chart part of a draw: the switch when the type changed, the dispatch, the bookkeeping.
-    void draw()
-    {
-        if (settings.stepReloadPending) {
-            settings.stepReloadPending = false;
-            file.document.loadStep(settings.step);
-        }
-        if (settings.plotType != settings.previousPlotType)
-            routines.SwitchChartWindows();
-        routines.DrawActiveChart();
-        settings.previousPlotType = settings.plotType;
-    }
+    void choose(PlotType type) { chooseChart(settings, type); }
+    void draw() { drawCharts(file.document, settings, routines); }
 };
 
 } // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+// What the 2-D and 3-D chart hosts share: the control widget over the parent,
+// which fills the parent and follows its size; drawing into a painter for
+// printing, images and the clipboard; and a refusal switch that makes creation
+// fail, so the failure paths can be reached without breaking Qt. The parent
+// owns the control; a control the parent deleted first counts as destroyed.
+class ChartHost : public QObject
+{
+    Q_OBJECT
+
+public:
+    // pictureName describes the chart in the SVG copy ("Cross Section Plot").
+    ChartHost(QWidget *parent, const QString &pictureName);
+    ~ChartHost() override;
+
+    // The control, or nullptr before the first creation and after a destroy.
+    QWidget *control() const { return m_control; }
+    // The size the chart has on screen, which printing and copies keep.
+    QSize chartSize() const;
+
+    // Draws the chart into target; false when there is no control to draw.
+    virtual bool paint(QPainter &painter, const QRectF &target) = 0;
+
+    // Draws the chart as large as the printable area (device units of the painter)
+    // allows, its proportions kept and centred along the other axis.
+    bool print(QPainter &painter, const QRect &printable);
+    // The chart at its screen size; a null image without a control.
+    QImage toImage();
+    // Puts the chart on the clipboard as SVG and as a bitmap; false when it cannot.
+    bool copyToClipboard();
+
+    // While set, every creation fails as if the control could not be made.
+    void setCreationRefused(bool refused) { m_creationRefused = refused; }
+
+protected:
+    bool creationRefused() const { return m_creationRefused; }
+    // Takes the new control as a child of the parent, sized to it and shown.
+    void adoptControl(QWidget *control);
+    void destroyControl();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QWidget> m_parent;
+    QPointer<QWidget> m_control;
+    QString m_pictureName;
+    bool m_creationRefused = false;
+};

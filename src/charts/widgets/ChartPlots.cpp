@@ -1,0 +1,43 @@
+#include "charts/widgets/ChartPlots.h"
+
+#include "view/PlotSettings.h"
+
+ChartPlots::ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter)
+    : m_settings(settings), m_crossSection(parent, QStringLiteral("Cross Section Plot")),
+      m_history(parent, QStringLiteral("History Plot")), m_fishNet(parent),
+      m_routines(document, settings, reporter, m_crossSection, m_history, m_fishNet)
+{
+}
+
+void ChartPlots::ReleaseBatch(PlotType type)
+{
+    if (ChartWindow *window = m_routines.window(type))
+        window->setBatch(false);
+}
+
+ChartHost *ChartPlots::host(PlotType type)
+{
+    switch (type) {
+    case PlotType::CrossSection:
+        return &m_crossSection;
+    case PlotType::History:
+        return &m_history;
+    case PlotType::FishNet:
+        return &m_fishNet;
+    case PlotType::ColoredSquare:
+        break;
+    }
+    return nullptr;
+}
+
+bool ChartPlots::PrintActiveChart(QPainter &painter, const QRect &printable)
+{
+    ChartHost *chart = host(m_settings.plotType);
+    return chart && chart->print(painter, printable);
+}
+
+bool ChartPlots::CopyActiveChartToClipboard()
+{
+    ChartHost *chart = host(m_settings.plotType);
+    return chart && chart->copyToClipboard();
+}

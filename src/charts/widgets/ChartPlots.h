@@ -1,0 +1,64 @@
+#pragma once
+
+// The three chart plots of the view: the Cross Section and History Plots in 2-D
+// chart windows, the FishNet Plot in the 3-D one, and the routines that create,
+// fill and switch them.
+//
+// How the view uses it:
+//   - Hold one ChartPlots as a member, made with the widget the charts cover
+//     (the view's viewport), the document, the view's PlotSettings and the
+//     Reporter. The charts are created at their first draw as children of that
+//     widget; each fills it and follows its size.
+//   - OnDraw, after the step reload rule:
+//         if (settings.plotType != settings.previousPlotType) charts.SwitchChartWindows();
+//         then, for a chart plot type: charts.DrawActiveChart();
+//     which runs Create... if the chart was never created, Fill... if it needs
+//     data, and releases the chart's batch. (The single routines are public too.)
+//   - OnPrint of a chart plot: charts.PrintActiveChart(painter, printableRect).
+//   - Edit Copy of a chart plot: if (!charts.CopyActiveChartToClipboard())
+//     report "Unable to set Clipboard data".
+
+#include "charts/ChartRoutines.h"
+#include "charts/widgets/LineChartHost.h"
+#include "charts/widgets/SurfaceChartHost.h"
+
+class CPlotDoc;
+class QPainter;
+class Reporter;
+struct PlotSettings;
+
+class ChartPlots
+{
+public:
+    ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter);
+
+    void CreateCrossSectionChart() { m_routines.CreateCrossSectionChart(); }
+    void FillCrossSectionChart() { m_routines.FillCrossSectionChart(); }
+    void CreateHistoryChart() { m_routines.CreateHistoryChart(); }
+    void FillHistoryChart() { m_routines.FillHistoryChart(); }
+    void CreateFishNetChart() { m_routines.CreateFishNetChart(); }
+    void FillFishNetChart() { m_routines.FillFishNetChart(); }
+    void SwitchChartWindows() { m_routines.SwitchChartWindows(); }
+    void DrawActiveChart() { m_routines.DrawActiveChart(); }
+    // The batch flag of one chart := FALSE: its held changes show.
+    void ReleaseBatch(PlotType type);
+
+    // The host of a chart plot type; nullptr for the Colored Square.
+    ChartHost *host(PlotType type);
+    LineChartHost &crossSectionChart() { return m_crossSection; }
+    LineChartHost &historyChart() { return m_history; }
+    SurfaceChartHost &fishNetChart() { return m_fishNet; }
+
+    // The current plot type's chart as large as printable allows, aspect kept and
+    // centred; false when that chart has no control (or the type is no chart).
+    bool PrintActiveChart(QPainter &painter, const QRect &printable);
+    // The current plot type's chart on the clipboard as SVG and bitmap; false when it cannot.
+    bool CopyActiveChartToClipboard();
+
+private:
+    PlotSettings &m_settings;
+    LineChartHost m_crossSection;
+    LineChartHost m_history;
+    SurfaceChartHost m_fishNet;
+    ChartRoutines m_routines;
+};

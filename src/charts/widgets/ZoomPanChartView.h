@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QChartView>
+#include <QPoint>
+
+// A chart view the user zooms and pans: drag a rectangle to zoom into it, the
+// right button zooms out, the wheel zooms about the centre, the middle button
+// or the arrow keys pan, and a double click or Home returns to the whole chart.
+class ZoomPanChartView : public QChartView
+{
+    Q_OBJECT
+
+public:
+    explicit ZoomPanChartView(QChart *chart, QWidget *parent = nullptr);
+
+signals:
+    void homeRequested();
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_panning = false;
+    QPoint m_lastPan;
+};
