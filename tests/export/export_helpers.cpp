@@ -1,0 +1,136 @@
+#include "export_helpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+std::string fieldList(const std::vector<std::string> &fields)
+{
+    std::string line = std::to_string(fields.size());
+    for (const std::string &field : fields)
+        line += ", " + field;
+    return line;
+}
+
+// Nine significant digits carry every float32 through the text exactly.
+std::string exact(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+const char *const readBackScript = R"(
+import collections, json, sys
+import ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+auditor = doc.audit()
+msp = doc.modelspace()
+entities = list(msp)
+print(json.dumps({
+    "auditErrors": len(auditor.errors),
+    "types": collections.Counter(e.dxftype() for e in entities),
+    "layers": collections.Counter(e.dxf.layer for e in entities),
+    "texts": [e.dxf.text for e in entities if e.dxftype() == "TEXT"],
+    "handles": [int(e.dxf.handle) for e in entities if e.dxftype() in ("TEXT", "SOLID")],
+    "colours": [e.dxf.color for e in entities if e.dxftype() == "SOLID"],
+    "polylines": [[[v[0], v[1]] for v in e.points()] for e in entities if e.dxftype() == "POLYLINE"],
+}))
+)";
+
+} // namespace
+
+OpenedSeam::OpenedSeam(const TestSeam &seam)
+{
+    const std::string file = path("run.f1");
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << seam.steps << ", 0, " << exact(seam.cellSize) << ", " << seam.columns << ", " << seam.rows << ", "
+            << exact(seam.originX) << ", " << exact(seam.originY) << "\n";
+        out << fieldList(seam.names) << "\n" << fieldList(seam.units) << "\n";
+        for (int s = 1; s <= seam.steps; ++s)
+            for (int ix = 0; ix < seam.columns; ++ix)
+                for (int iy = 0; iy < seam.rows; ++iy) {
+                    for (int k = 0; k < seam.items; ++k)
+                        out << (k ? ", " : "") << exact(seam.value(s, ix, iy, k));
+                    out << "\n";
+                }
+    }
+    m_opened = document.openFile(file) == CPlotDoc::OpenResult::Opened;
+}
+
+std::string OpenedSeam::path(const QString &name) const
+{
+    return folder.filePath(name).toStdString();
+}
+
+QByteArray crlfLines(std::initializer_list<const char *> lines)
+{
+    QByteArray bytes;
+    for (const char *line : lines)
+        bytes += QByteArray(line) + "\r\n";
+    return bytes;
+}
+
+QByteArray fileBytes(const std::string &path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeBytes(const std::string &path, const QByteArray &bytes)
+{
+    QFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &m_previous);
+    rlimit limit = m_previous;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_previous);
+    std::signal(SIGXFSZ, m_previousHandler);
+}
+
+DxfReadBack readBackDxf(const std::string &path)
+{
+    DxfReadBack back;
+    const QString python = "/usr/bin/python3";
+    if (QProcess::execute(python, {"-c", "import ezdxf"}) != 0)
+        return back;
+    back.readerAvailable = true;
+    QProcess process;
+    process.start(python, {"-c", readBackScript, QString::fromStdString(path)});
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        back.failure = "ezdxf could not read " + QString::fromStdString(path) + ": "
+                       + QString::fromLocal8Bit(process.readAllStandardError());
+        return back;
+    }
+    QJsonParseError error;
+    back.result = QJsonDocument::fromJson(process.readAllStandardOutput(), &error).object();
+    if (error.error != QJsonParseError::NoError)
+        back.failure = "unreadable answer from ezdxf: " + error.errorString();
+    return back;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "data/CPlotDoc.h"
+#include "data/Reporter.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// Keeps every message, so a test sees what a user would have been shown.
+class RecordingReporter : public Reporter
+{
+public:
+    void report(const std::string &message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+// A seam output file made for one test: sizes, names and a value for every
+// (step, column, row, item), all 0-based except the step.
+struct TestSeam
+{
+    int steps = 1;
+    int columns = 1;
+    int rows = 1;
+    int items = 1;
+    float cellSize = 10.0f;
+    float originX = 0.0f;
+    float originY = 0.0f;
+    std::vector<std::string> names{"Vertical Stress"};
+    std::vector<std::string> units{"MPa"};
+    std::function<float(int step, int ix, int iy, int k)> value = [](int, int, int, int) { return 0.0f; };
+};
+
+// A document holding a TestSeam opened from a temporary folder, the file
+// named run.f1 there.
+class OpenedSeam
+{
+public:
+    explicit OpenedSeam(const TestSeam &seam);
+    bool opened() const { return m_opened; }
+    // A path in the temporary folder.
+    std::string path(const QString &name) const;
+
+    QTemporaryDir folder;
+    RecordingReporter reporter;
+    CPlotDoc document{reporter};
+
+private:
+    bool m_opened = false;
+};
+
+// The lines joined, each ending in CR LF.
+QByteArray crlfLines(std::initializer_list<const char *> lines);
+QByteArray fileBytes(const std::string &path);
+void writeBytes(const std::string &path, const QByteArray &bytes);
+// The names in a folder, sorted.
+QStringList entriesOf(const QString &folder);
+
+// While it lives, no file of this process can grow beyond the limit: writes past
+// it fail with EFBIG instead of the signal that would end the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+// A DXF file read back by ezdxf, as a CAD program would read it: the audit's
+// error count, entity counts by type and by layer, the texts, the handles in
+// file order and the vertices of every polyline.
+struct DxfReadBack
+{
+    bool readerAvailable = false;
+    QString failure; // why the file could not be read at all
+    QJsonObject result;
+};
+DxfReadBack readBackDxf(const std::string &path);
+
+// Reads the DXF back into the QJsonObject `json`: skips when ezdxf is not there,
+// fails when it cannot read the file or its audit finds errors.
+#define READ_BACK_DXF(path, json)                                                                                \
+    QJsonObject json;                                                                                            \
+    {                                                                                                            \
+        const DxfReadBack readBack = readBackDxf(path);                                                          \
+        if (!readBack.readerAvailable)                                                                           \
+            QSKIP("ezdxf is not installed for /usr/bin/python3");                                                \
+        QVERIFY2(readBack.failure.isEmpty(), qPrintable(readBack.failure));                                      \
+        json = readBack.result;                                                                                  \
+        QCOMPARE(json.value("auditErrors").toInt(-1), 0);                                                        \
+    }
