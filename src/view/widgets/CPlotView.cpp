@@ -5,7 +5,12 @@
 #include "export/AsciiExport.h"
 #include "export/ColoredSquareDxf.h"
 #include "data/Reporter.h"
+#include "dialogs/widgets/C3DPlotOptionsDlg.h"
+#include "dialogs/widgets/CColSqOptionsDlg.h"
+#include "dialogs/widgets/CHistoryPlotOptionsDlg.h"
+#include "dialogs/widgets/XSecOptionsDlg.h"
 #include "view/ColoredSquareCopy.h"
+#include "view/PlotCommands.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepReload.h"
@@ -214,10 +219,36 @@ void CPlotView::OnFilePrintSetup()
     dialog.exec();
 }
 
-void CPlotView::OnColoredSquarePlot() {}
-void CPlotView::OnCrossSectionPlot() {}
-void CPlotView::OnHistoryPlot() {}
-void CPlotView::OnFishNetPlot() {}
+template<typename Dialog, typename Choice> void CPlotView::runPlotCommand(const Choice &initial)
+{
+    if (!m_document.isLoaded())
+        return;
+    Dialog dialog(initial, m_document.header(), m_document.reporter(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PlotCommands::apply(m_settings, dialog.choice(), m_document.header());
+    OnUpdate();
+}
+
+void CPlotView::OnColoredSquarePlot()
+{
+    runPlotCommand<CColSqOptionsDlg>(PlotCommands::coloredSquareChoice(m_settings));
+}
+
+void CPlotView::OnCrossSectionPlot()
+{
+    runPlotCommand<XSecOptionsDlg>(PlotCommands::crossSectionChoice(m_settings));
+}
+
+void CPlotView::OnHistoryPlot()
+{
+    runPlotCommand<CHistoryPlotOptionsDlg>(PlotCommands::historyChoice(m_settings));
+}
+
+void CPlotView::OnFishNetPlot()
+{
+    runPlotCommand<C3DPlotOptionsDlg>(PlotCommands::fishNetChoice(m_settings));
+}
 void CPlotView::CopyPlotCommand()
 {
     if (!m_document.isLoaded())
