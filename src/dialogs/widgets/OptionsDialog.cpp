@@ -204,10 +204,9 @@ void OptionsDialog::checkBox(const Binding &binding)
     m_checking = true;
     const bool accepted = binding.field->focusLost(m_reporter);
     m_checking = false;
-    if (!accepted) {
-        showField(binding);
+    showField(binding);
+    if (!accepted)
         moveFocus(FocusRequest{binding.field, binding.field->focusTarget()});
-    }
 }
 
 void OptionsDialog::scrolled(const Binding &binding, int action)
