@@ -82,6 +82,9 @@ bool LineChartHost::create()
     m_axisY->setGridLineVisible(true);
     m_axisX->setMinorTickCount(1);
     m_axisY->setMinorTickCount(1);
+    // "%g" writes 1000 and 2, not 1000.0 and 2.0.
+    m_axisX->setLabelFormat(QStringLiteral("%g"));
+    m_axisY->setLabelFormat(QStringLiteral("%g"));
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     m_series->attachAxis(m_axisX);

@@ -51,6 +51,8 @@ bool SurfaceChartHost::create()
         return false;
     surface->activeTheme()->setType(Q3DTheme::ThemeQt);
     surface->activeTheme()->setBackgroundEnabled(false);
+    // The graph scales its labels down from this size; the theme's default reads too small.
+    surface->activeTheme()->setFont(QFont(QStringLiteral("Arial"), 48));
     surface->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
     m_series = new QSurface3DSeries;
     m_series->setDrawMode(QSurface3DSeries::DrawSurfaceAndWireframe);
@@ -60,7 +62,14 @@ bool SurfaceChartHost::create()
     surface->addSeries(m_series);
     for (QValue3DAxis *axis : {surface->axisX(), surface->axisY(), surface->axisZ()})
         axis->setTitleVisible(true);
-    surface->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetIsometricRight);
+    // Columns and rows are whole numbers.
+    surface->axisX()->setLabelFormat(QStringLiteral("%.0f"));
+    surface->axisZ()->setLabelFormat(QStringLiteral("%.0f"));
+    Q3DCamera *camera = surface->scene()->activeCamera();
+    camera->setCameraPreset(Q3DCamera::CameraPresetIsometricRight);
+    // Far enough back that the axis labels of the near corner stay inside the window.
+    camera->setZoomLevel(85.0f);
+    camera->setTarget(QVector3D(0.0f, -0.3f, 0.0f));
 
     auto *control = new QWidget;
     auto *layout = new QVBoxLayout(control);
