@@ -69,20 +69,24 @@ void TestTextFileWriter::abandonedWriteKeepsTheOldFile()
 void TestTextFileWriter::writeErrorKeepsTheOldFile_data()
 {
     QTest::addColumn<int>("lineCount");
-    // Short enough to be held until commit, and long enough to be drained while writing.
-    QTest::newRow("fails at commit") << 1000;
-    QTest::newRow("fails while writing") << 200000;
+    QTest::addColumn<int>("sizeLimit");
+    // Held in the file's own buffer until commit, written at commit in one
+    // block, and drained while the lines are still being written.
+    QTest::newRow("fails in the last flush") << 3 << 8;
+    QTest::newRow("fails at commit") << 1000 << 4096;
+    QTest::newRow("fails while writing") << 200000 << 4096;
 }
 
 void TestTextFileWriter::writeErrorKeepsTheOldFile()
 {
     QFETCH(int, lineCount);
+    QFETCH(int, sizeLimit);
     QTemporaryDir folder;
     const std::string path = folder.filePath("out.asc").toStdString();
     writeBytes(path, "old contents");
     bool committed = true;
     {
-        const FileSizeLimit limit(4096);
+        const FileSizeLimit limit(static_cast<rlim_t>(sizeLimit));
         TextFileWriter file(path);
         QVERIFY(file.open());
         for (int i = 0; i < lineCount; ++i)
