@@ -36,8 +36,10 @@ QByteArray svg(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &la
     generator.setTitle("Sembla");
     generator.setDescription("Colored Square Plot");
     QPainter painter(&generator);
-    QPainterCanvas canvas(painter, svgUnitsPerInch);
-    DrawColoredSquare(document, settings, layout, canvas, readout);
+    {
+        QPainterCanvas canvas(painter, svgUnitsPerInch);
+        DrawColoredSquare(document, settings, layout, canvas, readout);
+    }
     painter.end();
     return buffer.data();
 }

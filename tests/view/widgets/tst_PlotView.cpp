@@ -1,0 +1,271 @@
+#include "view/widgets/CPlotView.h"
+
+#include "charts/widgets/ChartPlots.h"
+#include "data/CPlotDoc.h"
+#include "view/ColoredSquareCopy.h"
+#include "view/view_helpers.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+// Keeps what Edit Copy hands over, or fails as told.
+class FakeClipboard : public PlotClipboard
+{
+public:
+    Result put(std::unique_ptr<QMimeData> data) override
+    {
+        held = std::move(data);
+        ++puts;
+        return result;
+    }
+    Result result = Result::Done;
+    std::unique_ptr<QMimeData> held;
+    int puts = 0;
+};
+
+// A view over a document of a file the test writes: 6 columns, 4 rows, 3 steps, 2 items.
+// Value of item k at step s is s * 100 + ix * 10 + iy + k * 1000.
+struct OpenView
+{
+    OpenView()
+    {
+        SeamFileContents contents;
+        contents.steps = 3;
+        contents.columns = 6;
+        contents.rows = 4;
+        contents.items = 2;
+        contents.value = [](int step, int ix, int iy, int k) { return float(step * 100 + ix * 10 + iy + k * 1000); };
+        const QString path = dir.filePath("run.f1");
+        writeSeamFile(path, contents);
+        view.resize(1100, 850);
+        view.setClipboard(&clipboard);
+        document.openFile(path.toStdString());
+        view.OnDraw();
+    }
+    void showAndPaint()
+    {
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTRY_VERIFY(view.settings().colSqDrawn);
+    }
+
+    QTemporaryDir dir;
+    RecordingReporter reporter;
+    CPlotDoc document{reporter};
+    CPlotView view{document};
+    FakeClipboard clipboard;
+};
+
+// The point of the view's viewport at the middle of a cell, from the last drawing.
+QPoint cellCentre(const CPlotView &view, int ix, int iy, int columns, int rows)
+{
+    const QRect grid = view.readoutGeometry().gridDeviceRect;
+    return QPoint(grid.left() + (2 * ix + 1) * grid.width() / (2 * columns),
+                  grid.bottom() - (2 * iy + 1) * grid.height() / (2 * rows));
+}
+
+} // namespace
+
+class TestPlotView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readoutFollowsThePointer()
+    {
+        OpenView open;
+        open.showAndPaint();
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 2, 1, 6, 4));
+        QCOMPARE(readouts.last().at(0).toString(), QString("x =   3, y =   2,          121"));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QString("x =   3, y =   2,          121"));
+
+        // Another cell hides the tip; it comes back with the new cell's text.
+        QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 5, 3, 6, 4));
+        QCOMPARE(readouts.last().at(0).toString(), QString("x =   6, y =   4,          153"));
+        QTRY_COMPARE(QToolTip::text(), QString("x =   6, y =   4,          153"));
+
+        // The legend is off the grid: no readout.
+        const QRect grid = open.view.readoutGeometry().gridDeviceRect;
+        QTest::mouseMove(open.view.viewport(), QPoint(grid.right() + 100, grid.center().y()));
+        QCOMPARE(readouts.last().at(0).toString(), QString());
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    void noReadoutForAChartPlot()
+    {
+        OpenView open;
+        open.showAndPaint();
+        const QPoint inside = cellCentre(open.view, 1, 1, 6, 4);
+        open.view.settings().plotType = PlotType::CrossSection;
+        open.view.settings().xsecNeedsData = true;
+        open.view.OnDraw();
+        QVERIFY(!open.view.settings().colSqDrawn);
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        QTest::mouseMove(open.view.viewport(), inside);
+        // The chart covers the page; whatever reaches the view reads no cell.
+        for (const QList<QVariant> &readout : readouts)
+            QCOMPARE(readout.at(0).toString(), QString());
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    void copyPutsSvgAndBitmapOfThePage()
+    {
+        OpenView open;
+        open.view.CopyPlotCommand();
+        QCOMPARE(open.clipboard.puts, 1);
+        QVERIFY(open.clipboard.held->hasImage());
+        const QImage bitmap = qvariant_cast<QImage>(open.clipboard.held->imageData());
+        QCOMPARE(bitmap.size(), QSize(1024, 768));
+        const QString svg = QString::fromUtf8(open.clipboard.held->data("image/svg+xml"));
+        QVERIFY2(svg.contains("width=\"256mm\"") && svg.contains("height=\"192mm\""), qPrintable(svg.left(400)));
+        QVERIFY(svg.contains("<title>Sembla</title>"));
+        QVERIFY(svg.contains("<desc>Colored Square Plot</desc>"));
+        QVERIFY(open.reporter.messages.empty());
+    }
+
+    void copyAfterAStepChangeHoldsTheNewStep()
+    {
+        OpenView open;
+        open.view.CopyPlotCommand();
+        const QImage step1 = qvariant_cast<QImage>(open.clipboard.held->imageData());
+        // As the plot commands leave it: another step, not read yet.
+        open.view.settings().step = 2;
+        open.view.settings().stepReloadPending = true;
+        open.view.CopyPlotCommand();
+        const QImage copied = qvariant_cast<QImage>(open.clipboard.held->imageData());
+        QVERIFY(!open.view.settings().stepReloadPending);
+        QCOMPARE(open.document.grid().values[5][3][0], 253.0f);
+
+        ReadoutGeometry readout;
+        PlotSettings settings = open.view.settings();
+        const QImage expected = ColoredSquareCopy::bitmap(open.document, settings, open.view.layout(), readout);
+        QCOMPARE(copied, expected);
+        // The legend labels differ between the steps, so the pictures must too.
+        QVERIFY(copied != step1);
+    }
+
+    void copyFailuresAreReported_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("open") << int(PlotClipboard::Result::CannotOpen) << "Cannot open the Clipboard";
+        QTest::newRow("empty") << int(PlotClipboard::Result::CannotEmpty) << "Cannot empty the Clipboard";
+        QTest::newRow("set") << int(PlotClipboard::Result::CannotSet) << "Unable to set Clipboard data";
+    }
+    void copyFailuresAreReported()
+    {
+        QFETCH(int, result);
+        QFETCH(QString, message);
+        OpenView open;
+        open.clipboard.result = PlotClipboard::Result(result);
+        open.view.CopyPlotCommand();
+        QCOMPARE(open.reporter.messages, std::vector<std::string>{message.toStdString()});
+    }
+
+    void nothingWithoutAFile()
+    {
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CPlotView view(document);
+        FakeClipboard clipboard;
+        view.setClipboard(&clipboard);
+        view.CopyPlotCommand();
+        view.OnColoredSquarePlot();
+        view.OnCrossSectionPlot();
+        view.OnHistoryPlot();
+        view.OnFishNetPlot();
+        view.OnDraw();
+        QCOMPARE(clipboard.puts, 0);
+        QVERIFY(reporter.messages.empty());
+        QCOMPARE(view.settings().plotType, PlotType::ColoredSquare);
+    }
+
+    void plotCommandTakesTheDialogsChoice()
+    {
+        OpenView open;
+        open.view.settings().step = 1;
+        open.view.settings().stepReloadPending = false;
+        // Accept the dialog as it opens, with its first item and the step it shows.
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        open.view.OnCrossSectionPlot();
+        QCOMPARE(open.view.settings().plotType, PlotType::CrossSection);
+        QVERIFY(open.view.settings().xsecNeedsData);
+        QCOMPARE(open.view.settings().plotTitle, std::string("Item 0"));
+        QVERIFY(!open.view.settings().stepReloadPending);
+    }
+
+    void cancelledCommandChangesNothing()
+    {
+        OpenView open;
+        const PlotSettings before = open.view.settings();
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        open.view.OnHistoryPlot();
+        const PlotSettings &after = open.view.settings();
+        QCOMPARE(after.plotType, before.plotType);
+        QCOMPARE(after.histNeedsData, before.histNeedsData);
+        QCOMPARE(after.histMaxX, before.histMaxX);
+        QCOMPARE(after.plotTitle, before.plotTitle);
+    }
+
+    void exportsWriteWhereTheChooserSays()
+    {
+        OpenView open;
+        std::string offered;
+        int waitBoxes = 0;
+        const QString target = open.dir.filePath("grid.asc");
+        open.view.setOutputPathChooser([&](const OutputFileRequest &request) {
+            offered = request.defaultName;
+            return target.toStdString();
+        });
+        open.view.setWaitBoxFactory([&] {
+            ++waitBoxes;
+            return std::make_unique<QWidget>();
+        });
+        open.view.SaveAsciiCommand();
+        QCOMPARE(QString::fromStdString(offered), open.dir.filePath("run-Item_3D"));
+        QCOMPARE(waitBoxes, 1);
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count("\r\n"), 6 * 4);
+
+        // Cancelling the file choice writes nothing and shows no box.
+        open.view.setOutputPathChooser([](const OutputFileRequest &) { return std::string(); });
+        open.view.SaveDxfCommand();
+        QCOMPARE(waitBoxes, 1);
+        QVERIFY(open.reporter.messages.empty());
+    }
+
+    void fileNewLeavesTheViewBlank()
+    {
+        OpenView open;
+        open.view.settings().plotType = PlotType::CrossSection;
+        open.view.settings().xsecNeedsData = true;
+        open.view.show();
+        open.view.OnDraw();
+        ChartHost *chart = open.view.charts().host(PlotType::CrossSection);
+        QVERIFY(chart && chart->control() && chart->control()->isVisible());
+        open.document.DeleteContents();
+        emit open.document.updateAllViews();
+        QTRY_VERIFY(!chart->control() || !chart->control()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPlotView)
+#include "tst_PlotView.moc"
