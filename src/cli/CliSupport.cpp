@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 
@@ -44,4 +45,41 @@ double shortestDouble(float value)
     double shortest = value;
     std::from_chars(text, result.ptr, shortest);
     return shortest;
+}
+
+std::optional<int> parseWholeNumber(const QString &text)
+{
+    const std::string digits = text.toStdString();
+    int value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> parseFiniteFloat(const QString &text)
+{
+    const std::string digits = text.toStdString();
+    float value = 0.0f;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+int checkRanges(std::initializer_list<RangeCheck> checks)
+{
+    for (const RangeCheck &check : checks) {
+        if (check.value < check.low || check.value > check.high)
+            return usageError(check.option + " " + QString::number(check.value) + " is outside "
+                              + QString::number(check.low) + ".." + QString::number(check.high) + ": " + check.why);
+    }
+    return -1;
+}
+
+OutputPathChooser exportPathChooser(const QString &out)
+{
+    return [out](const OutputFileRequest &request) {
+        return out.isEmpty() ? request.defaultName + "." + request.defaultSuffix : out.toStdString();
+    };
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "data/Reporter.h"
+#include "export/OutputFileRequest.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 // Exit statuses of sembla-cli.
@@ -33,3 +36,26 @@ int usageError(const QString &message);
 // The float as the shortest decimal that reads back as the same float,
 // so 0.1f prints as 0.1.
 double shortestDouble(float value);
+
+// A whole number in plain decimal with nothing around it.
+std::optional<int> parseWholeNumber(const QString &text);
+// A finite number with nothing around it.
+std::optional<float> parseFiniteFloat(const QString &text);
+
+// An option's number and the range it must lie in, with the reason for the
+// range ("FILE has 3 stress items.").
+struct RangeCheck
+{
+    QString option;
+    int value = 0;
+    int low = 0;
+    int high = 0;
+    QString why;
+};
+// The usage error of the first check whose value lies outside its range; -1
+// when every value lies inside.
+int checkRanges(std::initializer_list<RangeCheck> checks);
+
+// Where an export writes: OUT when given, else the export's default name with
+// its suffix added.
+OutputPathChooser exportPathChooser(const QString &out);

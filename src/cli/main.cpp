@@ -18,6 +18,8 @@ const char *const overview =
     "Verbs:\n"
     "  info FILE [--json]   print the header of FILE\n"
     "  render FILE -o OUT   draw the Colored Square Plot of FILE as PNG, SVG or PDF\n"
+    "  ascii FILE [-o OUT]  write the data behind a plot of FILE as an ASCII file\n"
+    "  dxf FILE [-o OUT]    write the Colored Square Plot of FILE as a DXF drawing\n"
     "\n"
     "'sembla-cli VERB --help' describes the options of a verb.\n"
     "Exit status: 0 done, 1 a message was shown or the work failed, 2 usage error.\n";
@@ -38,6 +40,8 @@ int main(int argc, char *argv[])
     const std::map<QString, std::function<int(const QStringList &)>> verbs{
         {"info", runInfo},
         {"render", runRender},
+        {"ascii", runAscii},
+        {"dxf", runDxf},
     };
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty())

@@ -1,0 +1,67 @@
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include "data/CPlotDoc.h"
+#include "export/ColoredSquareDxf.h"
+#include "view/PlotSettings.h"
+
+int runDxf(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Writes the Colored Square Plot of a seam output file as a DXF drawing, as the "
+                                     "viewer's Save As DXF does.");
+    const QCommandLineOption output(QStringList{"o", "output"},
+                                    "The file to write (default: the viewer's default name with .dxf).", "OUT");
+    const QCommandLineOption item("item", "The stress item, 0-based (default 0).", "K", "0");
+    const QCommandLineOption step("step", "The step, 1-based (default 1).", "S", "1");
+    const QCommandLineOption scale("scale", "A fixed colour scale from MIN to MAX instead of the data's extremes.",
+                                   "MIN:MAX");
+    parser.addOptions({output, item, step, scale});
+    parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
+    const QString syntax = "dxf FILE [-o OUT] [--item K] [--step S] [--scale MIN:MAX]";
+    if (const int status = parseVerbArguments(parser, arguments, syntax); status >= 0)
+        return status;
+
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() != 1)
+        return usageError("dxf takes exactly one FILE.");
+    PlotSettings settings;
+    if (parser.isSet(scale)) {
+        const QStringList limits = parser.value(scale).split(':');
+        const std::optional<float> lower = limits.size() == 2 ? parseFiniteFloat(limits[0]) : std::nullopt;
+        const std::optional<float> upper = limits.size() == 2 ? parseFiniteFloat(limits[1]) : std::nullopt;
+        if (!lower || !upper || *lower > *upper)
+            return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, not '"
+                              + parser.value(scale) + "'.");
+        settings.colSqScaleMode = ScaleMode::MinToMax;
+        settings.colSqScaleMin = *lower;
+        settings.colSqScaleMax = *upper;
+    }
+    const std::optional<int> itemIndex = parseWholeNumber(parser.value(item));
+    const std::optional<int> stepNumber = parseWholeNumber(parser.value(step));
+    if (!itemIndex || !stepNumber)
+        return usageError("--item and --step take whole numbers.");
+
+    StderrReporter reporter;
+    CPlotDoc document(reporter);
+    const QString filePath = files.front();
+    if (document.openFile(filePath.toStdString()) == CPlotDoc::OpenResult::Failed)
+        return ExitStatus::failed;
+    const SeamHeader &header = document.header();
+    const int status = checkRanges({
+        {"--item", *itemIndex, 0, header.itemCount - 1,
+         filePath + " has " + QString::number(header.itemCount) + " stress items."},
+        {"--step", *stepNumber, 1, header.stepCount, filePath + " has " + QString::number(header.stepCount) + " steps."},
+    });
+    if (status >= 0)
+        return status;
+
+    // The settings as the Colored Square Plot command's OK leaves them.
+    settings.colSqItem = *itemIndex;
+    settings.plotTitle = header.itemName(*itemIndex);
+    settings.layoutReady = true;
+    settings.step = *stepNumber;
+
+    const bool written = SaveDxfCommand(document, settings, exportPathChooser(parser.value(output)));
+    return written && reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
+}
