@@ -166,6 +166,9 @@ private slots:
         frame.show();
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(copyExample(dir))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &enter);
+        QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&frame, &drop);
         QVERIFY(document.isLoaded());
