@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 constexpr int readoutInitialDelay = 200; // ms
 constexpr int readoutAutoPop = 32767;    // ms
@@ -39,6 +41,8 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     QPalette white = viewport()->palette();
     white.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(white);
+    // The page is wider than high: landscape paper holds it at its true size.
+    m_printer.setPageOrientation(QPageLayout::Landscape);
     viewport()->setMouseTracking(true);
     m_readoutDelay.setSingleShot(true);
     m_readoutDelay.setInterval(readoutInitialDelay);
@@ -190,9 +194,13 @@ void CPlotView::printPlot(QPrinter *printer)
     if (!painter.isActive())
         return;
     applyStepReload(m_document, m_settings);
-    if (m_settings.plotType == PlotType::ColoredSquare)
-        drawColoredSquare(painter, printer->resolution(), QPointF());
-    else
+    if (m_settings.plotType == PlotType::ColoredSquare) {
+        // The page is 10.24 x 7.68 inches; paper with less room gets it shrunk to fit, never cut off.
+        const QSizeF printable = printer->pageRect(QPrinter::Inch).size();
+        const double fit = std::min({1.0, printable.width() * 100.0 / CPlotDoc::pageWidth,
+                                     printable.height() * 100.0 / CPlotDoc::pageHeight});
+        drawColoredSquare(painter, printer->resolution() * fit, QPointF());
+    } else
         m_charts->PrintActiveChart(painter, QRect(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize()));
     // The screen drawing takes the readout geometry back from the printer's.
     viewport()->update();
