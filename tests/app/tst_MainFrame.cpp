@@ -1,10 +1,14 @@
+#include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/CModeless.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "resources/CommandIds.h"
 #include "view/widgets/CPlotView.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QStatusBar>
 #include <QFile>
 #include <QMenuBar>
 #include <QMimeData>
@@ -119,6 +123,38 @@ private slots:
         QVERIFY(!frame.action(fileSave)->isEnabled());
         QVERIFY(frame.action(editCopy)->shortcuts().contains(QKeySequence("Ctrl+Insert")));
         QVERIFY(!frame.action(editPaste)->isEnabled());
+    }
+
+    void viewMenuTogglesToolbarAndStatusBar()
+    {
+        RecordingReporter reporter;
+        CPlotDoc document(reporter);
+        CMainFrame frame(document);
+        frame.show();
+        auto *toolBar = frame.findChild<QToolBar *>("toolBar");
+        frame.action(CommandId::viewToolbar)->trigger();
+        QVERIFY(!toolBar->isVisible());
+        QVERIFY(!frame.action(CommandId::viewToolbar)->isChecked());
+        frame.action(CommandId::viewToolbar)->trigger();
+        QVERIFY(toolBar->isVisible());
+        frame.action(CommandId::viewStatusBar)->trigger();
+        QVERIFY(!frame.statusBar()->isVisible());
+    }
+
+    void smallBoxes()
+    {
+        CAboutDlg about;
+        QCOMPARE(about.windowTitle(), QString("About Sembla"));
+        QCOMPARE(about.findChild<QLabel *>("versionText")->text(), QString("Sembla Version 2.1.1"));
+
+        QWidget parent;
+        CModeless wait(&parent);
+        QVERIFY(wait.isVisible());
+        QVERIFY(wait.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QStringList texts;
+        for (QLabel *label : wait.findChildren<QLabel *>())
+            texts << label->text();
+        QCOMPARE(texts, QStringList{"PLEASE WAIT"});
     }
 
     void titleNamesTheOpenFile()
