@@ -42,6 +42,9 @@ print(json.dumps({
     "handles": [int(e.dxf.handle) for e in entities if e.dxftype() in ("TEXT", "SOLID")],
     "colours": [e.dxf.color for e in entities if e.dxftype() == "SOLID"],
     "polylines": [[[v[0], v[1]] for v in e.points()] for e in entities if e.dxftype() == "POLYLINE"],
+    "solids": [[[e.dxf.get(c)[0], e.dxf.get(c)[1]] for c in ("vtx0", "vtx1", "vtx2", "vtx3")]
+               for e in entities if e.dxftype() == "SOLID"],
+    "textPoints": [[e.dxf.insert[0], e.dxf.insert[1]] for e in entities if e.dxftype() == "TEXT"],
 }))
 )";
 
@@ -118,7 +121,8 @@ DxfReadBack readBackDxf(const std::string &path)
 {
     DxfReadBack back;
     const QString python = "/usr/bin/python3";
-    if (QProcess::execute(python, {"-c", "import ezdxf"}) != 0)
+    static const bool available = QProcess::execute(python, {"-c", "import ezdxf"}) == 0;
+    if (!available)
         return back;
     back.readerAvailable = true;
     QProcess process;

@@ -80,8 +80,11 @@ private:
 };
 
 // A DXF file read back by ezdxf, as a CAD program would read it: the audit's
-// error count, entity counts by type and by layer, the texts, the handles in
-// file order and the vertices of every polyline.
+// error count ("auditErrors"), entity counts by type and by layer ("types",
+// "layers"), the texts and their insertion points ("texts", "textPoints"), the
+// handles of TEXT and SOLID entities in file order ("handles"), the colours and
+// corners of the SOLIDs ("colours", "solids") and the vertices of every
+// polyline ("polylines").
 struct DxfReadBack
 {
     bool readerAvailable = false;
