@@ -1,6 +1,7 @@
 #include "app/CPlotApp.h"
 
 #include "app/CMainFrame.h"
+#include "app/TerminationSignals.h"
 #include "data/CPlotDoc.h"
 
 #include <QCommandLineParser>
@@ -20,6 +21,8 @@ CPlotApp::CPlotApp(int &argc, char **argv) : QApplication(argc, argv)
     m_document = std::make_unique<CPlotDoc>(m_reporter);
     m_frame = std::make_unique<CMainFrame>(*m_document);
     m_reporter.setParentWidget(m_frame.get());
+    auto *termination = new TerminationSignals(this);
+    connect(termination, &TerminationSignals::terminationRequested, m_frame.get(), &QWidget::close);
 }
 
 CPlotApp::~CPlotApp()

@@ -1,0 +1,43 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+// The viewer ended by a signal still closes its file: no step cache files stay behind.
+class TestTermination : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void terminationRemovesTheCacheFiles_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void terminationRemovesTheCacheFiles()
+    {
+        QFETCH(int, signalNumber);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("run.f1");
+        QVERIFY(QFile::copy(SEMBLA_EXAMPLES "/panel.f1", file));
+        QProcess viewer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        viewer.setProcessEnvironment(environment);
+        viewer.start(SEMBLA_GUI, {file});
+        QVERIFY(viewer.waitForStarted());
+        const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files).size(); };
+        QTRY_COMPARE_WITH_TIMEOUT(cacheFiles(), 8, 20000);
+        ::kill(pid_t(viewer.processId()), signalNumber);
+        QVERIFY(viewer.waitForFinished(20000));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cacheFiles(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTermination)
+#include "tst_Termination.moc"
