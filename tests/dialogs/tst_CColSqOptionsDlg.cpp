@@ -159,7 +159,7 @@ void TestCColSqOptionsDlg::emptiedBoxThenClickOnARadioButton()
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "");
     auto *roygbiv = dialog.findChild<QRadioButton *>("roygbivButton");
-    QTest::mouseClick(roygbiv, Qt::LeftButton);
+    clickRadio(roygbiv);
     QCOMPARE(reporter.messages, Messages{"The input for the Step Number must be an integer"});
     QCOMPARE(box->text(), QString("1"));
     QCOMPARE(dialog.focusWidget(), box);
@@ -239,7 +239,7 @@ void TestCColSqOptionsDlg::minToMaxOkKeepsItSelected()
     });
     QVERIFY(showActive(dialog));
     auto *minToMax = dialog.findChild<QRadioButton *>("minToMaxButton");
-    QTest::mouseClick(minToMax, Qt::LeftButton);
+    clickRadio(minToMax);
     QCOMPARE(openedWith, (std::vector<std::pair<float, float>>{{0.5f, 2.5f}}));
     QVERIFY(minToMax->isChecked());
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
@@ -256,7 +256,7 @@ void TestCColSqOptionsDlg::minToMaxCancelSelectsAutomatic()
     CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
     dialog.setMinMaxOpener([](ScaleRange) { return std::optional<ScaleRange>(); });
     QVERIFY(showActive(dialog));
-    QTest::mouseClick(dialog.findChild<QRadioButton *>("minToMaxButton"), Qt::LeftButton);
+    clickRadio(dialog.findChild<QRadioButton *>("minToMaxButton"));
     QVERIFY(dialog.findChild<QRadioButton *>("automaticButton")->isChecked());
     QVERIFY(!dialog.findChild<QRadioButton *>("minToMaxButton")->isChecked());
     const ColSqChoice choice = dialog.choice();
@@ -278,8 +278,8 @@ void TestCColSqOptionsDlg::minToMaxOpensAgainWhenAlreadySelected()
     QVERIFY(showActive(dialog));
     auto *minToMax = dialog.findChild<QRadioButton *>("minToMaxButton");
     QVERIFY(minToMax->isChecked());
-    QTest::mouseClick(minToMax, Qt::LeftButton);
-    QTest::mouseClick(minToMax, Qt::LeftButton);
+    clickRadio(minToMax);
+    clickRadio(minToMax);
     QCOMPARE(opened, 2);
     QCOMPARE(dialog.choice().scaleMin, 3.0f);
 }

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QTimer>
 #include <QtTest>
@@ -39,6 +41,14 @@ void clickBar(QScrollBar *bar, QStyle::SubControl part)
     option.state |= QStyle::State_Horizontal;
     const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+void clickRadio(QRadioButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect indicator = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, indicator.center());
 }
 
 void whenIdle(std::function<void()> action)

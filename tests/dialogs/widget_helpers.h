@@ -5,6 +5,7 @@
 #include <functional>
 
 class QDialog;
+class QRadioButton;
 class QLineEdit;
 class QScrollBar;
 class QWidget;
@@ -20,6 +21,10 @@ void typeInto(QLineEdit *box, const QString &text);
 // and SC_ScrollBarAddLine are the arrows, SC_ScrollBarSubPage and
 // SC_ScrollBarAddPage the trough left and right of the thumb.
 void clickBar(QScrollBar *bar, QStyle::SubControl part);
+
+// A mouse click on the radio button's indicator (a wide button takes clicks
+// only on its indicator and caption).
+void clickRadio(QRadioButton *button);
 
 // Runs `action` once the event loop runs, e.g. to close a modal dialog that
 // exec() is about to open.
