@@ -1,6 +1,8 @@
+#include "cli/ChartRender.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/PageOutput.h"
+#include "cli/PlotOptions.h"
 
 #include "data/CPlotDoc.h"
 #include "view/ColSqLayout.h"
@@ -63,26 +65,32 @@ PageOutput::Drawing coloredSquareDrawing(CPlotDoc &document, PlotSettings &setti
 
 } // namespace
 
-int runRender(const QStringList &arguments)
+int runRender(const QStringList &givenArguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Draws the Colored Square Plot of a seam output file into a PNG, SVG or PDF "
-                                     "file, as the viewer draws it on a page of 1024 x 768 hundredths of an inch.");
+    parser.setApplicationDescription("Draws a plot of a seam output file into a PNG, SVG or PDF file, as the "
+                                     "viewer draws it on a page of 1024 x 768 hundredths of an inch. The charts "
+                                     "fill the page as far as their proportions allow; fishnet needs OpenGL on a "
+                                     "window system (xvfb-run -a gives one).");
     const QCommandLineOption output(QStringList{"o", "output"}, "The file to write; its extension (.png, .svg or "
                                                                 ".pdf) gives the format.", "OUT");
-    const QCommandLineOption item("item", "The stress item, 0-based (default 0).", "K", "0");
-    const QCommandLineOption step("step", "The step, 1-based (default 1).", "S", "1");
     const QCommandLineOption palette("palette", "cold-to-hot (default), hot-to-cold or roygbiv.", "NAME",
                                      "cold-to-hot");
     const QCommandLineOption scale("scale", "A fixed colour scale from MIN to MAX instead of the data's extremes.",
                                    "MIN:MAX");
     const QCommandLineOption dpi("dpi", "Pixels per inch of a PNG (default 100).", "N",
                                  QString::number(defaultDpi));
-    parser.addOptions({output, item, step, palette, scale, dpi});
+    parser.addOptions({output, palette, scale, dpi});
+    PlotOptions plotOptions(parser);
     parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
-    const QString syntax = "render FILE -o OUT [--item K] [--step S] [--palette cold-to-hot|hot-to-cold|roygbiv] "
-                           "[--scale MIN:MAX] [--dpi N]";
+    const QString syntax = "render FILE -o OUT " + PlotOptions::syntax()
+                           + " [--palette cold-to-hot|hot-to-cold|roygbiv] [--scale MIN:MAX] [--dpi N]";
+    QStringList arguments = givenArguments;
+    if (!PlotOptions::joinWindowValues(arguments))
+        return usageError("--window needs four numbers: MINX MAXX MINY MAXY.");
     if (const int status = parseVerbArguments(parser, arguments, syntax); status >= 0)
+        return status;
+    if (const int status = plotOptions.read(parser); status >= 0)
         return status;
 
     const QStringList files = parser.positionalArguments().mid(1);
@@ -116,32 +124,28 @@ int runRender(const QStringList &arguments)
     if (!pageDpi || *pageDpi < 1 || *pageDpi > maxDpi)
         return usageError("--dpi must be a whole number from 1 to " + QString::number(maxDpi) + ", not '"
                           + parser.value(dpi) + "'.");
-    const std::optional<int> itemIndex = parseInt(parser.value(item));
-    if (!itemIndex)
-        return usageError("--item must be a whole number, not '" + parser.value(item) + "'.");
-    const std::optional<int> stepNumber = parseInt(parser.value(step));
-    if (!stepNumber)
-        return usageError("--step must be a whole number, not '" + parser.value(step) + "'.");
 
     StderrReporter reporter;
     CPlotDoc document(reporter);
     const QString filePath = files.front();
     if (document.openFile(filePath.toStdString()) == CPlotDoc::OpenResult::Failed)
         return ExitStatus::failed;
-    const SeamHeader &header = document.header();
-    if (*itemIndex < 0 || *itemIndex >= header.itemCount)
-        return usageError("--item " + QString::number(*itemIndex) + " is outside 0.." + QString::number(header.itemCount - 1)
-                          + ": " + filePath + " has " + QString::number(header.itemCount) + " stress items.");
-    if (*stepNumber < 1 || *stepNumber > header.stepCount)
-        return usageError("--step " + QString::number(*stepNumber) + " is outside 1.." + QString::number(header.stepCount)
-                          + ": " + filePath + " has " + QString::number(header.stepCount) + " steps.");
-    settings.colSqItem = *itemIndex;
-    settings.step = *stepNumber;
-    if (!applyStepReload(document, settings))
-        return ExitStatus::failed;
+    if (const int status = plotOptions.apply(filePath, document.header(), settings); status >= 0)
+        return status;
 
-    // The one plot drawn so far; the chart plots choose their own drawing here.
-    const PageOutput::Drawing drawing = coloredSquareDrawing(document, settings);
+    // The charts are made as the viewer makes them, and then drawn onto the page.
+    std::optional<ChartRender> chart;
+    PageOutput::Drawing drawing;
+    if (settings.plotType == PlotType::ColoredSquare) {
+        if (!applyStepReload(document, settings))
+            return ExitStatus::failed;
+        drawing = coloredSquareDrawing(document, settings);
+    } else {
+        chart.emplace(document, settings, reporter);
+        if (!chart->make())
+            return ExitStatus::failed;
+        drawing = chart->drawing();
+    }
     QString error;
     if (!PageOutput::write(outPath, *format, *pageDpi, drawing, error)) {
         reporter.report(error.toStdString());

@@ -1,12 +1,14 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <clocale>
+#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -17,7 +19,7 @@ const char *const overview =
     "\n"
     "Verbs:\n"
     "  info FILE [--json]   print the header of FILE\n"
-    "  render FILE -o OUT   draw the Colored Square Plot of FILE as PNG, SVG or PDF\n"
+    "  render FILE -o OUT   draw a plot of FILE as PNG, SVG or PDF\n"
     "  ascii FILE [-o OUT]  write the data behind a plot of FILE as an ASCII file\n"
     "  dxf FILE [-o OUT]    write the Colored Square Plot of FILE as a DXF drawing\n"
     "\n"
@@ -32,7 +34,11 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // The charts of render are widgets, even where they are never shown; the other
+    // verbs need no more than Qt Gui (whose start says less on stderr).
+    const bool widgets = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    const std::unique_ptr<QGuiApplication> app = widgets ? std::make_unique<QApplication>(argc, argv)
+                                                         : std::make_unique<QGuiApplication>(argc, argv);
     QCoreApplication::setApplicationName("sembla-cli");
     // The file formats are read and written in the C locale's numbers, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
