@@ -13,9 +13,15 @@
 
 const std::array<int, 10> DxfBandColors{250, 174, 5, 190, 6, 1, 30, 40, 2, 7};
 
-std::string DxfBandLayer(int band)
+const std::string &DxfBandLayer(int band)
 {
-    return "Color" + std::to_string(band + 1);
+    static const std::array<std::string, 10> layers = [] {
+        std::array<std::string, 10> names;
+        for (int b = 0; b < 10; ++b)
+            names[static_cast<std::size_t>(b)] = "Color" + std::to_string(b + 1);
+        return names;
+    }();
+    return layers[static_cast<std::size_t>(band)];
 }
 
 namespace {

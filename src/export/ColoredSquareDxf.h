@@ -13,7 +13,7 @@ struct PlotSettings;
 extern const std::array<int, 10> DxfBandColors;
 
 // The layer of a band: "Color1" for band 0 up to "Color10" for band 9.
-std::string DxfBandLayer(int band);
+const std::string &DxfBandLayer(int band);
 
 // The Colored Square Plot of the step in the grid as DXF entities in world units:
 // title, SCALE, the grid's extent, the legend boxes and limits, one SOLID per run

@@ -13,7 +13,7 @@ void code(TextLines &out, int groupCode)
     out.integer(groupCode, 3).endLine();
 }
 
-void pair(TextLines &out, int groupCode, const std::string &value)
+void pair(TextLines &out, int groupCode, std::string_view value)
 {
     code(out, groupCode);
     out.line(value);
@@ -50,7 +50,7 @@ void DxfEndOfFile(TextLines &out)
     pair(out, 0, "EOF");
 }
 
-void DxfPolyline(const std::vector<DxfVertex> &vertices, float width, const std::string &layer, TextLines &out)
+void DxfPolyline(const std::vector<DxfVertex> &vertices, float width, std::string_view layer, TextLines &out)
 {
     pair(out, 0, "POLYLINE");
     pair(out, 8, layer);
@@ -73,7 +73,7 @@ void DxfPolyline(const std::vector<DxfVertex> &vertices, float width, const std:
 }
 
 void DxfSolid(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
-              const std::string &layer, int colour, int handle, TextLines &out)
+              std::string_view layer, int colour, int handle, TextLines &out)
 {
     pair(out, 0, "SOLID");
     pairInteger(out, 5, handle);
@@ -98,7 +98,7 @@ DxfJustification DxfTextJustification(int textAlignment)
     return DxfJustification{alignment % 3, 3 - alignment / 3};
 }
 
-void DxfText(float x, float y, float z, const std::string &text, const std::string &layer, int colour,
+void DxfText(float x, float y, float z, std::string_view text, std::string_view layer, int colour,
              float height, int textAlignment, float rotation, int handle, TextLines &out)
 {
     const DxfJustification justification = DxfTextJustification(textAlignment);

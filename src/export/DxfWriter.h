@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 class TextLines;
@@ -20,12 +20,12 @@ void DxfEndSection(TextLines &out);
 void DxfEndOfFile(TextLines &out);
 
 // An open polyline (no group 70): a closed outline repeats its first vertex.
-void DxfPolyline(const std::vector<DxfVertex> &vertices, float width, const std::string &layer, TextLines &out);
+void DxfPolyline(const std::vector<DxfVertex> &vertices, float width, std::string_view layer, TextLines &out);
 
 // Corners in the order a SOLID covers a rectangle with: lower left, lower right,
 // upper left, upper right.
 void DxfSolid(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
-              const std::string &layer, int colour, int handle, TextLines &out);
+              std::string_view layer, int colour, int handle, TextLines &out);
 
 // textAlignment 0..11: horizontal (72) = alignment mod 3 (left, centre, right),
 // vertical (73) = 3 - alignment div 3 (top, middle, bottom, baseline).
@@ -36,5 +36,5 @@ struct DxfJustification
 };
 DxfJustification DxfTextJustification(int textAlignment);
 
-void DxfText(float x, float y, float z, const std::string &text, const std::string &layer, int colour,
+void DxfText(float x, float y, float z, std::string_view text, std::string_view layer, int colour,
              float height, int textAlignment, float rotation, int handle, TextLines &out);
