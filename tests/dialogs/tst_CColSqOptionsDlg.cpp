@@ -33,6 +33,8 @@ private slots:
     void lettersCannotBeTypedButPastedDigitsCount();
     void barArrowsAndTroughMoveByOne();
     void enterChecksTheBoxBeforeClosing();
+    void clickOnOkChecksTheBoxBeforeClosing();
+    void clickOnTheBarKeepsTheFocusInTheBox();
     void minToMaxOkKeepsItSelected();
     void minToMaxCancelSelectsAutomatic();
     void minToMaxOpensAgainWhenAlreadySelected();
@@ -228,6 +230,39 @@ void TestCColSqOptionsDlg::enterChecksTheBoxBeforeClosing()
     QCOMPARE(reporter.messages.size(), std::size_t(1));
 }
 
+void TestCColSqOptionsDlg::clickOnOkChecksTheBoxBeforeClosing()
+{
+    RecordingReporter reporter;
+    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    QVERIFY(showActive(dialog));
+    auto *box = dialog.findChild<QLineEdit *>("stepEdit");
+    auto *ok = dialog.findChild<QPushButton *>("okButton");
+    typeInto(box, "21");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(reporter.messages, Messages{"Step Number must be between 1 and 20"});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.focusWidget(), box);
+    QVERIFY(!ok->isDown());
+    typeInto(box, "20");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.choice().stepNumber, 20);
+}
+
+void TestCColSqOptionsDlg::clickOnTheBarKeepsTheFocusInTheBox()
+{
+    RecordingReporter reporter;
+    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    QVERIFY(showActive(dialog));
+    auto *box = dialog.findChild<QLineEdit *>("stepEdit");
+    typeInto(box, "");
+    // The scroll writes its value over what was typed; the box never lost the focus.
+    clickBar(dialog.findChild<QScrollBar *>("stepScrollBar"), QStyle::SC_ScrollBarAddLine);
+    QCOMPARE(box->text(), QString("5"));
+    QCOMPARE(dialog.focusWidget(), box);
+    QVERIFY(reporter.messages.empty());
+}
+
 void TestCColSqOptionsDlg::minToMaxOkKeepsItSelected()
 {
     RecordingReporter reporter;
@@ -317,9 +352,16 @@ void TestCColSqOptionsDlg::cancelHandsNothingBack()
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "30");
-    // Escape closes without a check of the box left holding 30.
+    // Escape closes without checking the box that holds 30.
     QTest::keyClick(box, Qt::Key_Escape);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+    // Neither does a click on Cancel.
+    QVERIFY(showActive(dialog));
+    typeInto(box, "0");
+    QTest::mouseClick(dialog.findChild<QPushButton *>("cancelButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.isVisible());
     QVERIFY(reporter.messages.empty());
 }
 

@@ -66,7 +66,9 @@ QScrollBar *OptionsDialog::makeBar(const char *objectName)
 {
     auto *bar = new QScrollBar(Qt::Horizontal, this);
     bar->setObjectName(QLatin1String(objectName));
-    bar->setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab but not taken by a click: a box's message box shown from
+    // inside the bar's mouse press would leave the bar pressed and repeating.
+    bar->setFocusPolicy(Qt::TabFocus);
     bar->setMinimumWidth(bar->fontMetrics().averageCharWidth() * 28);
     return bar;
 }
@@ -110,6 +112,10 @@ QVBoxLayout *OptionsDialog::makeButtonColumn()
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_defaultsButton = new QPushButton(tr("Defaults"), this);
     m_defaultsButton->setObjectName(QStringLiteral("defaultsButton"));
+    // Clicks leave the focus in a box, for the same reason as the bars; OK then
+    // checks that box itself.
+    for (QPushButton *button : {m_okButton, m_cancelButton, m_defaultsButton})
+        button->setFocusPolicy(Qt::TabFocus);
     connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(m_cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
     connect(m_defaultsButton, &QPushButton::clicked, this, [this] {
