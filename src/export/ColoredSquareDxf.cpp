@@ -4,7 +4,7 @@
 #include "data/Reporter.h"
 #include "export/DxfWriter.h"
 #include "export/ExportFileNames.h"
-#include "export/NumberFormat.h"
+#include "data/NumberFormat.h"
 #include "export/TextFileWriter.h"
 #include "view/ColSqLayout.h"
 #include "view/PlotSettings.h"

@@ -1,6 +1,6 @@
 #include "export/TextLines.h"
 
-#include "export/NumberFormat.h"
+#include "data/NumberFormat.h"
 
 #include <QIODevice>
 

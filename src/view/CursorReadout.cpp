@@ -1,8 +1,8 @@
-#include "view/widgets/CursorReadout.h"
+#include "view/CursorReadout.h"
 
+#include "data/NumberFormat.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
-#include "export/NumberFormat.h"
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PlotSettings.h"

@@ -1,6 +1,7 @@
 #include "view/DrawColoredSquare.h"
 
 #include "data/CPlotDoc.h"
+#include "data/NumberFormat.h"
 #include "data/Reporter.h"
 #include "view/Canvas.h"
 #include "view/ColSqCells.h"
@@ -9,7 +10,6 @@
 #include "view/PlotSettings.h"
 #include "view/ScaleBands.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -20,15 +20,10 @@ constexpr int fontWeight = 700;
 constexpr int centredFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
 constexpr int labelFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
 
-// printf's "%12f" of the value as a double, in the C locale's digits whatever
-// the user's locale.
+// printf's "%12f" of the value as a double.
 QString formatLabel(float value)
 {
-    char text[256];
-    const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
-                                      std::chars_format::fixed, 6);
-    const QString digits = QString::fromLatin1(text, result.ptr - text);
-    return digits.rightJustified(12, QLatin1Char(' '));
+    return QString::fromStdString(NumberFormat::fixed(value, 6, 12));
 }
 
 bool gridMatches(const SeamHeader &header, const StepGrid &grid)

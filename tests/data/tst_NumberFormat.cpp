@@ -1,4 +1,4 @@
-#include "export/NumberFormat.h"
+#include "data/NumberFormat.h"
 
 #include <QRegularExpression>
 #include <QtTest>

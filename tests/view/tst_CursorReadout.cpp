@@ -1,4 +1,4 @@
-#include "view/widgets/CursorReadout.h"
+#include "view/CursorReadout.h"
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"

@@ -14,7 +14,7 @@
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepReload.h"
-#include "view/widgets/CursorReadout.h"
+#include "view/CursorReadout.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
