@@ -16,9 +16,7 @@ private slots:
     void captionsAndControls();
     void barsFollowTheGrid();
     void cornerCheckAtOk();
-    void yCornerFocusesMinimumX();
     void zeroInMaximumY();
-    void enterConfirmsThenComparesTheCorners();
     void opensInsideTheGrid();
     void defaultsThenOk();
 };
@@ -97,18 +95,6 @@ void TestCHistoryPlotOptionsDlg::cornerCheckAtOk()
     QCOMPARE(dialog.choice().maxX, 3);
 }
 
-void TestCHistoryPlotOptionsDlg::yCornerFocusesMinimumX()
-{
-    RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, 0, 1, 5, 9, 2}, makeHeader(5, 15, 50, 4), reporter);
-    QVERIFY(showActive(dialog));
-    QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
-    QCOMPARE(reporter.messages, Messages{"Your Minimum Y Value is greater than your Maximum Y Value"});
-    QCOMPARE(dialog.findChild<QLineEdit *>("minYEdit")->text(), QString("1"));
-    QCOMPARE(dialog.focusWidget(), dialog.findChild<QLineEdit *>("minXEdit"));
-    QVERIFY(dialog.isVisible());
-}
-
 void TestCHistoryPlotOptionsDlg::zeroInMaximumY()
 {
     RecordingReporter reporter;
@@ -125,19 +111,6 @@ void TestCHistoryPlotOptionsDlg::zeroInMaximumY()
     typeInto(minX, "16");
     QTest::keyClick(minX, Qt::Key_Tab);
     QCOMPARE(reporter.messages.back(), std::string(" Minimum X Values must be between 1 and 15"));
-}
-
-void TestCHistoryPlotOptionsDlg::enterConfirmsThenComparesTheCorners()
-{
-    RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, 0, 1, 3, 1, 1}, makeHeader(5, 15, 50, 4), reporter);
-    QVERIFY(showActive(dialog));
-    auto *minX = dialog.findChild<QLineEdit *>("minXEdit");
-    typeInto(minX, "8");
-    QTest::keyClick(minX, Qt::Key_Return);
-    QCOMPARE(reporter.messages, Messages{"Your Minimum X Value is greater than your Maximum X Value"});
-    QCOMPARE(minX->text(), QString("1"));
-    QVERIFY(dialog.isVisible());
 }
 
 void TestCHistoryPlotOptionsDlg::opensInsideTheGrid()

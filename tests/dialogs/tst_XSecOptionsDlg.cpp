@@ -16,7 +16,6 @@ private slots:
     void captionsAndControls();
     void directionSetsTheLocationRange();
     void refusedLocationFocusesTheBar();
-    void stepTroughMovesByOne();
     void opensInsideTheGrid();
     void defaultsFromParallelToY();
     void enterChecksTheLocationBox();
@@ -94,21 +93,6 @@ void TestXSecOptionsDlg::refusedLocationFocusesTheBar()
     QCOMPARE(reporter.messages, Messages{"Cross Section Location must be between 1 and 12"});
     QCOMPARE(box->text(), QString("1"));
     QCOMPARE(dialog.focusWidget(), dialog.findChild<QScrollBar *>("locationScrollBar"));
-}
-
-void TestXSecOptionsDlg::stepTroughMovesByOne()
-{
-    RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 2, 0, 3}, makeHeader(5, 30, 12, 4), reporter);
-    QVERIFY(showActive(dialog));
-    auto *bar = dialog.findChild<QScrollBar *>("stepScrollBar");
-    clickBar(bar, QStyle::SC_ScrollBarAddPage);
-    QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("3"));
-    clickBar(bar, QStyle::SC_ScrollBarAddLine);
-    clickBar(bar, QStyle::SC_ScrollBarAddLine);
-    clickBar(bar, QStyle::SC_ScrollBarAddLine);
-    QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("5"));
-    QCOMPARE(dialog.choice().stepNumber, 5);
 }
 
 void TestXSecOptionsDlg::opensInsideTheGrid()
