@@ -2,6 +2,7 @@
 
 #include "charts/ChartTemplates.h"
 #include "charts/widgets/ChartPlots.h"
+#include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
 
 #include <QChart>
@@ -14,6 +15,9 @@
 #include <QtTest>
 
 namespace {
+
+// The application clipboard, which the copies go to as in the viewer.
+SystemClipboard systemClipboard;
 
 QValueAxis *axis(QChart *chart, Qt::Orientation orientation)
 {
@@ -233,7 +237,7 @@ void TestChartHosts::copyPutsSvgAndBitmapOnTheClipboard()
     screen.draw();
     QGuiApplication::clipboard()->clear();
 
-    QVERIFY(screen.charts.CopyActiveChartToClipboard());
+    QVERIFY(screen.charts.CopyActiveChartToClipboard(systemClipboard));
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
     const QByteArray svg = data->data("image/svg+xml");
@@ -247,7 +251,7 @@ void TestChartHosts::copyPutsSvgAndBitmapOnTheClipboard()
     screen.choose(PlotType::ColoredSquare);
     screen.draw();
     screen.settings.plotType = PlotType::CrossSection;
-    QVERIFY(!screen.charts.CopyActiveChartToClipboard());
+    QVERIFY(!screen.charts.CopyActiveChartToClipboard(systemClipboard));
 }
 
 void TestChartHosts::refusedCreationReportsAndLaterDrawRetries()

@@ -1,6 +1,7 @@
 #include "screen_helpers.h"
 
 #include "charts/ChartTemplates.h"
+#include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
 
 #include <QApplication>
@@ -16,6 +17,11 @@
 // The FishNet chart over Q3DSurface. Qt Data Visualization renders only on a real
 // window system: with an X server (xvfb-run -a) these tests run on it, without one
 // the surface cannot be created and only the failure is tested.
+namespace {
+// The application clipboard, which the copies go to as in the viewer.
+SystemClipboard systemClipboard;
+} // namespace
+
 class TestSurfaceChartHost : public QObject
 {
     Q_OBJECT
@@ -144,7 +150,7 @@ void TestSurfaceChartHost::fishNetWithoutOpenGLReportsIFNP1()
     screen.draw();
     QCOMPARE(screen.file.reporter.messages, (std::vector<std::string>{"Could Not Create the FishNet Chart - IFNP1"}));
     QVERIFY(!screen.settings.fishnetChartCreated);
-    QVERIFY(!screen.charts.CopyActiveChartToClipboard());
+    QVERIFY(!screen.charts.CopyActiveChartToClipboard(systemClipboard));
 }
 
 

@@ -70,12 +70,11 @@ QImage ChartHost::toImage()
     return image;
 }
 
-bool ChartHost::copyToClipboard()
+std::unique_ptr<QMimeData> ChartHost::clipboardData()
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
     const QImage bitmap = toImage();
-    if (!clipboard || bitmap.isNull())
-        return false;
+    if (bitmap.isNull())
+        return nullptr;
 
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
@@ -88,12 +87,11 @@ bool ChartHost::copyToClipboard()
     {
         QPainter painter;
         if (!painter.begin(&generator) || !paint(painter, QRectF(QPointF(0, 0), bitmap.size())))
-            return false;
+            return nullptr;
     }
 
-    auto *data = new QMimeData;
+    auto data = std::make_unique<QMimeData>();
     data->setData(QStringLiteral("image/svg+xml"), svg.data());
     data->setImageData(bitmap);
-    clipboard->setMimeData(data);
-    return clipboard->mimeData() != nullptr;
+    return data;
 }

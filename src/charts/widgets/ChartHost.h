@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QMimeData>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include <memory>
 
 class QPainter;
 
@@ -36,8 +39,8 @@ public:
     bool print(QPainter &painter, const QRect &printable);
     // The chart at its screen size; a null image without a control.
     QImage toImage();
-    // Puts the chart on the clipboard as SVG and as a bitmap; false when it cannot.
-    bool copyToClipboard();
+    // The chart for the clipboard as SVG and as a bitmap; nullptr without a control.
+    std::unique_ptr<QMimeData> clipboardData();
 
     // While set, every creation fails as if the control could not be made.
     void setCreationRefused(bool refused) { m_creationRefused = refused; }

@@ -1,5 +1,6 @@
 #include "charts/widgets/ChartPlots.h"
 
+#include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
 
 ChartPlots::ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter)
@@ -36,8 +37,9 @@ bool ChartPlots::PrintActiveChart(QPainter &painter, const QRect &printable)
     return chart && chart->print(painter, printable);
 }
 
-bool ChartPlots::CopyActiveChartToClipboard()
+bool ChartPlots::CopyActiveChartToClipboard(PlotClipboard &clipboard)
 {
     ChartHost *chart = host(m_settings.plotType);
-    return chart && chart->copyToClipboard();
+    std::unique_ptr<QMimeData> data = chart ? chart->clipboardData() : nullptr;
+    return data && clipboard.put(std::move(data)) == PlotClipboard::Result::Done;
 }

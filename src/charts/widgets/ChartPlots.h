@@ -15,7 +15,7 @@
 //     which runs Create... if the chart was never created, Fill... if it needs
 //     data, and releases the chart's batch. (The single routines are public too.)
 //   - OnPrint of a chart plot: charts.PrintActiveChart(painter, printableRect).
-//   - Edit Copy of a chart plot: if (!charts.CopyActiveChartToClipboard())
+//   - Edit Copy of a chart plot: if (!charts.CopyActiveChartToClipboard(clipboard))
 //     report "Unable to set Clipboard data".
 
 #include "charts/ChartRoutines.h"
@@ -23,6 +23,7 @@
 #include "charts/widgets/SurfaceChartHost.h"
 
 class CPlotDoc;
+class PlotClipboard;
 class QPainter;
 class Reporter;
 struct PlotSettings;
@@ -53,7 +54,7 @@ public:
     // centred; false when that chart has no control (or the type is no chart).
     bool PrintActiveChart(QPainter &painter, const QRect &printable);
     // The current plot type's chart on the clipboard as SVG and bitmap; false when it cannot.
-    bool CopyActiveChartToClipboard();
+    bool CopyActiveChartToClipboard(PlotClipboard &clipboard);
 
 private:
     PlotSettings &m_settings;

@@ -268,7 +268,7 @@ void CPlotView::CopyPlotCommand()
         const auto result = m_clipboard->put(ColoredSquareCopy::mimeData(m_document, m_settings, m_layout, m_readout));
         if (result != PlotClipboard::Result::Done)
             m_document.reporter().report(PlotClipboard::message(result));
-    } else if (!m_charts->CopyActiveChartToClipboard()) {
+    } else if (!m_charts->CopyActiveChartToClipboard(*m_clipboard)) {
         m_document.reporter().report(PlotClipboard::message(PlotClipboard::Result::CannotSet));
     }
 }
