@@ -5,7 +5,11 @@
 
 void MessageBoxReporter::report(const std::string &message)
 {
+    // A message raised inside an options dialog stands over that dialog and gives the focus back to it.
+    QWidget *parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = m_parent;
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(message),
-                    QMessageBox::Ok, m_parent);
+                    QMessageBox::Ok, parent);
     box.exec();
 }

@@ -1,5 +1,6 @@
 #include "dialogs/DataExchange.h"
 
+#include "data/NumberFormat.h"
 #include "data/NumberParsing.h"
 
 #include <charconv>
@@ -73,9 +74,7 @@ std::string writeInteger(int value)
 
 std::string writeNumber(float value)
 {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return std::string(buffer, result.ptr);
+    return NumberFormat::general(value, 6);
 }
 
 } // namespace DataExchange

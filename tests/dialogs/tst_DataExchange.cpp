@@ -106,8 +106,8 @@ void TestDataExchange::writeNumber_data()
     QTest::newRow("six digits") << 1234.5678f << "1234.57";
     QTest::newRow("negative fraction") << -0.125f << "-0.125";
     QTest::newRow("float of a tenth") << 0.1f << "0.1";
-    QTest::newRow("large") << 1.5e10f << "1.5e+10";
-    QTest::newRow("small") << 2.5e-7f << "2.5e-07";
+    QTest::newRow("large") << 1.5e10f << "1.5e+010";
+    QTest::newRow("small") << 2.5e-7f << "2.5e-007";
 }
 
 void TestDataExchange::writeNumber()
