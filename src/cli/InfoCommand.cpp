@@ -7,7 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <charconv>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -26,14 +28,22 @@ QJsonObject headerAsJson(const SeamHeader &header)
                        {"items", items}};
 }
 
+// Every digit the float needs: the stream's default six would round 123456.7 to 123457.
+std::string floatText(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
 void printHeader(const SeamHeader &header)
 {
     std::cout << "stepCount: " << header.stepCount << '\n'
-              << "cellSize: " << shortestDouble(header.cellSize) << '\n'
+              << "cellSize: " << floatText(header.cellSize) << '\n'
               << "columnCount: " << header.columnCount << '\n'
               << "rowCount: " << header.rowCount << '\n'
-              << "originX: " << shortestDouble(header.originX) << '\n'
-              << "originY: " << shortestDouble(header.originY) << '\n'
+              << "originX: " << floatText(header.originX) << '\n'
+              << "originY: " << floatText(header.originY) << '\n'
               << "items:\n";
     for (int k = 0; k < header.itemCount; ++k)
         std::cout << "  " << k << ": " << header.itemName(k) << " (" << header.itemUnit(k) << ")\n";

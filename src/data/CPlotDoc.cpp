@@ -6,6 +6,7 @@
 #include "data/SeamReader.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -52,6 +53,23 @@ std::string gridProblem(const SeamHeader &header)
     return {};
 }
 
+// The step whose cache file would be the input file itself (an input named
+// SemTmp3.bin in a file of 3 or more steps), or 0.
+int cachedUnderOwnName(const std::string &fileName, int stepCount)
+{
+    const std::string prefix = "SemTmp";
+    const std::string suffix = ".bin";
+    if (fileName.size() <= prefix.size() + suffix.size() || fileName.compare(0, prefix.size(), prefix) != 0
+        || fileName.compare(fileName.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    const std::string number = fileName.substr(prefix.size(), fileName.size() - prefix.size() - suffix.size());
+    int step = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), step);
+    const bool sameName = result.ec == std::errc() && result.ptr == number.data() + number.size()
+                          && std::to_string(step) == number;
+    return sameName && step >= 1 && step <= stepCount ? step : 0;
+}
+
 } // namespace
 
 CPlotDoc::CPlotDoc(Reporter &reporter, QObject *parent) : QObject(parent), m_reporter(reporter)
@@ -69,9 +87,11 @@ CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath)
     const std::filesystem::path absolute = std::filesystem::absolute(chosenPath, error);
     const std::string filePath = error ? chosenPath : absolute.string();
 
+    errno = 0;
     std::ifstream in(filePath, std::ios::binary);
-    if (!in || std::filesystem::is_directory(filePath, error)) {
-        m_reporter.report("Cannot open the file " + filePath + " (" + std::strerror(errno ? errno : EISDIR) + ").");
+    const int openError = in ? (std::filesystem::is_directory(filePath, error) ? EISDIR : 0) : errno;
+    if (!in || openError != 0) {
+        m_reporter.report("Cannot open the file " + filePath + " (" + std::strerror(openError ? openError : EIO) + ").");
         emit updateAllViews();
         return OpenResult::Failed;
     }
@@ -96,6 +116,13 @@ CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath)
     const std::string problem = gridProblem(header);
     if (!problem.empty()) {
         m_reporter.report("The header of " + m_fileName + " does not describe a grid: " + problem + ".");
+        clearContents();
+        emit updateAllViews();
+        return OpenResult::Failed;
+    }
+    if (const int step = cachedUnderOwnName(m_fileName, header.stepCount)) {
+        m_reporter.report("The file " + m_filePath + " has the name of the cache file of its step " + std::to_string(step)
+                          + ", which would overwrite it; rename the file to open it.");
         clearContents();
         emit updateAllViews();
         return OpenResult::Failed;
@@ -135,6 +162,11 @@ void CPlotDoc::DeleteContents()
 
 bool CPlotDoc::loadStep(int step)
 {
+    if (!isLoaded() || step < 1 || step > m_header.stepCount) {
+        // A cache name outside the open file's steps may be a stale file of another one.
+        m_reporter.report("Step " + std::to_string(step) + " is not a step of the open file.");
+        return false;
+    }
     if (m_grid.ReadStep(step))
         return true;
     m_reporter.report(m_grid.errorText());
@@ -156,5 +188,10 @@ void CPlotDoc::removeCacheFiles(int lastStep)
 void CPlotDoc::clearContents()
 {
     m_grid.release();
-    m_header.clearNames();
+    // An empty document keeps nothing of the file: no sizes, names or file strings.
+    m_header = SeamHeader();
+    m_fileTitle.clear();
+    m_fileName.clear();
+    m_filePath.clear();
+    m_fileDirectory.clear();
 }

@@ -1,8 +1,11 @@
 #include "data/NumberParsing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -36,7 +39,7 @@ double outOfRangeValue(const char *first, const char *last)
             break;
         }
     }
-    if (p < last && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
+    if (p < last && (*p == 'e' || *p == 'E')) {
         ++p;
         const bool negative = p < last && *p == '-';
         if (p < last && (*p == '-' || *p == '+'))
@@ -49,41 +52,67 @@ double outOfRangeValue(const char *first, const char *last)
     return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
-double decimalValue(const char *first, const char *last)
+// A Fortran exponent (1.5D+03) ends the number from_chars reads: when a D or d
+// with exponent digits follows, the number is read again with the D spelt as e.
+// That comes before any range check, as the exponent can bring the number back
+// into range.
+const char *fortranExponentEnd(const char *numberEnd, const char *last)
 {
-    double value = 0.0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (numberEnd == last || (*numberEnd != 'd' && *numberEnd != 'D'))
+        return nullptr;
+    const char *p = numberEnd + 1;
+    if (p < last && (*p == '+' || *p == '-'))
+        ++p;
+    if (p == last || !isDigit(*p))
+        return nullptr;
+    while (p < last && isDigit(*p))
+        ++p;
+    return p;
+}
+
+// Hexadecimal numbers are rare in seam files, and GCC 12's from_chars misreads
+// some of them (subnormals, "p+-3"): strtod reads them, with the point spelt as
+// the locale spells it, so the result does not depend on the locale.
+double hexValue(const char *first, const char *last)
+{
+    std::string copy(first, last);
+    std::replace(copy.begin(), copy.end(), '.', *std::localeconv()->decimal_point);
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+// False when no number begins at first (strtod then converts nothing).
+bool decimalValue(const char *first, const char *last, double &value)
+{
+    if (first < last && *first == '-')
+        return false; // a second sign: from_chars would take it, strtod does not
+    auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::invalid_argument)
-        return 0.0;
-    if (result.ec == std::errc::result_out_of_range)
-        return outOfRangeValue(first, result.ptr);
-    const char *p = result.ptr;
-    if (p < last && (*p == 'd' || *p == 'D')) {
-        // A Fortran exponent: read the number again with the D spelt as e.
-        const char *digits = p + 1;
-        if (digits < last && (*digits == '+' || *digits == '-'))
-            ++digits;
-        if (digits < last && isDigit(*digits)) {
-            const char *tokenEnd = digits;
-            while (tokenEnd < last && isDigit(*tokenEnd))
-                ++tokenEnd;
-            const std::size_t length = static_cast<std::size_t>(tokenEnd - first);
-            char small[64];
-            std::string large;
-            char *copy = small;
-            if (length > sizeof small) {
-                large.assign(first, length);
-                copy = large.data();
-            } else {
-                std::memcpy(small, first, length);
-            }
-            copy[p - first] = 'e';
-            const auto again = std::from_chars(copy, copy + length, value, std::chars_format::general);
-            if (again.ec == std::errc::result_out_of_range)
-                return outOfRangeValue(copy, copy + length);
-        }
+        return false;
+    if ((*first == 'n' || *first == 'N') && result.ptr - first > 3) {
+        // nan(chars): strtod keeps the chars as the NaN's payload, from_chars drops them.
+        value = std::strtod(std::string(first, result.ptr).c_str(), nullptr);
+        return true;
     }
-    return value;
+    if (const char *exponentEnd = fortranExponentEnd(result.ptr, last)) {
+        const std::size_t length = static_cast<std::size_t>(exponentEnd - first);
+        char small[64];
+        std::string large;
+        char *copy = small;
+        if (length > sizeof small) {
+            large.assign(first, length);
+            copy = large.data();
+        } else {
+            std::memcpy(small, first, length);
+        }
+        copy[result.ptr - first] = 'e';
+        result = std::from_chars(copy, copy + length, value, std::chars_format::general);
+        if (result.ec == std::errc::result_out_of_range)
+            value = outOfRangeValue(copy, result.ptr);
+        return true;
+    }
+    if (result.ec == std::errc::result_out_of_range)
+        value = outOfRangeValue(first, result.ptr);
+    return true;
 }
 
 } // namespace
@@ -130,15 +159,9 @@ double leadingDouble(std::string_view text)
     }
     double value = 0.0;
     if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-        const auto result = std::from_chars(p + 2, end, value, std::chars_format::hex);
-        if (result.ec == std::errc::invalid_argument)
-            value = 0.0; // "0x" alone reads as the 0 before the x
-        else if (result.ec == std::errc::result_out_of_range)
-            value = std::string_view(p, static_cast<std::size_t>(result.ptr - p)).find_first_of("-") == std::string_view::npos
-                        ? std::numeric_limits<double>::infinity()
-                        : 0.0; // only a negative binary exponent can underflow
-    } else {
-        value = decimalValue(p, end);
+        value = hexValue(p, end);
+    } else if (!decimalValue(p, end, value)) {
+        return 0.0; // nothing converted: no sign either
     }
     return negative ? -value : value;
 }

@@ -13,11 +13,3 @@ const std::string &SeamHeader::itemUnit(int k) const
 {
     return k >= 0 && k < maxItems ? itemUnits[k] : noText;
 }
-
-void SeamHeader::clearNames()
-{
-    for (auto &name : itemNames)
-        name.clear();
-    for (auto &unit : itemUnits)
-        unit.clear();
-}

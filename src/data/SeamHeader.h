@@ -23,6 +23,4 @@ struct SeamHeader
     // Empty text for an index outside the 18 slots, so a stale index never reads past them.
     const std::string &itemName(int k) const;
     const std::string &itemUnit(int k) const;
-
-    void clearNames();
 };
