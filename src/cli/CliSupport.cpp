@@ -31,8 +31,14 @@ int parseVerbArguments(QCommandLineParser &parser, const QStringList &arguments,
     if (!parser.parse(withProgram))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
+        // Qt's own usage line names the program only; the verb's syntax replaces it.
+        const QString qtHelp = parser.helpText();
+        QString options = qtHelp.mid(qtHelp.indexOf("Options:"));
+        if (!options.endsWith('\n'))
+            options += '\n';
         std::cout << "Usage: sembla-cli " << verbSyntax.toStdString() << "\n\n"
-                  << parser.helpText().section('\n', 2).toStdString();
+                  << parser.applicationDescription().toStdString() << "\n\n"
+                  << options.toStdString();
         return ExitStatus::ok;
     }
     return -1;

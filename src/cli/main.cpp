@@ -3,6 +3,11 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <clocale>
 #include <cstring>
 #include <functional>
@@ -26,10 +31,26 @@ const char *const overview =
     "'sembla-cli VERB --help' describes the options of a verb.\n"
     "Exit status: 0 done, 1 a message was shown or the work failed, 2 usage error.\n";
 
+// Qt warns on stderr when the session has no runtime folder (as under a bare root
+// shell or CI); give it a private one, as a login session would.
+void ensureRuntimeDirectory()
+{
+#ifdef Q_OS_UNIX
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray directory = "/tmp/runtime-" + QByteArray::number(::getuid());
+    ::mkdir(directory.constData(), 0700);
+    struct stat status = {};
+    if (::stat(directory.constData(), &status) == 0 && status.st_uid == ::getuid() && (status.st_mode & 0777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", directory);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    ensureRuntimeDirectory();
     // Rendering needs a platform; with no display, draw offscreen rather than fail.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
