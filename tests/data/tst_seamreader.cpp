@@ -1,0 +1,293 @@
+#include "RecordingReporter.h"
+
+#include "data/LineReader.h"
+#include "data/SeamReader.h"
+#include "data/StepGrid.h"
+
+#include <QTest>
+
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The reading rules of a seam output file: line ends, the three header lines,
+// data lines and the empty-line messages, on text held in memory.
+class TestSeamReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineEnds_data();
+    void lineEnds();
+    void linesAcrossChunksMatchGetline_data();
+    void linesAcrossChunksMatchGetline();
+    void lineLongerThanTheBuffer();
+
+    void firstHeaderLine_data();
+    void firstHeaderLine();
+    void nameList_data();
+    void nameList();
+    void moreNamesThanSlots();
+
+    void dataLine_data();
+    void dataLine();
+
+    void headerMessages_data();
+    void headerMessages();
+    void stepReadsInFileOrder();
+    void shortStepKeepsTheValuesNotRead();
+};
+
+namespace {
+
+std::vector<std::string> allLines(const std::string &text, std::size_t chunkSize)
+{
+    std::istringstream in(text);
+    LineReader reader(in, chunkSize);
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.next(line))
+        lines.emplace_back(line);
+    return lines;
+}
+
+SeamHeader presetHeader()
+{
+    // Values no line sets, so a test sees which fields the scan left alone.
+    SeamHeader header;
+    header.stepCount = header.ignoredValue = header.columnCount = header.rowCount = 77;
+    header.cellSize = header.originX = header.originY = 77.0f;
+    return header;
+}
+
+} // namespace
+
+void TestSeamReader::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\r\n") << QStringList{"a", "b", "c"};
+    QTest::newRow("no line end at the end") << QByteArray("a\nb") << QStringList{"a", "b"};
+    QTest::newRow("CR at the very end") << QByteArray("a\nb\r") << QStringList{"a", "b"};
+    QTest::newRow("blank lines stay lines") << QByteArray("a\n\n\r\nb\n") << QStringList{"a", "", "", "b"};
+    QTest::newRow("CR inside a line stays") << QByteArray("a\rb\n") << QStringList{"a\rb"};
+    QTest::newRow("blanks are content") << QByteArray("  \n") << QStringList{"  "};
+    QTest::newRow("empty input") << QByteArray() << QStringList{};
+}
+
+void TestSeamReader::lineEnds()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, expected);
+    QStringList lines;
+    for (const auto &line : allLines(text.toStdString(), 1 << 20))
+        lines << QString::fromStdString(line);
+    QCOMPARE(lines, expected);
+}
+
+void TestSeamReader::linesAcrossChunksMatchGetline_data()
+{
+    QTest::addColumn<int>("chunkSize");
+    for (int size : {16, 17, 31, 64, 1000, 1 << 20})
+        QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+void TestSeamReader::linesAcrossChunksMatchGetline()
+{
+    // Random lines of random lengths, some far longer than a chunk, so that line
+    // ends and CR LF pairs fall on every position of a chunk boundary.
+    QFETCH(int, chunkSize);
+    std::mt19937 random(5);
+    std::string text;
+    for (int i = 0; i < 2000; ++i) {
+        const int length = random() % 10 == 0 ? static_cast<int>(random() % 300) : static_cast<int>(random() % 20);
+        for (int c = 0; c < length; ++c)
+            text += static_cast<char>('a' + random() % 26);
+        text += random() % 2 ? "\r\n" : "\n";
+    }
+    std::vector<std::string> expected;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        expected.push_back(line);
+    }
+    QCOMPARE(allLines(text, static_cast<std::size_t>(chunkSize)), expected);
+}
+
+void TestSeamReader::lineLongerThanTheBuffer()
+{
+    const std::string longLine(100000, 'x');
+    const auto lines = allLines("short\n" + longLine + "\r\nlast", 64);
+    QCOMPARE(lines.size(), std::size_t(3));
+    QCOMPARE(lines[0], std::string("short"));
+    QCOMPARE(lines[1], longLine);
+    QCOMPARE(lines[2], std::string("last"));
+}
+
+void TestSeamReader::firstHeaderLine_data()
+{
+    // stepCount, ignoredValue, cellSize, columnCount, rowCount, originX, originY;
+    // 77 marks a field the scan did not reach.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QList<double>>("expected");
+    const QList<double> plain{3, 0, 10, 4, 5, 0, 0};
+    QTest::newRow("with blanks") << "3, 0, 10.0, 4, 5, 0.0, 0.0" << plain;
+    QTest::newRow("without blanks") << "3,0,10.0,4,5,0.0,0.0" << plain;
+    QTest::newRow("leading and wide blanks") << "   3,   0,\t10.0,  4,  5,  0.0,  0.0" << plain;
+    QTest::newRow("03 is decimal 3") << "03, 0, 10.0, 4, 5, 0.0, 0.0" << plain;
+    QTest::newRow("010 is octal 8") << "010, 0, 10.0, 4, 5, 0.0, 0.0" << QList<double>{8, 0, 10, 4, 5, 0, 0};
+    QTest::newRow("0x10 is hexadecimal 16") << "0x10, 0, 10.0, 0x4, 5, 0.0, 0.0" << QList<double>{16, 0, 10, 4, 5, 0, 0};
+    QTest::newRow("exponents and signs") << "2, -1, 2.5E+1, 6, 7, -1.5e+3, 2.5E-1" << QList<double>{2, -1, 25, 6, 7, -1500, 0.25};
+    QTest::newRow("blank before the first comma") << "3 , 0, 10.0, 4, 5, 0.0, 0.0" << QList<double>{3, 77, 77, 77, 77, 77, 77};
+    QTest::newRow("blank before a later comma") << "3, 0, 10.0, 4 , 5, 0.0, 0.0" << QList<double>{3, 0, 10, 4, 77, 77, 77};
+    QTest::newRow("D exponent ends the real") << "3, 0, 1.0D1, 4, 5, 0.0, 0.0" << QList<double>{3, 0, 1, 77, 77, 77, 77};
+    QTest::newRow("line ends early") << "3, 0, 10.0, 4, 5" << QList<double>{3, 0, 10, 4, 5, 77, 77};
+    QTest::newRow("no number at all") << "steps, 0, 10.0" << QList<double>{77, 77, 77, 77, 77, 77, 77};
+    QTest::newRow("trailing text is ignored") << "3, 0, 10.0, 4, 5, 0.0, 0.0, extra" << plain;
+}
+
+void TestSeamReader::firstHeaderLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QList<double>, expected);
+    SeamHeader header = presetHeader();
+    SeamReader::scanFirstHeaderLine(line.toStdString(), header);
+    const QList<double> got{double(header.stepCount), double(header.ignoredValue), header.cellSize,
+                            double(header.columnCount), double(header.rowCount), header.originX, header.originY};
+    QCOMPARE(got, expected);
+}
+
+void TestSeamReader::nameList_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("firstSlots"); // the first slots afterwards
+    QTest::newRow("trimmed, inner blanks kept") << "2,   Vertical  Stress  ,\tConvergence " << 2 << QStringList{"Vertical  Stress", "Convergence", "old"};
+    QTest::newRow("fields after the count ignored") << "1, MPa, mm, kN" << 1 << QStringList{"MPa", "old", "old"};
+    QTest::newRow("missing fields are empty") << "3, MPa" << 3 << QStringList{"MPa", "", ""};
+    QTest::newRow("no comma at all") << "2" << 2 << QStringList{"", "", "old"};
+    QTest::newRow("count read like atoi") << "  +2 items, a, b" << 2 << QStringList{"a", "b", "old"};
+    QTest::newRow("count without digits") << "many, a, b" << 0 << QStringList{"old", "old", "old"};
+    QTest::newRow("negative count") << "-1, a" << -1 << QStringList{"old", "old", "old"};
+    QTest::newRow("empty fields") << "3, , x," << 3 << QStringList{"", "x", ""};
+}
+
+void TestSeamReader::nameList()
+{
+    QFETCH(QString, line);
+    QFETCH(int, count);
+    QFETCH(QStringList, firstSlots);
+    std::array<std::string, SeamHeader::maxItems> names;
+    names.fill("old");
+    QCOMPARE(SeamReader::readNameList(line.toStdString(), names), count);
+    for (int k = 0; k < firstSlots.size(); ++k)
+        QCOMPARE(QString::fromStdString(names[static_cast<std::size_t>(k)]), firstSlots[k]);
+}
+
+void TestSeamReader::moreNamesThanSlots()
+{
+    std::string line = "25";
+    for (int k = 0; k < 25; ++k)
+        line += ", n" + std::to_string(k);
+    std::array<std::string, SeamHeader::maxItems> names;
+    QCOMPARE(SeamReader::readNameList(line, names), 25);
+    QCOMPARE(names.back(), std::string("n17"));
+}
+
+void TestSeamReader::dataLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QList<float>>("expected"); // three items
+    QTest::newRow("plain") << "1.0, 2.0, 3.0" << QList<float>{1, 2, 3};
+    QTest::newRow("no blanks") << "1.0,2.0,3.0" << QList<float>{1, 2, 3};
+    QTest::newRow("all four exponents") << "1.5E+03, 1.5e-1, 1.5D+03" << QList<float>{1500, 0.15f, 1500};
+    QTest::newRow("d exponent") << " -2.5d-1, 1, 2" << QList<float>{-0.25f, 1, 2};
+    QTest::newRow("fewer fields than items") << "4.0" << QList<float>{4, 0, 0};
+    QTest::newRow("extra fields ignored") << "1, 2, 3, 4, 5" << QList<float>{1, 2, 3};
+    QTest::newRow("blanks only") << "     " << QList<float>{0, 0, 0};
+    QTest::newRow("empty fields") << ",,7" << QList<float>{0, 0, 7};
+    QTest::newRow("not numbers") << "abc, 2x, x2" << QList<float>{0, 2, 0};
+    QTest::newRow("blank inside a field ends it") << "1 2, 3 4, 5" << QList<float>{1, 3, 5};
+    QTest::newRow("trailing comma") << "1, 2," << QList<float>{1, 2, 0};
+}
+
+void TestSeamReader::dataLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QList<float>, expected);
+    float values[4] = {9, 9, 9, 9};
+    SeamReader::readDataLine(line.toStdString(), values, 3);
+    QCOMPARE((QList<float>{values[0], values[1], values[2]}), expected);
+    QCOMPARE(values[3], 9.0f); // nothing beyond the element's items
+}
+
+void TestSeamReader::headerMessages_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message"); // empty: read cleanly
+    QTest::newRow("empty input") << QByteArray() << "Read an empty line in the input file - CHR2-1";
+    QTest::newRow("blank line 1") << QByteArray("\n1, a\n1, u\n") << "Read an empty line in the input file - CHR2-1";
+    QTest::newRow("CR LF blank line 1") << QByteArray("\r\n1, a\n1, u\n") << "Read an empty line in the input file - CHR2-1";
+    QTest::newRow("only line 1") << QByteArray("1, 0, 1.0, 1, 1, 0.0, 0.0\n") << "Read an empty line in the input file - CHR2-2";
+    QTest::newRow("blank line 2") << QByteArray("1, 0, 1.0, 1, 1, 0.0, 0.0\n\n1, u\n") << "Read an empty line in the input file - CHR2-2";
+    QTest::newRow("only lines 1 and 2") << QByteArray("1, 0, 1.0, 1, 1, 0.0, 0.0\n1, a\n") << "Read an empty line in the input file - CHR2-3";
+    QTest::newRow("blanks are not empty") << QByteArray(" \n \n \n") << "";
+    QTest::newRow("complete") << QByteArray("1, 0, 1.0, 1, 1, 0.0, 0.0\n1, a\n1, u") << "";
+}
+
+void TestSeamReader::headerMessages()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    std::istringstream in(text.toStdString());
+    LineReader lines(in);
+    SeamHeader header;
+    RecordingReporter reporter;
+    const auto status = SeamReader::readHeader(lines, header, reporter);
+    QCOMPARE(status, message.isEmpty() ? SeamReader::Status::Ok : SeamReader::Status::EmptyLine);
+    QCOMPARE(reporter.messages.size(), message.isEmpty() ? std::size_t(0) : std::size_t(1));
+    if (!message.isEmpty())
+        QCOMPARE(QString::fromStdString(reporter.messages.front()), message);
+}
+
+void TestSeamReader::stepReadsInFileOrder()
+{
+    // NX = 2, NY = 3: the first data line is (0,0), the second (0,1), the fourth (1,0).
+    std::istringstream in("1,10\n2,20\n3,30\n4,40\n5,50\n6,60\n");
+    LineReader lines(in);
+    StepGrid grid;
+    grid.setUp(2, 2, 3, "");
+    RecordingReporter reporter;
+    QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::Ok);
+    QVERIFY(reporter.messages.empty());
+    QCOMPARE(grid.values[0][0][0], 1.0f);
+    QCOMPARE(grid.values[0][1][0], 2.0f);
+    QCOMPARE(grid.values[1][0][0], 4.0f);
+    QCOMPARE(grid.values[1][2][1], 60.0f);
+}
+
+void TestSeamReader::shortStepKeepsTheValuesNotRead()
+{
+    std::istringstream in("1\n2\n\n4\n");
+    LineReader lines(in);
+    StepGrid grid;
+    grid.setUp(1, 2, 2, "");
+    grid.values[1][1][0] = 99.0f;
+    RecordingReporter reporter;
+    QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
+    QCOMPARE(reporter.messages, std::vector<std::string>{"Read an empty line in the input file - CGR2-1"});
+    QCOMPARE(grid.values[0][1][0], 2.0f);
+    QCOMPARE(grid.values[1][1][0], 99.0f);
+    // The next step starts right after the blank line: the reader never rewinds.
+    grid.values[0][0][0] = 0.0f;
+    QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
+    QCOMPARE(grid.values[0][0][0], 4.0f);
+    QCOMPARE(reporter.messages.size(), std::size_t(2));
+}
+
+QTEST_GUILESS_MAIN(TestSeamReader)
+#include "tst_seamreader.moc"

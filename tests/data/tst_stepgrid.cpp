@@ -1,0 +1,211 @@
+#include "data_helpers.h"
+
+#include "data/StepGrid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+
+// The step grid's block and its cache files: names, byte layout, round trip
+// and the failures of writing and reading them.
+class TestStepGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cacheFileName_data();
+    void cacheFileName();
+    void valuesLieInCacheOrder();
+    void cacheFileByteLayout_data();
+    void cacheFileByteLayout();
+    void roundTripIsBitExact();
+    void freshGridIsZeroed();
+    void writeFailures_data();
+    void writeFailures();
+    void readFailuresLeaveTheValues_data();
+    void readFailuresLeaveTheValues();
+
+private:
+    QTemporaryDir m_dir;
+    std::string directory() const { return m_dir.path().toStdString() + "/"; }
+};
+
+namespace {
+
+float floatFromLittleEndian(const QByteArray &bytes, int offset)
+{
+    std::uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i)
+        bits = bits << 8 | static_cast<unsigned char>(bytes[offset + i]);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+} // namespace
+
+void TestStepGrid::cacheFileName_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first") << 1 << "SemTmp1.bin";
+    QTest::newRow("two digits") << 12 << "SemTmp12.bin";
+    QTest::newRow("three digits") << 100 << "SemTmp100.bin";
+    QTest::newRow("many digits") << 123456 << "SemTmp123456.bin";
+}
+
+void TestStepGrid::cacheFileName()
+{
+    QFETCH(int, step);
+    QFETCH(QString, name);
+    StepGrid grid;
+    grid.setUp(1, 1, 1, "/data/run/");
+    QCOMPARE(QString::fromStdString(grid.CacheFileName(step)), "/data/run/" + name);
+}
+
+void TestStepGrid::valuesLieInCacheOrder()
+{
+    StepGrid grid;
+    grid.setUp(2, 3, 2, directory());
+    QCOMPARE(grid.valueCount(), std::size_t(12));
+    grid.values[1][0][1] = 5.0f;
+    grid.values[2][1][0] = 7.0f;
+    // index (ix * NY + iy) * itemCount + k
+    QCOMPARE(grid.data()[(1 * 2 + 0) * 2 + 1], 5.0f);
+    QCOMPARE(grid.data()[(2 * 2 + 1) * 2 + 0], 7.0f);
+}
+
+void TestStepGrid::cacheFileByteLayout_data()
+{
+    // Offsets follow index (ix * NY + iy) * itemCount + k, ix outermost: with
+    // NY = 2 element (1,0) starts at byte 16, with NY = 3 at byte 24.
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("offsetOfColumn1");
+    QTest::newRow("NX 3, NY 2") << 3 << 2 << 16;
+    QTest::newRow("NX 2, NY 3") << 2 << 3 << 24;
+}
+
+void TestStepGrid::cacheFileByteLayout()
+{
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(int, offsetOfColumn1);
+    StepGrid grid;
+    grid.setUp(2, columns, rows, directory());
+    for (int ix = 0; ix < columns; ++ix)
+        for (int iy = 0; iy < rows; ++iy)
+            for (int k = 0; k < 2; ++k)
+                grid.values[ix][iy][k] = 100.0f * ix + 10.0f * iy + k + 0.5f;
+    QVERIFY(grid.WriteStep(4));
+    const QByteArray bytes = fileBytes(QString::fromStdString(grid.CacheFileName(4)));
+    QCOMPARE(bytes.size(), 48);
+    QCOMPARE(floatFromLittleEndian(bytes, 0), 0.5f);                 // item 0 of (0,0)
+    QCOMPARE(floatFromLittleEndian(bytes, 4), 1.5f);                 // item 1 of (0,0)
+    QCOMPARE(floatFromLittleEndian(bytes, 8), 10.5f);                // item 0 of (0,1)
+    QCOMPARE(floatFromLittleEndian(bytes, offsetOfColumn1), 100.5f); // item 0 of (1,0)
+    QCOMPARE(floatFromLittleEndian(bytes, 44), 100.0f * (columns - 1) + 10.0f * (rows - 1) + 1.5f); // the last value
+}
+
+void TestStepGrid::roundTripIsBitExact()
+{
+    // Every bit pattern must come back: subnormals, -0, infinities, NaN payloads.
+    StepGrid grid;
+    grid.setUp(18, 7, 5, directory());
+    std::mt19937 random(11);
+    std::vector<std::uint32_t> patterns(grid.valueCount());
+    for (auto &bits : patterns)
+        bits = static_cast<std::uint32_t>(random());
+    patterns[0] = 0x80000000u; // -0
+    patterns[1] = 0x00000001u; // smallest subnormal
+    patterns[2] = 0x7f800000u; // infinity
+    patterns[3] = 0x7fc01234u; // NaN with a payload
+    std::memcpy(grid.data(), patterns.data(), patterns.size() * 4);
+    QVERIFY(grid.WriteStep(1));
+    std::memset(grid.data(), 0, patterns.size() * 4);
+    QVERIFY(grid.ReadStep(1));
+    QCOMPARE(std::memcmp(grid.data(), patterns.data(), patterns.size() * 4), 0);
+}
+
+void TestStepGrid::freshGridIsZeroed()
+{
+    StepGrid grid;
+    grid.setUp(3, 4, 5, directory());
+    std::memset(grid.data(), 0xff, grid.valueCount() * 4);
+    // A new set-up, as for the next file, never shows the old block's values.
+    grid.setUp(3, 4, 5, directory());
+    QVERIFY(grid.allocated());
+    for (std::size_t i = 0; i < grid.valueCount(); ++i)
+        QCOMPARE(grid.data()[i], 0.0f);
+    grid.release();
+    QVERIFY(!grid.allocated());
+    QCOMPARE(grid.valueCount(), std::size_t(0));
+}
+
+void TestStepGrid::writeFailures_data()
+{
+    // Root may write anywhere, so the failures are made in ways root meets too.
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("expectedStart");
+    QTest::newRow("a folder has the cache file's name") << "folder" << "Cannot create the step cache file ";
+    QTest::newRow("the disk is full") << "full" << "Cannot write the step cache file ";
+}
+
+void TestStepGrid::writeFailures()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, expectedStart);
+    QTemporaryDir dir;
+    const QString name = dir.filePath("SemTmp2.bin");
+    if (obstacle == "folder") {
+        QVERIFY(QDir().mkdir(name));
+    } else {
+        if (!QFile::exists("/dev/full"))
+            QSKIP("no /dev/full here");
+        QVERIFY(QFile::link("/dev/full", name));
+    }
+    StepGrid grid;
+    grid.setUp(2, 3, 4, dir.path().toStdString() + "/");
+    QVERIFY(!grid.WriteStep(2));
+    const QString message = QString::fromStdString(grid.errorText());
+    QVERIFY2(message.startsWith(expectedStart + name + " ("), qPrintable(message));
+}
+
+void TestStepGrid::readFailuresLeaveTheValues_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("expectedStart");
+    QTest::newRow("removed") << "remove" << "Cannot read the step cache file ";
+    QTest::newRow("cut short") << "shorten" << "The step cache file ";
+    QTest::newRow("too long") << "lengthen" << "The step cache file ";
+}
+
+void TestStepGrid::readFailuresLeaveTheValues()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, expectedStart);
+    QTemporaryDir dir;
+    StepGrid grid;
+    grid.setUp(2, 2, 2, dir.path().toStdString() + "/");
+    grid.values[0][0][0] = 1.0f;
+    QVERIFY(grid.WriteStep(1));
+    const QString name = QString::fromStdString(grid.CacheFileName(1));
+    if (damage == "remove")
+        QVERIFY(QFile::remove(name));
+    else
+        writeFile(name, fileBytes(name).left(damage == "shorten" ? 28 : 32) + (damage == "lengthen" ? QByteArray(4, 0) : QByteArray()));
+    grid.values[0][0][0] = 42.0f;
+    grid.values[1][1][1] = 43.0f;
+    QVERIFY(!grid.ReadStep(1));
+    QVERIFY2(QString::fromStdString(grid.errorText()).startsWith(expectedStart + name), grid.errorText().c_str());
+    QCOMPARE(grid.values[0][0][0], 42.0f);
+    QCOMPARE(grid.values[1][1][1], 43.0f);
+}
+
+QTEST_GUILESS_MAIN(TestStepGrid)
+#include "tst_stepgrid.moc"
