@@ -2,8 +2,8 @@
 #include "app/CMainFrame.h"
 #include "app/CModeless.h"
 #include "data/CPlotDoc.h"
-#include "data/Reporter.h"
 #include "resources/CommandIds.h"
+#include "support/RecordingReporter.h"
 #include "view/widgets/CPlotView.h"
 
 #include <QAction>
@@ -22,13 +22,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { messages.push_back(message); }
-    std::vector<std::string> messages;
-};
 
 QStringList menuTexts(QMenu *menu)
 {

@@ -11,22 +11,6 @@
 
 namespace {
 
-std::string fieldList(const std::vector<std::string> &fields)
-{
-    std::string line = std::to_string(fields.size());
-    for (const std::string &field : fields)
-        line += ", " + field;
-    return line;
-}
-
-// Nine significant digits carry every float32 through the text exactly.
-std::string exact(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
-    return text;
-}
-
 const char *const readBackScript = R"(
 import collections, json, sys
 import ezdxf
@@ -49,30 +33,6 @@ print(json.dumps({
 )";
 
 } // namespace
-
-OpenedSeam::OpenedSeam(const TestSeam &seam)
-{
-    const std::string file = path("run.f1");
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << seam.steps << ", 0, " << exact(seam.cellSize) << ", " << seam.columns << ", " << seam.rows << ", "
-            << exact(seam.originX) << ", " << exact(seam.originY) << "\n";
-        out << fieldList(seam.names) << "\n" << fieldList(seam.units) << "\n";
-        for (int s = 1; s <= seam.steps; ++s)
-            for (int ix = 0; ix < seam.columns; ++ix)
-                for (int iy = 0; iy < seam.rows; ++iy) {
-                    for (int k = 0; k < seam.items; ++k)
-                        out << (k ? ", " : "") << exact(seam.value(s, ix, iy, k));
-                    out << "\n";
-                }
-    }
-    m_opened = document.openFile(file) == CPlotDoc::OpenResult::Opened;
-}
-
-std::string OpenedSeam::path(const QString &name) const
-{
-    return folder.filePath(name).toStdString();
-}
 
 QByteArray crlfLines(std::initializer_list<const char *> lines)
 {

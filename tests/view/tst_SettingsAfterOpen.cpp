@@ -6,6 +6,7 @@
 #include "view/RecordingCanvas.h"
 #include "view/StepReload.h"
 
+#include "support/TestSeam.h"
 #include "view_helpers.h"
 
 #include <QTemporaryDir>
@@ -17,6 +18,23 @@
 namespace {
 
 // Every value tells its step, cell and item.
+float taggedValue(int step, int ix, int iy, int k);
+
+// Items named "Item k", cells of size 1, every value tagged with where it stands.
+TestSeam taggedSeam(int steps, int columns, int rows, int items)
+{
+    TestSeam seam;
+    seam.steps = steps;
+    seam.columns = columns;
+    seam.rows = rows;
+    seam.items = items;
+    seam.cellSize = 1.0f;
+    seam.names.clear();
+    seam.units.clear();
+    seam.value = taggedValue;
+    return seam;
+}
+
 float taggedValue(int step, int ix, int iy, int k)
 {
     return static_cast<float>(step * 1000 + ix * 100 + iy * 10 + k);
@@ -51,7 +69,7 @@ private slots:
     {
         const QString path = m_folder.filePath("run.f1");
         // 3 steps of 3 columns, 2 rows, 2 items.
-        QVERIFY(writeSeamFile(path, SeamFileContents{3, 3, 2, 2, 1.0f, taggedValue}));
+        QVERIFY(writeSeamFile(path.toStdString(), taggedSeam(3, 3, 2, 2)));
         RecordingReporter reporter;
         CPlotDoc document(reporter);
         QCOMPARE(document.openFile(path.toStdString()), CPlotDoc::OpenResult::Opened);
@@ -77,7 +95,7 @@ private slots:
     void missingCacheFileIsReportedOnce()
     {
         const QString path = m_folder.filePath("gone.f1");
-        QVERIFY(writeSeamFile(path, SeamFileContents{2, 1, 2, 2, 1.0f, taggedValue}));
+        QVERIFY(writeSeamFile(path.toStdString(), taggedSeam(2, 1, 2, 2)));
         RecordingReporter reporter;
         CPlotDoc document(reporter);
         QCOMPARE(document.openFile(path.toStdString()), CPlotDoc::OpenResult::Opened);
@@ -97,8 +115,8 @@ private slots:
     {
         const QString large = m_folder.filePath("large.f1");
         const QString small = m_folder.filePath("small.f2");
-        QVERIFY(writeSeamFile(large, SeamFileContents{5, 6, 4, 3, 1.0f, taggedValue}));
-        QVERIFY(writeSeamFile(small, SeamFileContents{2, 3, 2, 2, 1.0f, taggedValue}));
+        QVERIFY(writeSeamFile(large.toStdString(), taggedSeam(5, 6, 4, 3)));
+        QVERIFY(writeSeamFile(small.toStdString(), taggedSeam(2, 3, 2, 2)));
         RecordingReporter reporter;
         CPlotDoc document(reporter);
         QCOMPARE(document.openFile(large.toStdString()), CPlotDoc::OpenResult::Opened);

@@ -21,30 +21,3 @@ MemoryGrid::MemoryGrid(int columns, int rows, float cellSize, const CellValue &v
             grid.values[ix][iy][0] = value(ix, iy);
     }
 }
-
-bool writeSeamFile(const QString &path, const SeamFileContents &contents)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QTextStream out(&file);
-    out << contents.steps << ", 0, " << contents.cellSize << ", " << contents.columns << ", " << contents.rows
-        << ", 0.0, 0.0\n";
-    out << contents.items;
-    for (int k = 0; k < contents.items; ++k)
-        out << ", Item " << k;
-    out << '\n' << contents.items;
-    for (int k = 0; k < contents.items; ++k)
-        out << ", U " << k;
-    out << '\n';
-    for (int step = 1; step <= contents.steps; ++step) {
-        for (int ix = 0; ix < contents.columns; ++ix) {
-            for (int iy = 0; iy < contents.rows; ++iy) {
-                for (int k = 0; k < contents.items; ++k)
-                    out << (k ? ", " : "") << contents.value(step, ix, iy, k);
-                out << '\n';
-            }
-        }
-    }
-    return out.status() == QTextStream::Ok;
-}

@@ -3,7 +3,7 @@
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "view/ColoredSquareCopy.h"
-#include "view/view_helpers.h"
+#include "support/TestSeam.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -38,14 +38,16 @@ struct OpenView
 {
     OpenView()
     {
-        SeamFileContents contents;
-        contents.steps = 3;
-        contents.columns = 6;
-        contents.rows = 4;
-        contents.items = 2;
-        contents.value = [](int step, int ix, int iy, int k) { return float(step * 100 + ix * 10 + iy + k * 1000); };
+        TestSeam seam;
+        seam.steps = 3;
+        seam.columns = 6;
+        seam.rows = 4;
+        seam.items = 2;
+        seam.names.clear();
+        seam.units.clear();
+        seam.value = [](int step, int ix, int iy, int k) { return float(step * 100 + ix * 10 + iy + k * 1000); };
         const QString path = dir.filePath("run.f1");
-        writeSeamFile(path, contents);
+        writeSeamFile(path.toStdString(), seam);
         view.resize(1100, 850);
         view.setClipboard(&clipboard);
         document.openFile(path.toStdString());
