@@ -1,4 +1,4 @@
-#include "RecordingReporter.h"
+#include "support/RecordingReporter.h"
 #include "data_helpers.h"
 
 #include "data/CPlotDoc.h"
@@ -518,4 +518,4 @@ void TestCPlotDoc::destructionRemovesTheCacheFiles()
 }
 
 QTEST_GUILESS_MAIN(TestCPlotDoc)
-#include "tst_cplotdoc.moc"
+#include "tst_CPlotDoc.moc"

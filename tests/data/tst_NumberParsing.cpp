@@ -307,4 +307,4 @@ void TestNumberParsing::trimmed()
 }
 
 QTEST_GUILESS_MAIN(TestNumberParsing)
-#include "tst_numberparsing.moc"
+#include "tst_NumberParsing.moc"

@@ -1,4 +1,4 @@
-#include "RecordingReporter.h"
+#include "support/RecordingReporter.h"
 
 #include "data/LineReader.h"
 #include "data/SeamReader.h"
@@ -290,4 +290,4 @@ void TestSeamReader::shortStepKeepsTheValuesNotRead()
 }
 
 QTEST_GUILESS_MAIN(TestSeamReader)
-#include "tst_seamreader.moc"
+#include "tst_SeamReader.moc"

@@ -208,4 +208,4 @@ void TestStepGrid::readFailuresLeaveTheValues()
 }
 
 QTEST_GUILESS_MAIN(TestStepGrid)
-#include "tst_stepgrid.moc"
+#include "tst_StepGrid.moc"
