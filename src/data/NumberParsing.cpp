@@ -5,6 +5,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -115,6 +116,69 @@ bool decimalValue(const char *first, const char *last, double &value)
     return true;
 }
 
+constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int maxExactPower = 22;
+constexpr std::uint64_t maxExactMantissa = 1ULL << 53;
+
+// The number analysis programs write, [blanks][sign]digits[.digits][exponent], as
+// the whole of the text, read where Clinger's fast path gives it exactly: a
+// mantissa of at most 2^53 and a power of ten of at most 10^22 are both exact
+// doubles, so one multiplication or division rounds correctly, as strtod does.
+// False for anything else (no digits, more digits, a far exponent, other white
+// space, text after the number), which the full reading takes.
+bool plainDecimal(const char *p, const char *last, double &value)
+{
+    while (p < last && *p == ' ')
+        ++p;
+    bool negative = false;
+    if (p < last && (*p == '-' || *p == '+')) {
+        negative = *p == '-';
+        ++p;
+    }
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    const char *wholeStart = p;
+    for (; p < last && isDigit(*p); ++p, ++digits)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    bool anyDigit = p != wholeStart;
+    int exponent = 0;
+    if (p < last && *p == '.') {
+        const char *fractionStart = ++p;
+        for (; p < last && isDigit(*p); ++p, ++digits)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        exponent = -static_cast<int>(p - fractionStart);
+        anyDigit = anyDigit || p != fractionStart;
+    }
+    // Up to 19 digits cannot overflow 64 bits.
+    if (!anyDigit || digits > 19 || mantissa > maxExactMantissa)
+        return false;
+    if (p < last && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
+        const char *q = p + 1;
+        const bool negativeExponent = q < last && *q == '-';
+        if (q < last && (*q == '-' || *q == '+'))
+            ++q;
+        const char *exponentStart = q;
+        int written = 0;
+        for (; q < last && isDigit(*q) && q - exponentStart < 5; ++q)
+            written = written * 10 + (*q - '0');
+        if (q != exponentStart) {
+            exponent += negativeExponent ? -written : written;
+            p = q;
+        }
+    }
+    if (p != last)
+        return false;
+    double result = static_cast<double>(mantissa);
+    if (mantissa != 0) {
+        if (exponent < -maxExactPower || exponent > maxExactPower)
+            return false;
+        result = exponent < 0 ? result / exactPowersOfTen[-exponent] : result * exactPowersOfTen[exponent];
+    }
+    value = negative ? -result : result;
+    return true;
+}
+
 } // namespace
 
 bool isSpace(char c)
@@ -165,6 +229,30 @@ double leadingDouble(std::string_view text)
     }
     return negative ? -value : value;
 }
+
+template<typename Value>
+void fieldValues(std::string_view line, Value *values, int count)
+{
+    const char *p = line.data();
+    const char *end = p + line.size();
+    int k = 0;
+    while (k < count) {
+        const auto *comma = static_cast<const char *>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+        const char *fieldEnd = comma ? comma : end;
+        double value = 0.0;
+        if (!plainDecimal(p, fieldEnd, value))
+            value = leadingDouble(std::string_view(p, static_cast<std::size_t>(fieldEnd - p)));
+        values[k++] = static_cast<Value>(value);
+        if (!comma)
+            break;
+        p = comma + 1;
+    }
+    for (; k < count; ++k)
+        values[k] = 0;
+}
+
+template void fieldValues<float>(std::string_view line, float *values, int count);
+template void fieldValues<double>(std::string_view line, double *values, int count);
 
 std::string_view trimmed(std::string_view text)
 {

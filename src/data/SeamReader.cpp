@@ -6,7 +6,6 @@
 #include "data/StepGrid.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace SeamReader {
 
@@ -53,21 +52,7 @@ int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxI
 
 void readDataLine(std::string_view line, float *values, int itemCount)
 {
-    const char *p = line.data();
-    const char *end = p + line.size();
-    int k = 0;
-    for (; k < itemCount; ++k) {
-        const auto *comma = static_cast<const char *>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
-        const char *fieldEnd = comma ? comma : end;
-        values[k] = static_cast<float>(NumberParsing::leadingDouble(std::string_view(p, static_cast<std::size_t>(fieldEnd - p))));
-        if (!comma) {
-            ++k;
-            break;
-        }
-        p = comma + 1;
-    }
-    for (; k < itemCount; ++k)
-        values[k] = 0.0f;
+    NumberParsing::fieldValues(line, values, itemCount);
 }
 
 Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter)

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 // The seam format's atoi and atof, checked against the C library itself:
 // every value must be bit for bit what strtod makes of the same text.
@@ -27,6 +28,9 @@ private slots:
     void randomDecimalsMatchStrtod();
     void randomHexAndSpecialsMatchStrtod();
     void longFortranMantissaComesBackIntoRange();
+    void fieldValuesOfRandomLinesMatchStrtod();
+    void printedValuesMatchStrtod_data();
+    void printedValuesMatchStrtod();
 
     void field_data();
     void field();
@@ -262,6 +266,68 @@ void TestNumberParsing::longFortranMantissaComesBackIntoRange()
     const std::string tiny = "0." + std::string(399, '0') + "1d+400";
     QCOMPARE(NumberParsing::leadingDouble(tiny), referenceValue(tiny));
     QCOMPARE(NumberParsing::leadingDouble(tiny), 1.0);
+}
+
+void TestNumberParsing::fieldValuesOfRandomLinesMatchStrtod()
+{
+    // Lines of every kind of field, plain and not, each read where the last ended.
+    TextMaker maker(4711);
+    for (int line = 0; line < 20000; ++line) {
+        std::vector<std::string> fields;
+        std::string text;
+        for (int n = maker.below(6); n >= 0; --n) {
+            std::string field = maker.chance(80) ? maker.decimal() : maker.hexOrSpecial();
+            field.erase(std::remove(field.begin(), field.end(), ','), field.end());
+            text += (fields.empty() ? "" : ",") + field;
+            fields.push_back(field);
+        }
+        // One more value than fields: a missing field reads 0.
+        std::vector<double> values(fields.size() + 1, -1.0);
+        NumberParsing::fieldValues(text, values.data(), static_cast<int>(values.size()));
+        for (std::size_t k = 0; k < fields.size(); ++k) {
+            const double expected = referenceValue(fields[k]);
+            if (bitsOf(values[k]) != bitsOf(expected))
+                QFAIL(qPrintable(QString("\"%1\" in \"%2\": %3 instead of %4").arg(QString::fromStdString(fields[k]), QString::fromStdString(text)).arg(values[k], 0, 'g', 17).arg(expected, 0, 'g', 17)));
+        }
+        QCOMPARE(bitsOf(values.back()), bitsOf(0.0));
+    }
+}
+
+void TestNumberParsing::printedValuesMatchStrtod_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("Fortran E") << "%12.5E";
+    QTest::newRow("Fortran D") << "%15.8D";
+    QTest::newRow("shortest that reads back") << "%.17g";
+    QTest::newRow("fixed") << "%f";
+    QTest::newRow("few digits") << "%.2e";
+    QTest::newRow("float precision") << "%.9g";
+}
+
+void TestNumberParsing::printedValuesMatchStrtod()
+{
+    // Numbers as programs print them, over the whole range of magnitudes, so that
+    // the fast path and the full reading both meet their edges.
+    QFETCH(QString, format);
+    const bool fortran = format.endsWith('D');
+    const std::string printf = fortran ? format.chopped(1).toStdString() + "E" : format.toStdString();
+    std::mt19937_64 random(1234);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-330, 308);
+    char text[400];
+    for (int i = 0; i < 100000; ++i) {
+        const double number = mantissa(random) * std::pow(10.0, i % 2 ? exponent(random) : exponent(random) / 15);
+        std::snprintf(text, sizeof text, printf.c_str(), number);
+        if (fortran)
+            std::replace(text, text + std::strlen(text), 'E', 'D');
+        // Alone, and as the first of many fields (the window reads past it, into the line).
+        const std::string line = std::string(text) + ", 1.0, 2.0, 3.0, 4.0, 5.0, 6.0";
+        double values[2] = {};
+        NumberParsing::fieldValues(std::string_view(text), values, 1);
+        NumberParsing::fieldValues(std::string_view(line), values + 1, 1);
+        QVERIFY2(bitsOf(values[0]) == bitsOf(referenceValue(text)), text);
+        QVERIFY2(bitsOf(values[1]) == bitsOf(referenceValue(text)), text);
+    }
 }
 
 void TestNumberParsing::field_data()
