@@ -47,6 +47,16 @@ ColSqCells::Edges cellEdges(const SeamHeader &header, const ColSqLayout &layout)
     return edges;
 }
 
+// The plot's font of this height in logical units. A layout that float32 cannot
+// hold (cells too small for it, or too far from the origin) gives no finite
+// height, or one below a unit: no font can be made of that.
+bool selectFont(Canvas &canvas, double height)
+{
+    if (!std::isfinite(height) || height < 1.0)
+        return false;
+    return canvas.selectFont({fontFace, truncateLogical(height), fontWeight});
+}
+
 bool cellsNeedImage(const Canvas &canvas, const ColSqLayout &layout, float cellSize)
 {
     if (!canvas.isScreen())
@@ -84,7 +94,7 @@ bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter 
     const auto X = [&layout](double x) { return layout.LogicalX(x); };
     const auto Y = [&layout](double y) { return layout.LogicalY(y); };
 
-    if (!canvas.selectFont({fontFace, truncateLogical(layout.scale * 1.5 * u25), fontWeight})) {
+    if (!selectFont(canvas, layout.scale * 1.5 * u25)) {
         reporter.report("Could not create the title font");
         return false;
     }
@@ -100,7 +110,7 @@ bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter 
                              black, QColor(colors[i]));
     }
 
-    if (!canvas.selectFont({fontFace, truncateLogical(u25 * 1.25 * layout.scale), fontWeight}))
+    if (!selectFont(canvas, u25 * 1.25 * layout.scale))
         return false;
 
     ComputeScaleTable(header, grid, settings);

@@ -311,6 +311,31 @@ private slots:
         QCOMPARE(drawing.readout.gridDeviceRect, QRect(1, 2, 3, 4));
     }
 
+    // Grids whose layout float32 cannot hold: the title font has no size, so the
+    // plot reports it and draws nothing rather than a page of clamped coordinates.
+    void layoutBeyondFloatDrawsNothing_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<float>("cellSize");
+        QTest::addColumn<float>("origin");
+        QTest::newRow("denormal cell, no units left") << 1 << 1.0e-45f << 0.0f;
+        QTest::newRow("scale overflows, units do not") << 1 << 1.0e-37f << 0.0f;
+        QTest::newRow("cells lost in a far origin") << 2 << 1.0f << 1.0e30f;
+        QTest::newRow("grid overflows") << 4 << 3.0e38f << 0.0f;
+    }
+    void layoutBeyondFloatDrawsNothing()
+    {
+        QFETCH(int, columns);
+        QFETCH(float, cellSize);
+        QFETCH(float, origin);
+        const MemoryGrid data(columns, 1, cellSize, rampValue, origin, origin);
+        Drawing drawing(data);
+        QVERIFY(!drawing.run());
+        QCOMPARE(drawing.reporter.messages, std::vector<std::string>{"Could not create the title font"});
+        QCOMPARE(drawing.canvas.callCount(), 0);
+        QVERIFY(!drawing.settings.colSqDrawn);
+    }
+
     void labelFontFailureKeepsTitleAndBoxes()
     {
         const MemoryGrid data(4, 2, 10.0f, rampValue);
