@@ -1,4 +1,4 @@
-#include "data/RecordingReporter.h"
+#include "support/RecordingReporter.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/MinMaxScale.h"
 

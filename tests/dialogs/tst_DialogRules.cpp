@@ -1,4 +1,4 @@
-#include "data/RecordingReporter.h"
+#include "support/RecordingReporter.h"
 #include "dialog_helpers.h"
 #include "dialogs/ColSqOptions.h"
 #include "dialogs/FishNetOptions.h"

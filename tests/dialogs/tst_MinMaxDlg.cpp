@@ -1,4 +1,4 @@
-#include "data/RecordingReporter.h"
+#include "support/RecordingReporter.h"
 #include "dialog_helpers.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
 #include "dialogs/widgets/MinMaxDlg.h"

@@ -1,4 +1,4 @@
-#include "data/RecordingReporter.h"
+#include "support/RecordingReporter.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/ScrollRules.h"
 
