@@ -28,10 +28,19 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int readoutInitialDelay = 200; // ms
 constexpr int readoutAutoPop = 32767;    // ms
+
+// Keeps the messages of a drawing made inside a paint event, where no message box may open.
+class HeldMessages : public Reporter
+{
+public:
+    void report(const std::string &message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
 } // namespace
 
 CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(parent), m_document(document)
@@ -79,6 +88,7 @@ void CPlotView::OnUpdate()
 void CPlotView::OnDraw()
 {
     m_drawQueued = false;
+    m_paintMessagesShown = false;
     if (m_document.isLoaded()) {
         if (m_settings.plotType != PlotType::ColoredSquare)
             m_settings.colSqDrawn = false;
@@ -95,11 +105,12 @@ void CPlotView::OnDraw()
     viewport()->update();
 }
 
-bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset)
+bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter)
 {
     RunLayoutStep(m_document.header(), m_settings, m_layout);
     QPainterCanvas canvas(painter, dpi, offset);
-    return DrawColoredSquare(m_document, m_settings, m_layout, canvas, m_readout);
+    return DrawColoredSquare(m_document.header(), m_document.grid(), reporter, m_settings, m_layout, canvas,
+                             m_readout);
 }
 
 void CPlotView::paintEvent(QPaintEvent *)
@@ -107,9 +118,22 @@ void CPlotView::paintEvent(QPaintEvent *)
     if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare)
         return;
     applyStepReload(m_document, m_settings);
-    QPainter painter(viewport());
-    drawColoredSquare(painter, viewport()->logicalDpiX(),
-                      QPointF(-horizontalScrollBar()->value(), -verticalScrollBar()->value()));
+    HeldMessages held;
+    {
+        QPainter painter(viewport());
+        drawColoredSquare(painter, viewport()->logicalDpiX(),
+                          QPointF(-horizontalScrollBar()->value(), -verticalScrollBar()->value()), held);
+    }
+    if (held.messages.empty() || m_paintMessagesShown)
+        return;
+    m_paintMessagesShown = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, messages = std::move(held.messages)] {
+            for (const std::string &message : messages)
+                m_document.reporter().report(message);
+        },
+        Qt::QueuedConnection);
 }
 
 void CPlotView::resizeEvent(QResizeEvent *event)
@@ -137,6 +161,9 @@ void CPlotView::mouseMoveEvent(QMouseEvent *event)
     if (cell != 0 && !m_tipArmed) {
         m_lastHitCell = cell;
         m_tipArmed = true;
+        m_readoutDelay.start();
+    } else if (cell != 0 && m_readoutDelay.isActive()) {
+        // Still moving inside the cell: the tip waits until the pointer rests.
         m_readoutDelay.start();
     }
     emit readoutChanged(QString::fromStdString(
@@ -199,7 +226,7 @@ void CPlotView::printPlot(QPrinter *printer)
         const QSizeF printable = printer->pageRect(QPrinter::Inch).size();
         const double fit = std::min({1.0, printable.width() * 100.0 / CPlotDoc::pageWidth,
                                      printable.height() * 100.0 / CPlotDoc::pageHeight});
-        drawColoredSquare(painter, printer->resolution() * fit, QPointF());
+        drawColoredSquare(painter, printer->resolution() * fit, QPointF(), m_document.reporter());
     } else
         m_charts->PrintActiveChart(painter, QRect(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize()));
     // The screen drawing takes the readout geometry back from the printer's.
@@ -266,6 +293,8 @@ void CPlotView::CopyPlotCommand()
         // The layout follows the open file even when no paint ran since it was opened.
         RunLayoutStep(m_document.header(), m_settings, m_layout);
         const auto result = m_clipboard->put(ColoredSquareCopy::mimeData(m_document, m_settings, m_layout, m_readout));
+        // The readout takes its geometry back from the screen drawing, as after printing.
+        viewport()->update();
         if (result != PlotClipboard::Result::Done)
             m_document.reporter().report(PlotClipboard::message(result));
     } else if (!m_charts->CopyActiveChartToClipboard(*m_clipboard)) {

@@ -16,6 +16,7 @@
 
 class ChartPlots;
 class CPlotDoc;
+class Reporter;
 
 // The plot view: a scrolling page of 1024 x 768 logical units (0.01 inch, y up)
 // holding the Colored Square Plot, with the chart plots covering it while one
@@ -90,7 +91,7 @@ private:
     template<typename Export> void runExport(Export exportCommand);
     void updateScrollBars();
     // The layout step and the drawing onto a canvas over the painter.
-    bool drawColoredSquare(QPainter &painter, double dpi, QPointF offset);
+    bool drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter);
 
     CPlotDoc &m_document;
     PlotSettings m_settings;
@@ -99,6 +100,9 @@ private:
     std::unique_ptr<ChartPlots> m_charts;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_drawQueued = false;
+    // A screen drawing's messages show once after its paint, until the next draw
+    // dispatch: every scroll or expose repaints, and must not repeat them.
+    bool m_paintMessagesShown = false;
     // The readout's tip shows after the pointer rests 200 ms in one cell.
     int m_lastHitCell = 0;
     bool m_tipArmed = false;

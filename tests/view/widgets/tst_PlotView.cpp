@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +69,21 @@ struct OpenView
     FakeClipboard clipboard;
 };
 
+// Keeps the messages and counts those that arrive while the watched widget paints.
+class PaintWatchingReporter : public Reporter
+{
+public:
+    void report(const std::string &message) override
+    {
+        messages.push_back(message);
+        if (watched && watched->paintingActive())
+            ++duringPaint;
+    }
+    QWidget *watched = nullptr;
+    std::vector<std::string> messages;
+    int duringPaint = 0;
+};
+
 // The point of the view's viewport at the middle of a cell, from the last drawing.
 QPoint cellCentre(const CPlotView &view, int ix, int iy, int columns, int rows)
 {
@@ -102,6 +119,70 @@ private slots:
         QTest::mouseMove(open.view.viewport(), QPoint(grid.right() + 100, grid.center().y()));
         QCOMPARE(readouts.last().at(0).toString(), QString());
         QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    // The tip shows 200 ms after the pointer comes to rest, not 200 ms after it entered the cell.
+    void readoutTipWaitsForThePointerToRest()
+    {
+        OpenView open;
+        open.showAndPaint();
+        const QPoint centre = cellCentre(open.view, 2, 1, 6, 4);
+        QTest::mouseMove(open.view.viewport(), centre);
+        QTest::qWait(120);
+        if (QToolTip::isVisible())
+            QSKIP("the event loop ran too late to tell entering from resting");
+        QElapsedTimer sinceRest;
+        QTest::mouseMove(open.view.viewport(), centre + QPoint(3, 2));
+        sinceRest.start();
+        QTest::qWait(120);
+        const bool shownEarly = QToolTip::isVisible();
+        if (sinceRest.elapsed() >= 190)
+            QSKIP("the event loop ran too late to tell entering from resting");
+        QVERIFY(!shownEarly);
+        QTRY_COMPARE(QToolTip::text(), QString("x =   3, y =   2,          121"));
+    }
+
+    // Edit Copy draws into its own pictures; the readout must not keep their geometry.
+    void readoutAfterCopyFindsTheScreensCells()
+    {
+        OpenView open;
+        open.showAndPaint();
+        const QRect screenGrid = open.view.readoutGeometry().gridDeviceRect;
+        open.view.CopyPlotCommand();
+        QTRY_COMPARE(open.view.readoutGeometry().gridDeviceRect, screenGrid);
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 4, 0, 6, 4));
+        QCOMPARE(readouts.last().at(0).toString(), QString("x =   5, y =   1,          140"));
+    }
+
+    // A plot that cannot be drawn says so once after its paint, not from inside it
+    // and not again at every scroll; the next draw request may say it again.
+    void drawingMessageShowsOnceAfterThePaint()
+    {
+        TestSeam seam;
+        seam.cellSize = 1.0e-37f; // the layout's scale overflows float32
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tiny.f1");
+        QVERIFY(writeSeamFile(path.toStdString(), seam));
+        PaintWatchingReporter reporter;
+        CPlotDoc document(reporter);
+        CPlotView view(document);
+        reporter.watched = view.viewport();
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(document.openFile(path.toStdString()) == CPlotDoc::OpenResult::Opened);
+        QTRY_COMPARE(reporter.messages.size(), std::size_t(1));
+        QCOMPARE(reporter.messages.front(), std::string("Could not create the title font"));
+        for (int scroll : {40, 80, 120}) {
+            view.verticalScrollBar()->setValue(scroll);
+            view.viewport()->repaint();
+        }
+        QTest::qWait(20);
+        QCOMPARE(reporter.messages.size(), std::size_t(1));
+        view.OnUpdate();
+        QTRY_COMPARE(reporter.messages.size(), std::size_t(2));
+        QCOMPARE(reporter.duringPaint, 0);
     }
 
     void noReadoutForAChartPlot()
