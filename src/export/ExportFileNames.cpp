@@ -3,6 +3,8 @@
 #include "data/CPlotDoc.h"
 #include "view/PlotSettings.h"
 
+#include <algorithm>
+
 namespace {
 
 // Four characters, not four bytes: a name in UTF-8 is never cut inside a character.
@@ -17,10 +19,18 @@ std::string firstFourCharacters(const std::string &name)
     return name.substr(0, end);
 }
 
+// An item named "S/N" must not send the file into a folder "title-S": path
+// separators in the name become underscores.
+std::string namePiece(const std::string &itemName)
+{
+    std::string piece = firstFourCharacters(itemName);
+    std::replace_if(piece.begin(), piece.end(), [](char c) { return c == '/' || c == '\\'; }, '_');
+    return piece;
+}
+
 std::string namePrefix(const CPlotDoc &document, int item)
 {
-    return document.GetFileDirectory() + document.GetFileTitle() + "-"
-           + firstFourCharacters(document.header().itemName(item));
+    return document.GetFileDirectory() + document.GetFileTitle() + "-" + namePiece(document.header().itemName(item));
 }
 
 } // namespace

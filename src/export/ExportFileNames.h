@@ -6,8 +6,9 @@ class CPlotDoc;
 struct PlotSettings;
 
 // The names the exports offer, without extension: the file's directory and
-// title, a hyphen, the first four characters of the item's name, then what
-// tells the exports of one file apart. The numbers have no digit limit.
+// title, a hyphen, the first four characters of the item's name (a path
+// separator among them written as "_"), then what tells the exports of one
+// file apart. The numbers have no digit limit.
 
 // Grid of an item (Colored Square or FishNet) and the DXF drawing: ..._3D
 std::string GridExportName(const CPlotDoc &document, int item);

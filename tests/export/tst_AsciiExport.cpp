@@ -276,6 +276,9 @@ void TestAsciiExport::defaultNamesTakeFourCharacters_data()
     QTest::newRow("four of a long name") << "Vertical Stress" << "-Vert";
     QTest::newRow("exactly four") << "Sxyz" << "-Sxyz";
     QTest::newRow("characters, not bytes") << QString::fromUtf8("σ₁₂ max") << QString::fromUtf8("-σ₁₂ ");
+    // The name stays a file in the seam file's folder.
+    QTest::newRow("slash") << "S/N ratio" << "-S_N ";
+    QTest::newRow("backslash") << "a\\b" << "-a_b";
 }
 
 void TestAsciiExport::defaultNamesTakeFourCharacters()
