@@ -31,6 +31,7 @@ private slots:
     void cleanup();
     void fishNetSurface();
     void fishNetSamplesLargeGridsAndSaysSo();
+    void fishNetValueLabelsTellSmallValuesApart();
     void fishNetCameraSurvivesTheSwitch();
     void fishNetWithoutOpenGLReportsIFNP1();
 
@@ -109,6 +110,29 @@ void TestSurfaceChartHost::fishNetSamplesLargeGridsAndSaysSo()
     QCOMPARE(host.surface()->seriesList().first()->dataProxy()->columnCount(), 400);
     QCOMPARE(host.header()->text(), QString("Sampled surface: one column and row in 2 of the 800 x 400 elements"));
     QVERIFY(!host.header()->isHidden());
+}
+
+void TestSurfaceChartHost::fishNetValueLabelsTellSmallValuesApart()
+{
+    if (!m_openGL)
+        QSKIP("No OpenGL window system: run under xvfb-run -a");
+    // Energy release rates of a few hundredths: two decimals would label several
+    // levels alike ("0.01", "0.01", "0.02", "0.02").
+    TestSeam seam;
+    seam.columns = 4;
+    seam.rows = 3;
+    seam.value = [](int, int ix, int iy, int) { return 0.0025f * (ix * 3 + iy); };
+    ChartScreen screen(seam);
+    QVERIFY(screen.file.opened());
+    screen.choose(PlotType::FishNet);
+    screen.draw();
+    Q3DSurface *surface = screen.charts.fishNetChart().surface();
+    QVERIFY(surface);
+    QVERIFY(!screen.charts.fishNetChart().toImage().isNull());
+
+    const QStringList labels = surface->axisY()->labels();
+    QVERIFY(labels.size() > 2);
+    QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
 }
 
 void TestSurfaceChartHost::fishNetCameraSurvivesTheSwitch()

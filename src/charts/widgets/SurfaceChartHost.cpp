@@ -62,9 +62,10 @@ bool SurfaceChartHost::create()
     surface->addSeries(m_series);
     for (QValue3DAxis *axis : {surface->axisX(), surface->axisY(), surface->axisZ()})
         axis->setTitleVisible(true);
-    // Columns and rows are whole numbers.
+    // Columns and rows are whole numbers; values of any size keep six digits, as on the 2-D charts.
     surface->axisX()->setLabelFormat(QStringLiteral("%.0f"));
     surface->axisZ()->setLabelFormat(QStringLiteral("%.0f"));
+    surface->axisY()->setLabelFormat(QStringLiteral("%g"));
     Q3DCamera *camera = surface->scene()->activeCamera();
     camera->setCameraPreset(Q3DCamera::CameraPresetIsometricRight);
     // Far enough back that the axis labels of the near corner stay inside the window.
