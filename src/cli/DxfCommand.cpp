@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/PlotOptions.h"
 
 #include "data/CPlotDoc.h"
 #include "export/ColoredSquareDxf.h"
@@ -27,15 +28,8 @@ int runDxf(const QStringList &arguments)
         return usageError("dxf takes exactly one FILE.");
     PlotSettings settings;
     if (parser.isSet(scale)) {
-        const QStringList limits = parser.value(scale).split(':');
-        const std::optional<float> lower = limits.size() == 2 ? parseFiniteFloat(limits[0]) : std::nullopt;
-        const std::optional<float> upper = limits.size() == 2 ? parseFiniteFloat(limits[1]) : std::nullopt;
-        if (!lower || !upper || *lower > *upper)
-            return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, not '"
-                              + parser.value(scale) + "'.");
-        settings.colSqScaleMode = ScaleMode::MinToMax;
-        settings.colSqScaleMin = *lower;
-        settings.colSqScaleMax = *upper;
+        if (const int status = applyScaleOption(parser.value(scale), settings); status >= 0)
+            return status;
     }
     const std::optional<int> itemIndex = parseWholeNumber(parser.value(item));
     const std::optional<int> stepNumber = parseWholeNumber(parser.value(step));

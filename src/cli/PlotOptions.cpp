@@ -153,3 +153,17 @@ int PlotOptions::apply(const QString &filePath, const SeamHeader &header, PlotSe
     settings.fishnetNeedsData = settings.plotType == PlotType::FishNet;
     return -1;
 }
+
+int applyScaleOption(const QString &value, PlotSettings &settings)
+{
+    const QStringList limits = value.split(':');
+    const std::optional<float> lower = limits.size() == 2 ? parseFiniteFloat(limits[0]) : std::nullopt;
+    const std::optional<float> upper = limits.size() == 2 ? parseFiniteFloat(limits[1]) : std::nullopt;
+    if (!lower || !upper || *lower > *upper)
+        return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, not '" + value
+                          + "'.");
+    settings.colSqScaleMode = ScaleMode::MinToMax;
+    settings.colSqScaleMin = *lower;
+    settings.colSqScaleMax = *upper;
+    return -1;
+}

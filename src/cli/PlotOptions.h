@@ -48,3 +48,8 @@ private:
     int m_locationNumber = 1;
     std::array<int, 4> m_bounds{1, 1, 1, 1};
 };
+
+// The value of --scale MIN:MAX into the settings as a Min. to Max. colour scale:
+// a usage status when it is not two finite numbers with MIN not above MAX, -1
+// when the settings took it.
+int applyScaleOption(const QString &value, PlotSettings &settings);

@@ -13,9 +13,6 @@
 
 #include <QPainter>
 
-#include <charconv>
-#include <cmath>
-#include <iostream>
 #include <map>
 #include <optional>
 
@@ -29,26 +26,6 @@ const std::map<QString, Palette> palettes{
     {"hot-to-cold", Palette::HotToCold},
     {"roygbiv", Palette::Roygbiv},
 };
-
-std::optional<int> parseInt(const QString &text)
-{
-    const std::string digits = text.toStdString();
-    int value = 0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
-}
-
-std::optional<float> parseFloat(const QString &text)
-{
-    const std::string digits = text.toStdString();
-    float value = 0.0f;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 // The Colored Square Plot of the settings, drawn by the viewer's own routine.
 PageOutput::Drawing coloredSquareDrawing(CPlotDoc &document, PlotSettings &settings)
@@ -110,17 +87,10 @@ int runRender(const QStringList &givenArguments)
                           + "'.");
     settings.colSqPalette = chosenPalette->second;
     if (parser.isSet(scale)) {
-        const QStringList limits = parser.value(scale).split(':');
-        const std::optional<float> lower = limits.size() == 2 ? parseFloat(limits[0]) : std::nullopt;
-        const std::optional<float> upper = limits.size() == 2 ? parseFloat(limits[1]) : std::nullopt;
-        if (!lower || !upper || *lower > *upper)
-            return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, not '"
-                              + parser.value(scale) + "'.");
-        settings.colSqScaleMode = ScaleMode::MinToMax;
-        settings.colSqScaleMin = *lower;
-        settings.colSqScaleMax = *upper;
+        if (const int status = applyScaleOption(parser.value(scale), settings); status >= 0)
+            return status;
     }
-    const std::optional<int> pageDpi = parseInt(parser.value(dpi));
+    const std::optional<int> pageDpi = parseWholeNumber(parser.value(dpi));
     if (!pageDpi || *pageDpi < 1 || *pageDpi > maxDpi)
         return usageError("--dpi must be a whole number from 1 to " + QString::number(maxDpi) + ", not '"
                           + parser.value(dpi) + "'.");
