@@ -108,7 +108,7 @@ void ChartRoutines::FillFishNetChart()
     const int k = m_settings.fishnetItem;
     const FishNetTable table = fishNetTable(m_document.grid(), k);
     if (table.heights.empty())
-        m_reporter.report("The FishNet Plot's stress item " + std::to_string(k + 1) + " is not an item of this file.");
+        m_reporter.report("The FishNet Plot's stress item " + std::to_string(k) + " is not an item of this file.");
     const SeamHeader &header = m_document.header();
     // A file opened since the creation may have other proportions.
     m_fishNet.setAspect(fishNetAspect(header.columnCount, header.rowCount));
