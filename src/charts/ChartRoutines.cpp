@@ -174,5 +174,7 @@ void ChartRoutines::DrawActiveChart()
     case PlotType::ColoredSquare:
         return;
     }
-    window(m_settings.plotType)->setBatch(false);
+    // Any other value draws nothing.
+    if (ChartWindow *active = window(m_settings.plotType))
+        active->setBatch(false);
 }

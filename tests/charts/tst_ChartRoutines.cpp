@@ -457,6 +457,13 @@ void TestChartRoutines::coloredSquareDrawsNoChart()
     bench.routines.DrawActiveChart();
     QVERIFY(bench.log.isEmpty());
     QCOMPARE(bench.routines.window(PlotType::ColoredSquare), nullptr);
+
+    // A plot type that is none of the four draws nothing either.
+    bench.settings.plotType = static_cast<PlotType>(4);
+    bench.routines.SwitchChartWindows();
+    bench.routines.DrawActiveChart();
+    QVERIFY(bench.log.isEmpty());
+    QVERIFY(bench.file.reporter.messages.empty());
 }
 
 QTEST_GUILESS_MAIN(TestChartRoutines)
