@@ -20,6 +20,7 @@ CModeless::CModeless(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     layout->addWidget(frame);
     show();
     // Map and paint the box now; the export that follows keeps the event loop busy.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // A termination signal waits for the export to end rather than close its file under it.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
     repaint();
 }

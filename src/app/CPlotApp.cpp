@@ -5,6 +5,9 @@
 #include "data/CPlotDoc.h"
 
 #include <QCommandLineParser>
+#include <QDialog>
+#include <QThread>
+#include <QTimer>
 
 #include <clocale>
 
@@ -22,7 +25,26 @@ CPlotApp::CPlotApp(int &argc, char **argv) : QApplication(argc, argv)
     m_frame = std::make_unique<CMainFrame>(*m_document);
     m_reporter.setParentWidget(m_frame.get());
     auto *termination = new TerminationSignals(this);
-    connect(termination, &TerminationSignals::terminationRequested, m_frame.get(), &QWidget::close);
+    connect(termination, &TerminationSignals::terminationRequested, this, &CPlotApp::terminate);
+}
+
+void CPlotApp::terminate()
+{
+    if (QWidget *popup = activePopupWidget())
+        popup->close();
+    if (QWidget *modal = activeModalWidget()) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    // Every command runs from the main event loop; a deeper loop is a command's box
+    // that has not returned yet.
+    if (activeModalWidget() || activePopupWidget() || QThread::currentThread()->loopLevel() > 1) {
+        QTimer::singleShot(0, this, &CPlotApp::terminate);
+        return;
+    }
+    m_frame->close();
 }
 
 CPlotApp::~CPlotApp()
@@ -42,7 +64,8 @@ void CPlotApp::InitInstance()
     parser.process(*this);
 
     m_frame->show();
+    // Opened from the event loop, like every other command.
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
-        m_frame->openDocument(files.front());
+        QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get(), file = files.front()] { frame->openDocument(file); });
 }

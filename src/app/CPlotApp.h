@@ -26,6 +26,11 @@ public:
     CPlotDoc *document() const { return m_document.get(); }
 
 private:
+    // A termination signal: ends any open box first, since the command that opened
+    // it may still be using the document (a message inside File Open's reading
+    // loop), and closes the window and the file once that command is done.
+    void terminate();
+
     MessageBoxReporter m_reporter;
     std::unique_ptr<CPlotDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

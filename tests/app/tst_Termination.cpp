@@ -37,6 +37,29 @@ private slots:
         QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cacheFiles(), 0);
     }
+
+    // A file whose last steps are missing holds File Open in its message boxes, one
+    // for each missing step. A signal then must not close the file under the reading
+    // loop: the boxes go, the loop ends, and the viewer closes the file and quits.
+    void terminationDuringAFileOpenMessage()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("run.f1");
+        QVERIFY(QFile::copy(SEMBLA_TEST_DATA "/truncated_step2of4.f1", file));
+        QProcess viewer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        viewer.setProcessEnvironment(environment);
+        viewer.start(SEMBLA_GUI, {file});
+        QVERIFY(viewer.waitForStarted());
+        const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files); };
+        // Step 1 is written; the message of step 2 stands until somebody answers it.
+        QTRY_COMPARE_WITH_TIMEOUT(cacheFiles(), QStringList{"SemTmp1.bin"}, 20000);
+        ::kill(pid_t(viewer.processId()), SIGTERM);
+        QVERIFY(viewer.waitForFinished(20000));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cacheFiles(), QStringList());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTermination)
