@@ -101,6 +101,11 @@ void CPlotView::OnDraw()
     // Without a file the view is blank, also where a chart stood.
     if (ChartHost *chart = m_charts->host(m_settings.plotType); chart && chart->control())
         chart->control()->setVisible(m_document.isLoaded());
+    // A chart or a blank view has no cells: no readout stays from the last one.
+    if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare) {
+        hideReadoutTip();
+        emit readoutChanged(QString());
+    }
     updateScrollBars();
     viewport()->update();
 }

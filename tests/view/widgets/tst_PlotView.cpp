@@ -185,6 +185,20 @@ private slots:
         QCOMPARE(reporter.duringPaint, 0);
     }
 
+    // The status bar's readout of the last cell goes when a chart takes the view.
+    void chartPlotClearsTheReadout()
+    {
+        OpenView open;
+        open.showAndPaint();
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 1, 1, 6, 4));
+        QCOMPARE(readouts.last().at(0).toString(), QString("x =   2, y =   2,          111"));
+        open.view.settings().plotType = PlotType::History;
+        open.view.settings().histNeedsData = true;
+        open.view.OnDraw();
+        QCOMPARE(readouts.last().at(0).toString(), QString());
+    }
+
     void noReadoutForAChartPlot()
     {
         OpenView open;
