@@ -105,7 +105,7 @@ CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath)
     m_fileDirectory = parts.fileDirectory;
 
     CountingReporter reporter(m_reporter);
-    LineReader lines(in);
+    LineReader lines(in, 4 << 20);
     // Fields a damaged first line leaves unread are zero, never an earlier file's sizes.
     SeamHeader header;
     if (SeamReader::readHeader(lines, header, reporter) != SeamReader::Status::Ok) {

@@ -58,3 +58,30 @@ bool LineReader::next(std::string_view &line)
         searchFrom = m_begin + scanned;
     }
 }
+
+std::size_t LineReader::nextLines(std::size_t maxLines, std::string_view &block)
+{
+    for (;;) {
+        const char *base = m_buffer.data();
+        std::size_t end = m_begin;
+        std::size_t count = 0;
+        bool emptyLine = false;
+        while (count < maxLines) {
+            const auto *lf = static_cast<const char *>(std::memchr(base + end, '\n', m_end - end));
+            if (!lf)
+                break;
+            const auto length = static_cast<std::size_t>(lf - (base + end));
+            if (length == 0 || (length == 1 && base[end] == '\r')) {
+                emptyLine = true;
+                break;
+            }
+            end += length + 1;
+            ++count;
+        }
+        if (count > 0 || emptyLine || !fill()) {
+            block = std::string_view(base + m_begin, end - m_begin);
+            m_begin = end;
+            return count;
+        }
+    }
+}

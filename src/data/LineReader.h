@@ -17,6 +17,12 @@ public:
     // The view stays valid until the next call.
     bool next(std::string_view &line);
 
+    // Up to maxLines whole, non-empty lines that stand together in the buffer,
+    // line ends included, so a caller can read many at once. Returns how many;
+    // 0 when the next line is empty, has no line end yet at the end of the
+    // input, or nothing is left: next() then reads it one by one.
+    std::size_t nextLines(std::size_t maxLines, std::string_view &block);
+
     // Bytes taken from the stream so far.
     std::size_t bytesRead() const { return m_bytesRead; }
 

@@ -121,13 +121,13 @@ constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6, 
 constexpr int maxExactPower = 22;
 constexpr std::uint64_t maxExactMantissa = 1ULL << 53;
 
-// The number analysis programs write, [blanks][sign]digits[.digits][exponent], as
-// the whole of the text, read where Clinger's fast path gives it exactly: a
-// mantissa of at most 2^53 and a power of ten of at most 10^22 are both exact
-// doubles, so one multiplication or division rounds correctly, as strtod does.
-// False for anything else (no digits, more digits, a far exponent, other white
-// space, text after the number), which the full reading takes.
-bool plainDecimal(const char *p, const char *last, double &value)
+// The number analysis programs write, [blanks][sign]digits[.digits][exponent],
+// read where Clinger's fast path gives it exactly: a mantissa of at most 2^53
+// and a power of ten of at most 10^22 are both exact doubles, so one
+// multiplication or division rounds correctly, as strtod does. Returns where the
+// number ends, or nullptr for anything else (no digits, more digits, a far
+// exponent, other white space), which the full reading takes.
+const char *plainDecimal(const char *p, const char *last, double &value)
 {
     while (p < last && *p == ' ')
         ++p;
@@ -152,7 +152,7 @@ bool plainDecimal(const char *p, const char *last, double &value)
     }
     // Up to 19 digits cannot overflow 64 bits.
     if (!anyDigit || digits > 19 || mantissa > maxExactMantissa)
-        return false;
+        return nullptr;
     if (p < last && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
         const char *q = p + 1;
         const bool negativeExponent = q < last && *q == '-';
@@ -167,16 +167,14 @@ bool plainDecimal(const char *p, const char *last, double &value)
             p = q;
         }
     }
-    if (p != last)
-        return false;
     double result = static_cast<double>(mantissa);
     if (mantissa != 0) {
         if (exponent < -maxExactPower || exponent > maxExactPower)
-            return false;
+            return nullptr;
         result = exponent < 0 ? result / exactPowersOfTen[-exponent] : result * exactPowersOfTen[exponent];
     }
     value = negative ? -result : result;
-    return true;
+    return p;
 }
 
 } // namespace
@@ -237,11 +235,17 @@ void fieldValues(std::string_view line, Value *values, int count)
     const char *end = p + line.size();
     int k = 0;
     while (k < count) {
-        const auto *comma = static_cast<const char *>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
-        const char *fieldEnd = comma ? comma : end;
         double value = 0.0;
-        if (!plainDecimal(p, fieldEnd, value))
+        // A plain number that ends the field needs no search for its comma.
+        const char *numberEnd = plainDecimal(p, end, value);
+        const char *comma = nullptr;
+        if (numberEnd && (numberEnd == end || *numberEnd == ',')) {
+            comma = numberEnd == end ? nullptr : numberEnd;
+        } else {
+            comma = static_cast<const char *>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+            const char *fieldEnd = comma ? comma : end;
             value = leadingDouble(std::string_view(p, static_cast<std::size_t>(fieldEnd - p)));
+        }
         values[k++] = static_cast<Value>(value);
         if (!comma)
             break;

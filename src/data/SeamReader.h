@@ -34,4 +34,9 @@ int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxI
 // missing fields 0.0, extra fields ignored.
 void readDataLine(std::string_view line, float *values, int itemCount);
 
+// lineCount whole, non-empty data lines (each with its line end) into as many
+// elements' values, read by up to `threads` threads at once; the result is
+// the same as reading them one by one.
+void readDataLines(std::string_view block, std::size_t lineCount, float *values, int itemCount, unsigned threads);
+
 } // namespace SeamReader

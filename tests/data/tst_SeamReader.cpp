@@ -37,6 +37,8 @@ private slots:
     void headerMessages();
     void stepReadsInFileOrder();
     void shortStepKeepsTheValuesNotRead();
+    void bigStepsReadOnManyThreadsAsLineByLine_data();
+    void bigStepsReadOnManyThreadsAsLineByLine();
 };
 
 namespace {
@@ -287,6 +289,65 @@ void TestSeamReader::shortStepKeepsTheValuesNotRead()
     QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
     QCOMPARE(grid.values[0][0][0], 4.0f);
     QCOMPARE(reporter.messages.size(), std::size_t(2));
+}
+
+void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine_data()
+{
+    QTest::addColumn<QString>("lineEnd");
+    QTest::addColumn<int>("blankLineAt"); // a blank data line at this element, or -1
+    QTest::newRow("LF") << "\n" << -1;
+    QTest::newRow("CR LF") << "\r\n" << -1;
+    QTest::newRow("blank line in the middle") << "\n" << 20000;
+}
+
+void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine()
+{
+    QFETCH(QString, lineEnd);
+    QFETCH(int, blankLineAt);
+    // Two steps of 150 x 200 elements and 3 items: blocks of megabytes, which the
+    // reader cuts among threads; some lines odd, so both readings take every path.
+    constexpr int columns = 150, rows = 200, items = 3, steps = 2;
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-1e4, 1e4);
+    std::string text;
+    for (int element = 0; element < steps * columns * rows; ++element) {
+        if (element == blankLineAt)
+            text += lineEnd.toStdString();
+        char line[128];
+        std::snprintf(line, sizeof line, "%12.5E, %.9g,%s", value(random), value(random),
+                      element % 97 == 0 ? " 1.5D+03 junk" : " 7");
+        text += line + lineEnd.toStdString();
+    }
+
+    const auto readAll = [&](bool manyThreads) {
+        std::istringstream in(text);
+        LineReader lines(in, 1 << 20);
+        std::vector<std::vector<float>> stepValues;
+        RecordingReporter reporter;
+        StepGrid grid;
+        grid.setUp(items, columns, rows, "");
+        for (int step = 0; step < steps; ++step) {
+            if (manyThreads) {
+                SeamReader::readStep(lines, grid, reporter);
+            } else {
+                std::string_view line;
+                for (std::size_t element = 0; element < grid.valueCount() / items; ++element) {
+                    if (!lines.next(line) || line.empty()) {
+                        reporter.report("empty");
+                        break;
+                    }
+                    SeamReader::readDataLine(line, grid.data() + element * items, items);
+                }
+            }
+            stepValues.emplace_back(grid.data(), grid.data() + grid.valueCount());
+        }
+        return std::make_pair(stepValues, reporter.messages.size());
+    };
+    const auto [threaded, threadedMessages] = readAll(true);
+    const auto [oneByOne, oneByOneMessages] = readAll(false);
+    QCOMPARE(threadedMessages, oneByOneMessages);
+    QCOMPARE(threadedMessages, std::size_t(blankLineAt < 0 ? 0 : 1));
+    QVERIFY(threaded == oneByOne);
 }
 
 QTEST_GUILESS_MAIN(TestSeamReader)
