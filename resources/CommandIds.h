@@ -8,7 +8,6 @@ constexpr int fileOpen = 57601;
 constexpr int fileSave = 57603;
 constexpr int printSetup = 57606;
 constexpr int filePrint = 57607;
-constexpr int filePrintDirect = 57608;
 constexpr int filePrintPreview = 57609;
 constexpr int recentFileFirst = 57616;
 constexpr int editUndo = 57643;

@@ -184,17 +184,28 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-int leadingInt(std::string_view text)
+namespace {
+
+// Where atoi and atof begin reading: after the leading white space and one sign.
+const char *skipBlanksAndSign(const char *p, const char *end, bool &negative)
 {
-    const char *p = text.data();
-    const char *end = p + text.size();
     while (p < end && isSpace(*p))
         ++p;
-    bool negative = false;
+    negative = false;
     if (p < end && (*p == '+' || *p == '-')) {
         negative = *p == '-';
         ++p;
     }
+    return p;
+}
+
+} // namespace
+
+int leadingInt(std::string_view text)
+{
+    const char *end = text.data() + text.size();
+    bool negative = false;
+    const char *p = skipBlanksAndSign(text.data(), end, negative);
     long long value = 0;
     for (; p < end && isDigit(*p); ++p) {
         value = value * 10 + (*p - '0');
@@ -210,15 +221,9 @@ int leadingInt(std::string_view text)
 
 double leadingDouble(std::string_view text)
 {
-    const char *p = text.data();
-    const char *end = p + text.size();
-    while (p < end && isSpace(*p))
-        ++p;
+    const char *end = text.data() + text.size();
     bool negative = false;
-    if (p < end && (*p == '+' || *p == '-')) {
-        negative = *p == '-';
-        ++p;
-    }
+    const char *p = skipBlanksAndSign(text.data(), end, negative);
     double value = 0.0;
     if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
         value = hexValue(p, end);
