@@ -2,19 +2,19 @@
 
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
-#include "export/AsciiExport.h"
-#include "export/ColoredSquareDxf.h"
 #include "data/Reporter.h"
 #include "dialogs/widgets/C3DPlotOptionsDlg.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
 #include "dialogs/widgets/CHistoryPlotOptionsDlg.h"
 #include "dialogs/widgets/XSecOptionsDlg.h"
+#include "export/AsciiExport.h"
+#include "export/ColoredSquareDxf.h"
 #include "view/ColoredSquareCopy.h"
+#include "view/CursorReadout.h"
 #include "view/PlotCommands.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepReload.h"
-#include "view/CursorReadout.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -232,8 +232,10 @@ void CPlotView::printPlot(QPrinter *printer)
         const double fit = std::min({1.0, printable.width() * 100.0 / CPlotDoc::pageWidth,
                                      printable.height() * 100.0 / CPlotDoc::pageHeight});
         drawColoredSquare(painter, printer->resolution() * fit, QPointF(), m_document.reporter());
-    } else
-        m_charts->PrintActiveChart(painter, QRect(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize()));
+    } else {
+        const QSize printable = printer->pageRect(QPrinter::DevicePixel).size().toSize();
+        m_charts->PrintActiveChart(painter, QRect(QPoint(0, 0), printable));
+    }
     // The screen drawing takes the readout geometry back from the printer's.
     viewport()->update();
 }
@@ -289,6 +291,7 @@ void CPlotView::OnFishNetPlot()
 {
     runPlotCommand<C3DPlotOptionsDlg>(PlotCommands::fishNetChoice(m_settings));
 }
+
 void CPlotView::CopyPlotCommand()
 {
     if (!m_document.isLoaded())
@@ -306,6 +309,7 @@ void CPlotView::CopyPlotCommand()
         m_document.reporter().report(PlotClipboard::message(PlotClipboard::Result::CannotSet));
     }
 }
+
 std::string CPlotView::askForOutputPath(const OutputFileRequest &request)
 {
     const QString suffix = QString::fromStdString(request.defaultSuffix);
