@@ -85,21 +85,21 @@ void QPainterCanvas::setTextColor(const QColor &color)
     m_textColor = color;
 }
 
-bool QPainterCanvas::selectFont(const FontSpec &spec)
+bool QPainterCanvas::selectFont(const FontSpec &wanted)
 {
-    if (spec.height < 1)
+    if (wanted.height < 1)
         return false;
     QFont font;
-    font.setFamily(familyOf(spec.face));
+    font.setFamily(familyOf(wanted.face));
     font.setStyleHint(QFont::SansSerif);
-    font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.weight, 1000)));
-    font.setPixelSize(spec.height);
+    font.setWeight(static_cast<QFont::Weight>(qBound(1, wanted.weight, 1000)));
+    font.setPixelSize(wanted.height);
     // The height asked for is the cell height (ascent plus descent), as fonts
     // were sized when this plot was laid out; Qt's pixel size is the em, smaller.
     const QFontMetricsF metrics(font);
     const qreal cell = metrics.ascent() + metrics.descent();
     if (cell > 0.0)
-        font.setPixelSize(qMax(1, qRound(spec.height * spec.height / cell)));
+        font.setPixelSize(qMax(1, qRound(wanted.height * wanted.height / cell)));
     m_font = font;
     return true;
 }
