@@ -105,7 +105,7 @@ CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath)
     m_fileDirectory = parts.fileDirectory;
 
     CountingReporter reporter(m_reporter);
-    LineReader lines(in, 4 << 20);
+    LineReader lines(in, 2 << 20);
     // Fields a damaged first line leaves unread are zero, never an earlier file's sizes.
     SeamHeader header;
     if (SeamReader::readHeader(lines, header, reporter) != SeamReader::Status::Ok) {
@@ -138,9 +138,15 @@ CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath)
         return OpenResult::Failed;
     }
 
+    // Each step's cache file is written while the step is read, as its values become final.
+    const auto writeReadValues = [this](std::size_t valueCount) { m_grid.writeStepUpTo(valueCount); };
     for (int step = 1; step <= m_header.stepCount; ++step) {
-        SeamReader::readStep(lines, m_grid, reporter);
-        if (!m_grid.WriteStep(step)) {
+        bool written = m_grid.beginWriteStep(step);
+        if (written) {
+            SeamReader::readStep(lines, m_grid, reporter, writeReadValues);
+            written = m_grid.endWriteStep();
+        }
+        if (!written) {
             m_reporter.report(m_grid.errorText());
             removeCacheFiles(step - 1);
             clearContents();

@@ -1,27 +1,38 @@
 #include "data/LineReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 LineReader::LineReader(std::istream &in, std::size_t chunkSize)
-    : m_in(in), m_buffer(chunkSize > 16 ? chunkSize : 16)
+    : m_in(in)
 {
+    m_buffers[0].resize(std::max<std::size_t>(chunkSize, 16));
 }
 
 bool LineReader::fill()
 {
     if (m_eof)
         return false;
-    if (m_begin > 0) {
-        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
-        m_end -= m_begin;
-        m_begin = 0;
+    const std::size_t rest = m_end - m_begin;
+    std::vector<char> &from = m_buffers[m_current];
+    std::vector<char> *to = &from;
+    if (m_handedOut) {
+        // Text handed out from this buffer stays where it is.
+        to = &m_buffers[1 - m_current];
+        to->resize(std::max(to->size(), from.size()));
+        std::memcpy(to->data(), from.data() + m_begin, rest);
+        m_current = 1 - m_current;
+        m_handedOut = false;
+    } else if (m_begin > 0) {
+        std::memmove(from.data(), from.data() + m_begin, rest);
     }
-    if (m_end == m_buffer.size())
-        m_buffer.resize(m_buffer.size() * 2); // a line longer than the buffer
-    m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(m_buffer.size() - m_end));
+    m_begin = 0;
+    m_end = rest;
+    if (m_end == to->size())
+        to->resize(to->size() * 2); // a line longer than the buffer
+    m_in.read(to->data() + m_end, static_cast<std::streamsize>(to->size() - m_end));
     const auto got = static_cast<std::size_t>(m_in.gcount());
     m_end += got;
-    m_bytesRead += got;
     if (got == 0 || !m_in)
         m_eof = true;
     return got > 0;
@@ -31,15 +42,16 @@ bool LineReader::next(std::string_view &line)
 {
     std::size_t searchFrom = m_begin;
     for (;;) {
-        const char *start = m_buffer.data() + searchFrom;
+        const char *start = current() + searchFrom;
         const auto *lf = static_cast<const char *>(std::memchr(start, '\n', m_end - searchFrom));
         if (lf) {
-            const char *first = m_buffer.data() + m_begin;
+            const char *first = current() + m_begin;
             std::size_t length = static_cast<std::size_t>(lf - first);
             m_begin += length + 1;
             if (length > 0 && first[length - 1] == '\r')
                 --length;
             line = std::string_view(first, length);
+            m_handedOut = true;
             return true;
         }
         const std::size_t scanned = m_end - m_begin;
@@ -47,12 +59,13 @@ bool LineReader::next(std::string_view &line)
             if (m_begin == m_end)
                 return false;
             // The last line of a file without a final line end.
-            const char *first = m_buffer.data() + m_begin;
+            const char *first = current() + m_begin;
             std::size_t length = m_end - m_begin;
             m_begin = m_end;
             if (first[length - 1] == '\r')
                 --length;
             line = std::string_view(first, length);
+            m_handedOut = true;
             return true;
         }
         searchFrom = m_begin + scanned;
@@ -62,7 +75,7 @@ bool LineReader::next(std::string_view &line)
 std::size_t LineReader::nextLines(std::size_t maxLines, std::string_view &block)
 {
     for (;;) {
-        const char *base = m_buffer.data();
+        const char *base = current();
         std::size_t end = m_begin;
         std::size_t count = 0;
         bool emptyLine = false;
@@ -78,10 +91,15 @@ std::size_t LineReader::nextLines(std::size_t maxLines, std::string_view &block)
             end += length + 1;
             ++count;
         }
-        if (count > 0 || emptyLine || !fill()) {
+        if (count > 0 || emptyLine) {
             block = std::string_view(base + m_begin, end - m_begin);
             m_begin = end;
+            m_handedOut = m_handedOut || count > 0;
             return count;
+        }
+        if (!fill()) {
+            block = {};
+            return 0;
         }
     }
 }

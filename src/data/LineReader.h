@@ -5,16 +5,19 @@
 #include <string_view>
 #include <vector>
 
-// Reads a text stream line by line through one reusable buffer, so reading a
+// Reads a text stream line by line through two reusable buffers, so reading a
 // line allocates nothing unless it is longer than every line before it.
 // A line ends at LF; a CR right before the LF belongs to the line end.
+//
+// The buffers are filled by turns: what a call returns stays valid through the
+// next call too, until the call after that begins. So one block of lines can be
+// worked on elsewhere while the reader takes the next one from the stream.
 class LineReader
 {
 public:
     explicit LineReader(std::istream &in, std::size_t chunkSize = 1 << 20);
 
     // The next line without its line end; false once the input is exhausted.
-    // The view stays valid until the next call.
     bool next(std::string_view &line);
 
     // Up to maxLines whole, non-empty lines that stand together in the buffer,
@@ -23,16 +26,17 @@ public:
     // input, or nothing is left: next() then reads it one by one.
     std::size_t nextLines(std::size_t maxLines, std::string_view &block);
 
-    // Bytes taken from the stream so far.
-    std::size_t bytesRead() const { return m_bytesRead; }
-
 private:
     bool fill();
+    char *current() { return m_buffers[m_current].data(); }
 
     std::istream &m_in;
-    std::vector<char> m_buffer;
+    std::vector<char> m_buffers[2];
+    int m_current = 0;
+    // Whether a call has returned text from the current buffer since it was
+    // filled: then the next fill goes to the other buffer.
+    bool m_handedOut = false;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
-    std::size_t m_bytesRead = 0;
     bool m_eof = false;
 };

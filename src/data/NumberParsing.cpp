@@ -121,47 +121,48 @@ constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6, 
 constexpr int maxExactPower = 22;
 constexpr std::uint64_t maxExactMantissa = 1ULL << 53;
 
+unsigned digitValue(char c)
+{
+    return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0'; // above 9 for a non-digit
+}
+
 // The number analysis programs write, [blanks][sign]digits[.digits][exponent],
 // read where Clinger's fast path gives it exactly: a mantissa of at most 2^53
 // and a power of ten of at most 10^22 are both exact doubles, so one
-// multiplication or division rounds correctly, as strtod does. Returns where the
-// number ends, or nullptr for anything else (no digits, more digits, a far
-// exponent, other white space), which the full reading takes.
-const char *plainDecimal(const char *p, const char *last, double &value)
+// multiplication or division rounds correctly, as strtod does. The text ends
+// in a zero byte, so no scan needs a bound. Returns where the number ends, or
+// nullptr for anything else (no digits, more digits, a far exponent, other
+// white space), which the full reading takes.
+const char *plainDecimal(const char *p, double &value)
 {
-    while (p < last && *p == ' ')
+    while (*p == ' ')
         ++p;
-    bool negative = false;
-    if (p < last && (*p == '-' || *p == '+')) {
-        negative = *p == '-';
-        ++p;
-    }
+    const bool negative = *p == '-';
+    p += negative || *p == '+';
+    const char *digitsStart = p;
     std::uint64_t mantissa = 0;
-    int digits = 0;
-    const char *wholeStart = p;
-    for (; p < last && isDigit(*p); ++p, ++digits)
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-    bool anyDigit = p != wholeStart;
+    for (unsigned digit; (digit = digitValue(*p)) < 10; ++p)
+        mantissa = mantissa * 10 + digit;
+    std::ptrdiff_t digits = p - digitsStart;
     int exponent = 0;
-    if (p < last && *p == '.') {
+    if (*p == '.') {
         const char *fractionStart = ++p;
-        for (; p < last && isDigit(*p); ++p, ++digits)
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        for (unsigned digit; (digit = digitValue(*p)) < 10; ++p)
+            mantissa = mantissa * 10 + digit;
         exponent = -static_cast<int>(p - fractionStart);
-        anyDigit = anyDigit || p != fractionStart;
+        digits -= exponent;
     }
     // Up to 19 digits cannot overflow 64 bits.
-    if (!anyDigit || digits > 19 || mantissa > maxExactMantissa)
+    if (digits == 0 || digits > 19 || mantissa > maxExactMantissa)
         return nullptr;
-    if (p < last && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
+    if ((*p | 0x20) == 'e' || (*p | 0x20) == 'd') {
         const char *q = p + 1;
-        const bool negativeExponent = q < last && *q == '-';
-        if (q < last && (*q == '-' || *q == '+'))
-            ++q;
+        const bool negativeExponent = *q == '-';
+        q += negativeExponent || *q == '+';
         const char *exponentStart = q;
         int written = 0;
-        for (; q < last && isDigit(*q) && q - exponentStart < 5; ++q)
-            written = written * 10 + (*q - '0');
+        for (unsigned digit; (digit = digitValue(*q)) < 10 && q - exponentStart < 5; ++q)
+            written = written * 10 + static_cast<int>(digit);
         if (q != exponentStart) {
             exponent += negativeExponent ? -written : written;
             p = q;
@@ -236,13 +237,24 @@ double leadingDouble(std::string_view text)
 template<typename Value>
 void fieldValues(std::string_view line, Value *values, int count)
 {
-    const char *p = line.data();
+    // The fast reading runs on a copy ending in a zero byte.
+    char shortCopy[1024];
+    std::string longCopy;
+    char *copy = shortCopy;
+    if (line.size() < sizeof shortCopy) {
+        std::memcpy(shortCopy, line.data(), line.size());
+        shortCopy[line.size()] = '\0';
+    } else {
+        longCopy.assign(line);
+        copy = longCopy.data();
+    }
+    const char *p = copy;
     const char *end = p + line.size();
     int k = 0;
     while (k < count) {
         double value = 0.0;
         // A plain number that ends the field needs no search for its comma.
-        const char *numberEnd = plainDecimal(p, end, value);
+        const char *numberEnd = plainDecimal(p, value);
         const char *comma = nullptr;
         if (numberEnd && (numberEnd == end || *numberEnd == ',')) {
             comma = numberEnd == end ? nullptr : numberEnd;

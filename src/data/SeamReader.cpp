@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <future>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -24,8 +25,8 @@ bool nextLine(LineReader &lines, std::string_view &line, Reporter &reporter, con
     return false;
 }
 
-// Below this a block is read on the calling thread: starting a thread costs more.
-constexpr std::size_t parallelBlockBytes = 256 * 1024;
+// Below this a block is read as one part: starting a thread costs more.
+constexpr std::size_t partBytes = 256 * 1024;
 
 void readLinesInOrder(const char *first, const char *last, float *values, int itemCount)
 {
@@ -41,41 +42,105 @@ void readLinesInOrder(const char *first, const char *last, float *values, int it
     }
 }
 
+std::size_t lineEndsIn(const char *first, const char *last)
+{
+    std::size_t count = 0;
+    while (const auto *lf = static_cast<const char *>(std::memchr(first, '\n', static_cast<std::size_t>(last - first)))) {
+        ++count;
+        first = lf + 1;
+    }
+    return count;
+}
+
 // The threads the step reader uses: the machine's cores, up to four.
 unsigned readerThreads()
 {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
 }
 
-} // namespace
-
-void readDataLines(std::string_view block, std::size_t lineCount, float *values, int itemCount, unsigned threads)
+// Blocks of data lines read on other threads while the step reader takes the
+// next block from the file. The line reader keeps a block intact through one
+// more call, so before each call all but the latest block must be done.
+class BlocksInWork
 {
-    const char *first = block.data();
-    const char *last = first + block.size();
-    if (threads <= 1 || block.size() < parallelBlockBytes || lineCount < threads) {
-        readLinesInOrder(first, last, values, itemCount);
-        return;
+public:
+    BlocksInWork(float *values, int itemCount)
+        : m_values(values), m_itemCount(itemCount), m_threads(readerThreads())
+    {
+        m_older.reserve(m_threads);
+        m_latest.reserve(m_threads);
     }
-    // Cut the block at line ends into parts of about equal size; each part knows
-    // its first element by counting the lines before it.
-    std::vector<std::future<void>> parts;
-    const std::size_t partBytes = block.size() / threads;
-    for (unsigned part = 1; part < threads; ++part) {
-        const char *cut = first + partBytes;
-        const auto *lf = static_cast<const char *>(std::memchr(cut, '\n', static_cast<std::size_t>(last - cut)));
-        if (!lf || lf + 1 >= last)
-            break;
-        const char *next = lf + 1;
-        float *partValues = values;
-        parts.push_back(std::async(std::launch::async, readLinesInOrder, first, next, partValues, itemCount));
-        values += static_cast<std::size_t>(std::count(first, next, '\n')) * static_cast<std::size_t>(itemCount);
-        first = next;
+
+    // Starts reading the block's whole, non-empty lines (each with its line
+    // end) into the elements from firstElement on, cut at line ends into parts
+    // of about equal size; each part knows its first element by counting the
+    // lines before it.
+    void start(std::string_view block, std::size_t firstElement)
+    {
+        waitFor(m_older);
+        m_older.swap(m_latest);
+        m_latestFirst = firstElement;
+        float *values = m_values + firstElement * static_cast<std::size_t>(m_itemCount);
+        const char *first = block.data();
+        const char *last = first + block.size();
+        const std::size_t parts = std::clamp<std::size_t>(block.size() / partBytes, 1, m_threads);
+        const std::size_t bytesPerPart = block.size() / parts;
+        for (std::size_t part = 1; part < parts; ++part) {
+            const auto *lf = static_cast<const char *>(
+                std::memchr(first + bytesPerPart, '\n', static_cast<std::size_t>(last - first - bytesPerPart)));
+            if (!lf || lf + 1 >= last)
+                break;
+            const char *next = lf + 1;
+            launch(first, next, values);
+            values += lineEndsIn(first, next) * static_cast<std::size_t>(m_itemCount);
+            first = next;
+        }
+        launch(first, last, values);
     }
-    readLinesInOrder(first, last, values, itemCount);
-    for (auto &part : parts)
-        part.get();
-}
+
+    // Waits for all but the latest block. Returns how many leading elements
+    // are read: those before the latest block, or before nextElement when no
+    // block is in work.
+    std::size_t waitForOlder(std::size_t nextElement)
+    {
+        waitFor(m_older);
+        return m_latest.empty() ? nextElement : m_latestFirst;
+    }
+
+    void waitForAll()
+    {
+        waitFor(m_older);
+        waitFor(m_latest);
+    }
+
+private:
+    void launch(const char *first, const char *last, float *values)
+    {
+        try {
+            m_latest.push_back(std::async(std::launch::async, readLinesInOrder, first, last, values, m_itemCount));
+        } catch (const std::system_error &) {
+            readLinesInOrder(first, last, values, m_itemCount); // no thread to be had: read it here
+        }
+    }
+
+    static void waitFor(std::vector<std::future<void>> &parts)
+    {
+        for (auto &part : parts)
+            part.get();
+        parts.clear();
+    }
+
+    float *const m_values;
+    const int m_itemCount;
+    const std::size_t m_threads;
+    std::size_t m_latestFirst = 0;
+    // Futures of std::async wait for their thread when they go, so no part
+    // outlives the reader, whatever ends it.
+    std::vector<std::future<void>> m_older;
+    std::vector<std::future<void>> m_latest;
+};
+
+} // namespace
 
 void scanFirstHeaderLine(std::string_view line, SeamHeader &header)
 {
@@ -126,30 +191,38 @@ Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter)
     return Status::Ok;
 }
 
-Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter)
+Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const ValuesRead &valuesRead)
 {
-    const int itemCount = grid.itemCount();
-    float *values = grid.data();
+    const auto itemCount = static_cast<std::size_t>(grid.itemCount());
     const std::size_t elementCount = static_cast<std::size_t>(grid.columnCount()) * static_cast<std::size_t>(grid.rowCount());
-    const unsigned threads = readerThreads();
+    BlocksInWork inWork(grid.data(), grid.itemCount());
+    std::size_t told = 0;
+    const auto tell = [&](std::size_t elements) {
+        if (valuesRead && elements > told)
+            valuesRead(elements * itemCount);
+        told = std::max(told, elements);
+    };
     std::string_view block;
     std::string_view line;
     // Cache order is the file's order: ix outermost, iy, then k. Whole blocks of
-    // lines are read at once; an empty line or the file's end goes the one-line
-    // way, which reports it.
-    for (std::size_t element = 0; element < elementCount;) {
-        float *elementValues = values + element * static_cast<std::size_t>(itemCount);
+    // lines are read at once, each while the next is taken from the file; an
+    // empty line or the file's end goes the one-line way, which reports it.
+    std::size_t element = 0;
+    while (element < elementCount) {
+        tell(inWork.waitForOlder(element));
         if (const std::size_t count = lines.nextLines(elementCount - element, block)) {
-            readDataLines(block, count, elementValues, itemCount, threads);
+            inWork.start(block, element);
             element += count;
             continue;
         }
         if (!nextLine(lines, line, reporter, "CGR2-1"))
-            return Status::EmptyLine;
-        readDataLine(line, elementValues, itemCount);
+            break;
+        readDataLine(line, grid.data() + element * itemCount, grid.itemCount());
         ++element;
     }
-    return Status::Ok;
+    inWork.waitForAll();
+    tell(element);
+    return element == elementCount ? Status::Ok : Status::EmptyLine;
 }
 
 } // namespace SeamReader

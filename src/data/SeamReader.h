@@ -2,6 +2,8 @@
 
 #include "data/SeamHeader.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,9 +21,13 @@ enum class Status { Ok, EmptyLine };
 // far are filled, the others keep their values.
 Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter);
 
+// Told, on the reading thread and in increasing order, how many leading values
+// of the grid are read and stay as they are for the rest of the step.
+using ValuesRead = std::function<void(std::size_t valueCount)>;
+
 // One step block of columnCount x rowCount data lines into the grid. On an
 // empty line reports it and stops; the values not read keep what they held.
-Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter);
+Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const ValuesRead &valuesRead = {});
 
 // Header line 1 as the formatted scan "%i, %i, %f, %i, %i, %f, %f" reads it.
 void scanFirstHeaderLine(std::string_view line, SeamHeader &header);
@@ -33,10 +39,5 @@ int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxI
 // One data line into the itemCount values of an element: field k as atof,
 // missing fields 0.0, extra fields ignored.
 void readDataLine(std::string_view line, float *values, int itemCount);
-
-// lineCount whole, non-empty data lines (each with its line end) into as many
-// elements' values, read by up to `threads` threads at once; the result is
-// the same as reading them one by one.
-void readDataLines(std::string_view block, std::size_t lineCount, float *values, int itemCount, unsigned threads);
 
 } // namespace SeamReader

@@ -67,24 +67,47 @@ std::string StepGrid::CacheFileName(int step) const
 
 bool StepGrid::WriteStep(int step)
 {
-    const std::string name = CacheFileName(step);
-    std::FILE *file = std::fopen(name.c_str(), "wb");
-    if (!file) {
-        m_errorText = "Cannot create the step cache file " + name + " (" + systemReason() + ").";
+    return beginWriteStep(step) && endWriteStep();
+}
+
+bool StepGrid::beginWriteStep(int step)
+{
+    m_write = CacheFileWrite();
+    m_write.name = CacheFileName(step);
+    m_write.file.reset(std::fopen(m_write.name.c_str(), "wb"));
+    if (!m_write.file) {
+        m_errorText = "Cannot create the step cache file " + m_write.name + " (" + systemReason() + ").";
         return false;
     }
-    const std::size_t count = valueCount();
+    return true;
+}
+
+void StepGrid::writeStepUpTo(std::size_t valueCount)
+{
+    if (!m_write.file || m_write.error != 0 || valueCount <= m_write.written)
+        return;
+    float *first = m_data.get() + m_write.written;
+    const std::size_t count = valueCount - m_write.written;
     if (!hostIsLittleEndian)
-        swapBytes(m_data.get(), count);
-    const bool written = std::fwrite(m_data.get(), sizeof(float), count, file) == count;
-    const int writeErrno = errno;
+        swapBytes(first, count);
+    errno = 0;
+    if (std::fwrite(first, sizeof(float), count, m_write.file.get()) != count)
+        m_write.error = errno != 0 ? errno : EIO;
     if (!hostIsLittleEndian)
-        swapBytes(m_data.get(), count);
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        errno = written ? errno : writeErrno;
-        m_errorText = "Cannot write the step cache file " + name + " (" + systemReason() + ").";
-        std::remove(name.c_str());
+        swapBytes(first, count);
+    m_write.written = valueCount;
+}
+
+bool StepGrid::endWriteStep()
+{
+    writeStepUpTo(valueCount());
+    errno = 0;
+    const bool closed = m_write.file && std::fclose(m_write.file.release()) == 0;
+    const int closeError = errno != 0 ? errno : EIO;
+    if (m_write.error != 0 || !closed) {
+        errno = m_write.error != 0 ? m_write.error : closeError;
+        m_errorText = "Cannot write the step cache file " + m_write.name + " (" + systemReason() + ").";
+        std::remove(m_write.name.c_str());
         return false;
     }
     return true;

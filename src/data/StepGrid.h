@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -69,7 +70,28 @@ public:
     bool ReadStep(int step);
     const std::string &errorText() const { return m_errorText; }
 
+    // WriteStep in parts, so that a step's cache file is written while the step
+    // is still being read: begin creates the file, writeStepUpTo adds the values
+    // up to valueCount as soon as they are final, end writes the rest and
+    // closes. begin and end return false as WriteStep does; a failed write
+    // removes the file.
+    bool beginWriteStep(int step);
+    void writeStepUpTo(std::size_t valueCount);
+    bool endWriteStep();
+
 private:
+    struct FileCloser
+    {
+        void operator()(std::FILE *file) const { std::fclose(file); }
+    };
+    struct CacheFileWrite
+    {
+        std::unique_ptr<std::FILE, FileCloser> file;
+        std::string name;
+        std::size_t written = 0;
+        int error = 0; // errno of the first failed write
+    };
+
     std::unique_ptr<float[]> m_data;
     int m_itemCount = 0;
     int m_columnCount = 0;
@@ -77,4 +99,5 @@ private:
     std::string m_cacheDirectory;
     bool m_allocated = false;
     std::string m_errorText;
+    CacheFileWrite m_write;
 };

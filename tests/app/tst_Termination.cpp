@@ -53,8 +53,10 @@ private slots:
         viewer.start(SEMBLA_GUI, {file});
         QVERIFY(viewer.waitForStarted());
         const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files); };
-        // Step 1 is written; the message of step 2 stands until somebody answers it.
-        QTRY_COMPARE_WITH_TIMEOUT(cacheFiles(), QStringList{"SemTmp1.bin"}, 20000);
+        // Step 1 is written and step 2 being written; the message of step 2 stands
+        // until somebody answers it.
+        const QStringList duringTheMessage{"SemTmp1.bin", "SemTmp2.bin"};
+        QTRY_COMPARE_WITH_TIMEOUT(cacheFiles(), duringTheMessage, 20000);
         ::kill(pid_t(viewer.processId()), SIGTERM);
         QVERIFY(viewer.waitForFinished(20000));
         QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);

@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
@@ -23,6 +24,8 @@ private slots:
     void linesAcrossChunksMatchGetline_data();
     void linesAcrossChunksMatchGetline();
     void lineLongerThanTheBuffer();
+    void blocksAndLinesStayValidThroughTheNextCall_data();
+    void blocksAndLinesStayValidThroughTheNextCall();
 
     void firstHeaderLine_data();
     void firstHeaderLine();
@@ -128,6 +131,75 @@ void TestSeamReader::lineLongerThanTheBuffer()
     QCOMPARE(lines[0], std::string("short"));
     QCOMPARE(lines[1], longLine);
     QCOMPARE(lines[2], std::string("last"));
+}
+
+void TestSeamReader::blocksAndLinesStayValidThroughTheNextCall_data()
+{
+    QTest::addColumn<int>("chunkSize");
+    QTest::addColumn<int>("textSize"); // 0: as the lines come
+    for (int size : {16, 64, 1000}) {
+        QTest::newRow(qPrintable(QString("chunk %1").arg(size))) << size << 0;
+        // The input ends right at the end of a full buffer: the reader learns of
+        // the end only from a read that gets nothing.
+        QTest::newRow(qPrintable(QString("input of exactly the chunk %1").arg(size))) << size << size;
+        QTest::newRow(qPrintable(QString("input of twice the chunk %1").arg(size))) << size << 2 * size;
+    }
+}
+
+void TestSeamReader::blocksAndLinesStayValidThroughTheNextCall()
+{
+    // Blocks and single lines taken by turns at random, as the step reader does;
+    // what each call returned must still be intact after the following call.
+    QFETCH(int, chunkSize);
+    QFETCH(int, textSize);
+    std::mt19937 random(11);
+    std::string text;
+    while (textSize == 0 ? text.size() < 20000 : text.size() < static_cast<std::size_t>(textSize)) {
+        const int length = random() % 20 == 0 ? 0 : static_cast<int>(random() % 40);
+        for (int c = 0; c < length; ++c)
+            text += static_cast<char>('a' + random() % 26);
+        text += random() % 2 ? "\r\n" : "\n";
+    }
+    if (textSize > 0) {
+        text.resize(static_cast<std::size_t>(textSize));
+        text.back() = '\n';
+    }
+    std::vector<std::string> expected;
+    std::istringstream expectedIn(text);
+    for (std::string line; std::getline(expectedIn, line);)
+        expected.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
+
+    std::istringstream in(text);
+    LineReader reader(in, static_cast<std::size_t>(chunkSize));
+    std::vector<std::string> lines;
+    std::string_view previous;
+    std::string previousCopy;
+    for (;;) {
+        std::string_view got;
+        if (random() % 3 != 0) {
+            if (reader.nextLines(1 + random() % 30, got) > 0) {
+                for (std::string_view rest = got; !rest.empty();) {
+                    std::string line(rest.substr(0, rest.find('\n')));
+                    rest.remove_prefix(line.size() + 1);
+                    if (!line.empty() && line.back() == '\r')
+                        line.pop_back();
+                    lines.push_back(line);
+                }
+            } else if (reader.next(got)) {
+                lines.emplace_back(got);
+            } else {
+                break;
+            }
+        } else if (reader.next(got)) {
+            lines.emplace_back(got);
+        } else {
+            break;
+        }
+        QCOMPARE(std::string(previous), previousCopy);
+        previous = got;
+        previousCopy = std::string(got);
+    }
+    QCOMPARE(lines, expected);
 }
 
 void TestSeamReader::firstHeaderLine_data()
@@ -304,9 +376,10 @@ void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine()
 {
     QFETCH(QString, lineEnd);
     QFETCH(int, blankLineAt);
-    // Two steps of 150 x 200 elements and 3 items: blocks of megabytes, which the
-    // reader cuts among threads; some lines odd, so both readings take every path.
-    constexpr int columns = 150, rows = 200, items = 3, steps = 2;
+    // Two steps of 150 x 400 elements and 3 items: a few blocks of half a megabyte
+    // each, which the reader cuts among threads; some lines odd, so both
+    // readings take every path.
+    constexpr int columns = 150, rows = 400, items = 3, steps = 2;
     std::mt19937 random(7);
     std::uniform_real_distribution<double> value(-1e4, 1e4);
     std::string text;
@@ -319,16 +392,20 @@ void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine()
         text += line + lineEnd.toStdString();
     }
 
+    // What the reader says is read, at the moment it says so, for each step.
+    std::vector<std::vector<std::vector<float>>> settled(steps);
     const auto readAll = [&](bool manyThreads) {
         std::istringstream in(text);
-        LineReader lines(in, 1 << 20);
+        LineReader lines(in, 1 << 19);
         std::vector<std::vector<float>> stepValues;
         RecordingReporter reporter;
         StepGrid grid;
         grid.setUp(items, columns, rows, "");
         for (int step = 0; step < steps; ++step) {
             if (manyThreads) {
-                SeamReader::readStep(lines, grid, reporter);
+                SeamReader::readStep(lines, grid, reporter, [&](std::size_t valueCount) {
+                    settled[step].emplace_back(grid.data(), grid.data() + valueCount);
+                });
             } else {
                 std::string_view line;
                 for (std::size_t element = 0; element < grid.valueCount() / items; ++element) {
@@ -348,6 +425,18 @@ void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine()
     QCOMPARE(threadedMessages, oneByOneMessages);
     QCOMPARE(threadedMessages, std::size_t(blankLineAt < 0 ? 0 : 1));
     QVERIFY(threaded == oneByOne);
+
+    // Values said to be read are the step's final ones, and their count only
+    // grows: told during the step, not only at its end.
+    for (int step = 0; step < steps; ++step) {
+        QVERIFY(settled[step].size() >= 2);
+        std::size_t previousCount = 0;
+        for (const auto &values : settled[step]) {
+            QVERIFY(values.size() >= previousCount);
+            previousCount = values.size();
+            QVERIFY(std::equal(values.begin(), values.end(), oneByOne[step].begin()));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSeamReader)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,8 @@ private slots:
     void cacheFileByteLayout_data();
     void cacheFileByteLayout();
     void roundTripIsBitExact();
+    void writtenInPartsAsAtOnce();
+    void failedWriteInPartsRemovesTheFile();
     void freshGridIsZeroed();
     void writeFailures_data();
     void writeFailures();
@@ -130,6 +133,47 @@ void TestStepGrid::roundTripIsBitExact()
     std::memset(grid.data(), 0, patterns.size() * 4);
     QVERIFY(grid.ReadStep(1));
     QCOMPARE(std::memcmp(grid.data(), patterns.data(), patterns.size() * 4), 0);
+}
+
+void TestStepGrid::writtenInPartsAsAtOnce()
+{
+    // As the open writes a step while reading it: parts of any size, a count
+    // that does not grow adds nothing, the end adds what was not written yet.
+    StepGrid grid;
+    grid.setUp(3, 5, 7, directory());
+    std::mt19937 random(3);
+    std::uniform_real_distribution<float> value(-1e6f, 1e6f);
+    for (std::size_t i = 0; i < grid.valueCount(); ++i)
+        grid.data()[i] = value(random);
+    QVERIFY(grid.WriteStep(1));
+    QVERIFY(grid.beginWriteStep(2));
+    grid.writeStepUpTo(1);
+    grid.writeStepUpTo(40);
+    grid.writeStepUpTo(20);
+    grid.writeStepUpTo(40);
+    grid.writeStepUpTo(99);
+    QVERIFY(grid.endWriteStep());
+    const QByteArray whole = fileBytes(QString::fromStdString(grid.CacheFileName(1)));
+    QCOMPARE(whole.size(), static_cast<int>(grid.valueCount() * 4));
+    QCOMPARE(fileBytes(QString::fromStdString(grid.CacheFileName(2))), whole);
+}
+
+void TestStepGrid::failedWriteInPartsRemovesTheFile()
+{
+    if (!QFile::exists("/dev/full"))
+        QSKIP("no /dev/full here");
+    QTemporaryDir dir;
+    const QString name = dir.filePath("SemTmp3.bin");
+    QVERIFY(QFile::link("/dev/full", name));
+    StepGrid grid;
+    grid.setUp(4, 100, 100, dir.path().toStdString() + "/");
+    QVERIFY(grid.beginWriteStep(3));
+    grid.writeStepUpTo(grid.valueCount() / 2); // larger than the stream's buffer: fails at once
+    grid.writeStepUpTo(grid.valueCount() - 1);
+    QVERIFY(!grid.endWriteStep());
+    const QString message = QString::fromStdString(grid.errorText());
+    QVERIFY2(message.startsWith("Cannot write the step cache file " + name + " (No space left on device)"), qPrintable(message));
+    QVERIFY(!QFileInfo::exists(name) && !QFileInfo(name).isSymLink());
 }
 
 void TestStepGrid::freshGridIsZeroed()
