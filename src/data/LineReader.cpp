@@ -1,6 +1,7 @@
 #include "data/LineReader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 LineReader::LineReader(std::istream &in, std::size_t chunkSize)
@@ -72,30 +73,33 @@ bool LineReader::next(std::string_view &line)
     }
 }
 
-std::size_t LineReader::nextLines(std::size_t maxLines, std::string_view &block)
+std::size_t LineReader::nextLines(std::size_t maxLines, std::string_view &block, std::vector<std::uint32_t> &lineEnds)
 {
+    lineEnds.clear();
     for (;;) {
         const char *base = current();
         std::size_t end = m_begin;
-        std::size_t count = 0;
-        bool emptyLine = false;
-        while (count < maxLines) {
+        bool stop = false;
+        while (lineEnds.size() < maxLines) {
             const auto *lf = static_cast<const char *>(std::memchr(base + end, '\n', m_end - end));
             if (!lf)
                 break;
             const auto length = static_cast<std::size_t>(lf - (base + end));
-            if (length == 0 || (length == 1 && base[end] == '\r')) {
-                emptyLine = true;
+            const std::size_t offset = end + length - m_begin;
+            // An empty line ends the block, and so does a line end too far in
+            // for its offset: next() takes such a line.
+            if (length == 0 || (length == 1 && base[end] == '\r') || offset > UINT32_MAX) {
+                stop = true;
                 break;
             }
+            lineEnds.push_back(static_cast<std::uint32_t>(offset));
             end += length + 1;
-            ++count;
         }
-        if (count > 0 || emptyLine) {
+        if (!lineEnds.empty() || stop) {
             block = std::string_view(base + m_begin, end - m_begin);
             m_begin = end;
-            m_handedOut = m_handedOut || count > 0;
-            return count;
+            m_handedOut = m_handedOut || !lineEnds.empty();
+            return lineEnds.size();
         }
         if (!fill()) {
             block = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,9 @@ public:
     // Up to maxLines whole, non-empty lines that stand together in the buffer,
     // line ends included, so a caller can read many at once. Returns how many;
     // 0 when the next line is empty, has no line end yet at the end of the
-    // input, or nothing is left: next() then reads it one by one.
-    std::size_t nextLines(std::size_t maxLines, std::string_view &block);
+    // input, or nothing is left: next() then reads it one by one. lineEnds
+    // receives where in the block each line's LF stands.
+    std::size_t nextLines(std::size_t maxLines, std::string_view &block, std::vector<std::uint32_t> &lineEnds);
 
 private:
     bool fill();

@@ -234,22 +234,12 @@ double leadingDouble(std::string_view text)
     return negative ? -value : value;
 }
 
+namespace {
+
+// The fields of a line followed in memory by a byte no number goes on with.
 template<typename Value>
-void fieldValues(std::string_view line, Value *values, int count)
+void readFields(const char *p, const char *end, Value *values, int count)
 {
-    // The fast reading runs on a copy ending in a zero byte.
-    char shortCopy[1024];
-    std::string longCopy;
-    char *copy = shortCopy;
-    if (line.size() < sizeof shortCopy) {
-        std::memcpy(shortCopy, line.data(), line.size());
-        shortCopy[line.size()] = '\0';
-    } else {
-        longCopy.assign(line);
-        copy = longCopy.data();
-    }
-    const char *p = copy;
-    const char *end = p + line.size();
     int k = 0;
     while (k < count) {
         double value = 0.0;
@@ -272,8 +262,35 @@ void fieldValues(std::string_view line, Value *values, int count)
         values[k] = 0;
 }
 
+} // namespace
+
+template<typename Value>
+void fieldValues(std::string_view line, Value *values, int count)
+{
+    // The fast reading runs on a copy ending in a zero byte.
+    char shortCopy[1024];
+    std::string longCopy;
+    char *copy = shortCopy;
+    if (line.size() < sizeof shortCopy) {
+        std::memcpy(shortCopy, line.data(), line.size());
+        shortCopy[line.size()] = '\0';
+    } else {
+        longCopy.assign(line);
+        copy = longCopy.data();
+    }
+    readFields(copy, copy + line.size(), values, count);
+}
+
+template<typename Value>
+void fieldValuesBeforeLineEnd(std::string_view line, Value *values, int count)
+{
+    readFields(line.data(), line.data() + line.size(), values, count);
+}
+
 template void fieldValues<float>(std::string_view line, float *values, int count);
 template void fieldValues<double>(std::string_view line, double *values, int count);
+template void fieldValuesBeforeLineEnd<float>(std::string_view line, float *values, int count);
+template void fieldValuesBeforeLineEnd<double>(std::string_view line, double *values, int count);
 
 std::string_view trimmed(std::string_view text)
 {

@@ -23,6 +23,11 @@ double leadingDouble(std::string_view text);
 template<typename Value>
 void fieldValues(std::string_view line, Value *values, int count);
 
+// fieldValues for a line that is followed in memory by its line end, CR or LF:
+// the line end stops a number as the end of the text does, so no copy is made.
+template<typename Value>
+void fieldValuesBeforeLineEnd(std::string_view line, Value *values, int count);
+
 std::string_view trimmed(std::string_view text);
 
 // Field n of a comma-separated line: the text after the n-th comma up to the

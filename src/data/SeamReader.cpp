@@ -1,5 +1,6 @@
 #include "data/SeamReader.h"
 
+#include "data/BlockReaders.h"
 #include "data/LineReader.h"
 #include "data/NumberParsing.h"
 #include "data/Reporter.h"
@@ -8,9 +9,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <future>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace SeamReader {
@@ -24,121 +22,6 @@ bool nextLine(LineReader &lines, std::string_view &line, Reporter &reporter, con
     reporter.report(std::string("Read an empty line in the input file - ") + code);
     return false;
 }
-
-// Below this a block is read as one part: starting a thread costs more.
-constexpr std::size_t partBytes = 256 * 1024;
-
-void readLinesInOrder(const char *first, const char *last, float *values, int itemCount)
-{
-    while (first < last) {
-        const auto *lf = static_cast<const char *>(std::memchr(first, '\n', static_cast<std::size_t>(last - first)));
-        const char *lineEnd = lf ? lf : last;
-        std::size_t length = static_cast<std::size_t>(lineEnd - first);
-        if (length > 0 && first[length - 1] == '\r')
-            --length;
-        readDataLine(std::string_view(first, length), values, itemCount);
-        values += itemCount;
-        first = lineEnd + 1;
-    }
-}
-
-std::size_t lineEndsIn(const char *first, const char *last)
-{
-    std::size_t count = 0;
-    while (const auto *lf = static_cast<const char *>(std::memchr(first, '\n', static_cast<std::size_t>(last - first)))) {
-        ++count;
-        first = lf + 1;
-    }
-    return count;
-}
-
-// The threads the step reader uses: the machine's cores, up to four.
-unsigned readerThreads()
-{
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-}
-
-// Blocks of data lines read on other threads while the step reader takes the
-// next block from the file. The line reader keeps a block intact through one
-// more call, so before each call all but the latest block must be done.
-class BlocksInWork
-{
-public:
-    BlocksInWork(float *values, int itemCount)
-        : m_values(values), m_itemCount(itemCount), m_threads(readerThreads())
-    {
-        m_older.reserve(m_threads);
-        m_latest.reserve(m_threads);
-    }
-
-    // Starts reading the block's whole, non-empty lines (each with its line
-    // end) into the elements from firstElement on, cut at line ends into parts
-    // of about equal size; each part knows its first element by counting the
-    // lines before it.
-    void start(std::string_view block, std::size_t firstElement)
-    {
-        waitFor(m_older);
-        m_older.swap(m_latest);
-        m_latestFirst = firstElement;
-        float *values = m_values + firstElement * static_cast<std::size_t>(m_itemCount);
-        const char *first = block.data();
-        const char *last = first + block.size();
-        const std::size_t parts = std::clamp<std::size_t>(block.size() / partBytes, 1, m_threads);
-        const std::size_t bytesPerPart = block.size() / parts;
-        for (std::size_t part = 1; part < parts; ++part) {
-            const auto *lf = static_cast<const char *>(
-                std::memchr(first + bytesPerPart, '\n', static_cast<std::size_t>(last - first - bytesPerPart)));
-            if (!lf || lf + 1 >= last)
-                break;
-            const char *next = lf + 1;
-            launch(first, next, values);
-            values += lineEndsIn(first, next) * static_cast<std::size_t>(m_itemCount);
-            first = next;
-        }
-        launch(first, last, values);
-    }
-
-    // Waits for all but the latest block. Returns how many leading elements
-    // are read: those before the latest block, or before nextElement when no
-    // block is in work.
-    std::size_t waitForOlder(std::size_t nextElement)
-    {
-        waitFor(m_older);
-        return m_latest.empty() ? nextElement : m_latestFirst;
-    }
-
-    void waitForAll()
-    {
-        waitFor(m_older);
-        waitFor(m_latest);
-    }
-
-private:
-    void launch(const char *first, const char *last, float *values)
-    {
-        try {
-            m_latest.push_back(std::async(std::launch::async, readLinesInOrder, first, last, values, m_itemCount));
-        } catch (const std::system_error &) {
-            readLinesInOrder(first, last, values, m_itemCount); // no thread to be had: read it here
-        }
-    }
-
-    static void waitFor(std::vector<std::future<void>> &parts)
-    {
-        for (auto &part : parts)
-            part.get();
-        parts.clear();
-    }
-
-    float *const m_values;
-    const int m_itemCount;
-    const std::size_t m_threads;
-    std::size_t m_latestFirst = 0;
-    // Futures of std::async wait for their thread when they go, so no part
-    // outlives the reader, whatever ends it.
-    std::vector<std::future<void>> m_older;
-    std::vector<std::future<void>> m_latest;
-};
 
 } // namespace
 
@@ -195,7 +78,7 @@ Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const Val
 {
     const auto itemCount = static_cast<std::size_t>(grid.itemCount());
     const std::size_t elementCount = static_cast<std::size_t>(grid.columnCount()) * static_cast<std::size_t>(grid.rowCount());
-    BlocksInWork inWork(grid.data(), grid.itemCount());
+    BlockReaders readers(grid.data(), grid.itemCount());
     std::size_t told = 0;
     const auto tell = [&](std::size_t elements) {
         if (valuesRead && elements > told)
@@ -209,9 +92,10 @@ Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const Val
     // empty line or the file's end goes the one-line way, which reports it.
     std::size_t element = 0;
     while (element < elementCount) {
-        tell(inWork.waitForOlder(element));
-        if (const std::size_t count = lines.nextLines(elementCount - element, block)) {
-            inWork.start(block, element);
+        tell(readers.waitForOlder(element));
+        const std::size_t maxLines = std::min(elementCount - element, BlockReaders::maxLines);
+        if (const std::size_t count = lines.nextLines(maxLines, block, readers.nextLineEnds())) {
+            readers.start(block, element);
             element += count;
             continue;
         }
@@ -220,7 +104,7 @@ Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const Val
         readDataLine(line, grid.data() + element * itemCount, grid.itemCount());
         ++element;
     }
-    inWork.waitForAll();
+    readers.waitForAll();
     tell(element);
     return element == elementCount ? Status::Ok : Status::EmptyLine;
 }

@@ -290,6 +290,15 @@ void TestNumberParsing::fieldValuesOfRandomLinesMatchStrtod()
                 QFAIL(qPrintable(QString("\"%1\" in \"%2\": %3 instead of %4").arg(QString::fromStdString(fields[k]), QString::fromStdString(text)).arg(values[k], 0, 'g', 17).arg(expected, 0, 'g', 17)));
         }
         QCOMPARE(bitsOf(values.back()), bitsOf(0.0));
+        // The same line as it stands in a file, followed by its line end.
+        for (const char *lineEnd : {"\n", "\r\n"}) {
+            const std::string inFile = text + lineEnd;
+            std::vector<double> fromFile(values.size(), -1.0);
+            NumberParsing::fieldValuesBeforeLineEnd(std::string_view(inFile.data(), text.size()), fromFile.data(),
+                                                    static_cast<int>(fromFile.size()));
+            for (std::size_t k = 0; k < values.size(); ++k)
+                QVERIFY2(bitsOf(fromFile[k]) == bitsOf(values[k]), inFile.c_str());
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <sstream>
 #include <string>
@@ -172,18 +173,27 @@ void TestSeamReader::blocksAndLinesStayValidThroughTheNextCall()
     std::istringstream in(text);
     LineReader reader(in, static_cast<std::size_t>(chunkSize));
     std::vector<std::string> lines;
+    std::vector<std::uint32_t> lineEnds;
     std::string_view previous;
     std::string previousCopy;
     for (;;) {
         std::string_view got;
         if (random() % 3 != 0) {
-            if (reader.nextLines(1 + random() % 30, got) > 0) {
-                for (std::string_view rest = got; !rest.empty();) {
-                    std::string line(rest.substr(0, rest.find('\n')));
-                    rest.remove_prefix(line.size() + 1);
+            const std::size_t maxLines = 1 + random() % 30;
+            if (const std::size_t count = reader.nextLines(maxLines, got, lineEnds)) {
+                // The block is exactly its lines, each ended where lineEnds says.
+                QCOMPARE(lineEnds.size(), count);
+                QVERIFY(count <= maxLines);
+                QCOMPARE(std::size_t(lineEnds.back()) + 1, got.size());
+                std::size_t start = 0;
+                for (const std::uint32_t end : lineEnds) {
+                    QCOMPARE(got[end], '\n');
+                    std::string line(got.substr(start, end - start));
+                    QVERIFY(line.find('\n') == std::string::npos);
                     if (!line.empty() && line.back() == '\r')
                         line.pop_back();
                     lines.push_back(line);
+                    start = end + 1;
                 }
             } else if (reader.next(got)) {
                 lines.emplace_back(got);
