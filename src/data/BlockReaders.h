@@ -10,19 +10,24 @@
 #include <thread>
 #include <vector>
 
-// Threads that read blocks of data lines into a step's values while the step
-// reader takes the next block from the file. A block is cut at line ends into
-// parts of about equal size, one for each thread.
+// Reads blocks of data lines into a step's values on helper threads while the
+// step reader takes the next block from the file; waiting for a block, the
+// step reader's own thread reads parts too. A block is cut at line ends into
+// parts of about equal size.
 //
 // The line reader keeps a block intact through one more call only, so before
 // each call the step reader waits for all but the latest block.
 class BlockReaders
 {
 public:
-    BlockReaders(float *values, int itemCount);
+    // threads: the calling thread and its helpers; by default the machine's
+    // cores, up to four.
+    BlockReaders(float *values, int itemCount, unsigned threads = machineThreads());
     ~BlockReaders();
     BlockReaders(const BlockReaders &) = delete;
     BlockReaders &operator=(const BlockReaders &) = delete;
+
+    static unsigned machineThreads();
 
     // The most lines a block may have.
     static constexpr std::size_t maxLines = 1 << 15;
@@ -51,10 +56,10 @@ private:
         int blockSlot; // 0 or 1, by turns
     };
 
-    void add(const Part &part);
     void waitForBlock(int block, std::unique_lock<std::mutex> &lock);
+    void readNextPart(std::unique_lock<std::mutex> &lock);
     void readPart(const Part &part) const;
-    void readParts();
+    void helpWithParts();
 
     float *const m_values;
     const int m_itemCount;
@@ -67,8 +72,8 @@ private:
     std::condition_variable m_partsAdded;
     std::condition_variable m_partsDone;
     std::deque<Part> m_parts;
-    int m_partsInWork[2] = {0, 0};
+    std::size_t m_partsInWork[2] = {0, 0};
     std::exception_ptr m_failure;
     bool m_stopping = false;
-    std::vector<std::thread> m_threads;
+    std::vector<std::thread> m_helpers;
 };
