@@ -130,7 +130,8 @@ unsigned digitValue(char c)
 // read where Clinger's fast path gives it exactly: a mantissa of at most 2^53
 // and a power of ten of at most 10^22 are both exact doubles, so one
 // multiplication or division rounds correctly, as strtod does. The text ends
-// in a zero byte, so no scan needs a bound. Returns where the number ends, or
+// in a byte no number goes on with (a zero byte, or the line end in the
+// buffer), so no scan needs a bound. Returns where the number ends, or
 // nullptr for anything else (no digits, more digits, a far exponent, other
 // white space), which the full reading takes.
 const char *plainDecimal(const char *p, double &value)

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <vector>
 
 namespace SeamReader {
 

@@ -7,7 +7,7 @@
 
 // The values of one step: values[ix][iy][k] for column ix, row iy and stress
 // item k, all 0-based. They lie in one block in cache order, so a step cache
-// file is written and read with one call.
+// file is written and read in bulk.
 class StepGrid
 {
 public:
