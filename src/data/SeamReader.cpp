@@ -97,6 +97,9 @@ Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const Val
             element += count;
             continue;
         }
+        // No block is in work while a message may be up: showing it, the
+        // program handles its events meanwhile.
+        readers.waitForAll();
         if (!nextLine(lines, line, reporter, "CGR2-1"))
             break;
         readDataLine(line, grid.data() + element * itemCount, grid.itemCount());

@@ -1,6 +1,7 @@
 #include "support/RecordingReporter.h"
 
 #include "data/LineReader.h"
+#include "data/Reporter.h"
 #include "data/SeamReader.h"
 #include "data/StepGrid.h"
 
@@ -41,6 +42,7 @@ private slots:
     void headerMessages();
     void stepReadsInFileOrder();
     void shortStepKeepsTheValuesNotRead();
+    void noBlockInWorkWhileAMessageIsUp();
     void bigStepsReadOnManyThreadsAsLineByLine_data();
     void bigStepsReadOnManyThreadsAsLineByLine();
 };
@@ -371,6 +373,45 @@ void TestSeamReader::shortStepKeepsTheValuesNotRead()
     QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
     QCOMPARE(grid.values[0][0][0], 4.0f);
     QCOMPARE(reporter.messages.size(), std::size_t(2));
+}
+
+void TestSeamReader::noBlockInWorkWhileAMessageIsUp()
+{
+    // A message box lets the program handle events, paints among them: every
+    // line before the empty one must be read by then, none still in work.
+    constexpr int elements = 200000, items = 3, emptyAt = 180000; // within the first block
+    std::string text;
+    char line[96];
+    for (int element = 0; element < elements; ++element) {
+        if (element == emptyAt)
+            text += "\n";
+        std::snprintf(line, sizeof line, "%12.5E, %12.5E, %12.5E\n", element * 1.5, -element * 0.25, element * 1e-3);
+        text += line;
+    }
+    class SnapshotReporter : public Reporter
+    {
+    public:
+        explicit SnapshotReporter(const StepGrid &grid) : m_grid(grid) {}
+        void report(const std::string &) override { snapshots.emplace_back(m_grid.data(), m_grid.data() + emptyAt * items); }
+        std::vector<std::vector<float>> snapshots;
+
+    private:
+        const StepGrid &m_grid;
+    };
+    std::istringstream in(text);
+    LineReader lines(in, 8 << 20); // parts of megabytes: the helpers cannot be through them at once
+    StepGrid grid;
+    grid.setUp(items, 1000, elements / 1000, "");
+    SnapshotReporter reporter(grid);
+    QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
+    QCOMPARE(reporter.snapshots.size(), std::size_t(1));
+    std::vector<float> expected(emptyAt * items);
+    std::istringstream again(text);
+    LineReader oneByOne(again);
+    std::string_view each;
+    for (int element = 0; element < emptyAt && oneByOne.next(each); ++element)
+        SeamReader::readDataLine(each, expected.data() + element * items, items);
+    QVERIFY(reporter.snapshots.front() == expected);
 }
 
 void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine_data()
