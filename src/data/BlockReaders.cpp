@@ -22,16 +22,10 @@ unsigned BlockReaders::machineThreads()
 }
 
 BlockReaders::BlockReaders(float *values, int itemCount, unsigned threads)
-    : m_values(values), m_itemCount(itemCount)
+    : m_values(values), m_itemCount(itemCount), m_threads(std::max(threads, 1u))
 {
     for (auto &lineEnds : m_lineEnds)
         lineEnds.reserve(maxLines);
-    try {
-        for (unsigned i = 1; i < threads; ++i)
-            m_helpers.emplace_back(&BlockReaders::helpWithParts, this);
-    } catch (const std::system_error &) {
-        // Fewer helpers, or none: the calling thread reads the parts itself.
-    }
 }
 
 BlockReaders::~BlockReaders()
@@ -55,7 +49,12 @@ void BlockReaders::start(std::string_view block, std::size_t firstElement)
     const std::vector<std::uint32_t> &lineEnds = m_lineEnds[m_latestBlock];
     const std::size_t lineCount = lineEnds.size();
     const std::size_t parts = std::min({std::max<std::size_t>(block.size() / partBytes, 1),
-                                        (m_helpers.size() + 1) * partsPerThread, lineCount});
+                                        std::size_t(m_threads) * partsPerThread, lineCount});
+    // Helpers start with the first block worth cutting, or the second block: a
+    // step of one small block, as files of many small steps have, needs none.
+    if (!m_helpersStarted && (parts > 1 || m_blocksStarted > 0))
+        startHelpers();
+    ++m_blocksStarted;
     const auto itemCount = static_cast<std::size_t>(m_itemCount);
     std::size_t firstLine = 0;
     for (std::size_t part = 1; part <= parts; ++part) {
@@ -68,6 +67,17 @@ void BlockReaders::start(std::string_view block, std::size_t firstElement)
     m_partsInWork[m_latestBlock] += parts;
     lock.unlock();
     m_partsAdded.notify_all();
+}
+
+void BlockReaders::startHelpers()
+{
+    m_helpersStarted = true;
+    try {
+        for (unsigned i = 1; i < m_threads; ++i)
+            m_helpers.emplace_back(&BlockReaders::helpWithParts, this);
+    } catch (const std::system_error &) {
+        // Fewer helpers, or none: the calling thread reads the parts itself.
+    }
 }
 
 std::size_t BlockReaders::waitForOlder(std::size_t nextElement)

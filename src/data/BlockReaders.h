@@ -56,6 +56,7 @@ private:
         int blockSlot; // 0 or 1, by turns
     };
 
+    void startHelpers();
     void waitForBlock(int block, std::unique_lock<std::mutex> &lock);
     void readNextPart(std::unique_lock<std::mutex> &lock);
     void readPart(const Part &part) const;
@@ -63,6 +64,9 @@ private:
 
     float *const m_values;
     const int m_itemCount;
+    const unsigned m_threads;
+    bool m_helpersStarted = false;
+    std::size_t m_blocksStarted = 0;
     int m_latestBlock = 1;
     bool m_latestInWork = false;
     std::size_t m_latestFirst = 0;
