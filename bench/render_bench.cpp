@@ -59,7 +59,7 @@ void fill(Grid &data, const std::function<float(int, int)> &value)
     data.header.itemCount = 1;
     data.header.itemNames[0] = "Vertical Stress";
     data.header.itemUnits[0] = "MPa";
-    data.grid.setUp(1, gridSize, gridSize, std::string());
+    data.grid.setUp(1, gridSize, gridSize);
     for (int ix = 0; ix < gridSize; ++ix) {
         for (int iy = 0; iy < gridSize; ++iy)
             data.grid.values[ix][iy][0] = value(ix, iy);

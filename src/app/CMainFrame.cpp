@@ -3,6 +3,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CModeless.h"
 #include "data/CPlotDoc.h"
+#include "data/LocalFileNames.h"
 #include "resources/CommandIds.h"
 #include "view/widgets/CPlotView.h"
 
@@ -24,9 +25,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
+#include <filesystem>
 
-const char *const recentFilesKey = "Recent File List";
+namespace {
 
 QString applicationTitle()
 {
@@ -177,7 +178,10 @@ void CMainFrame::createMenus()
     for (int i = 0; i < recentFileCount; ++i) {
         auto *recent = new QAction(this);
         recent->setData(recentFileFirst + i);
-        connect(recent, &QAction::triggered, this, [this, recent] { openDocument(recent->property("path").toString()); });
+        connect(recent, &QAction::triggered, this, [this, i] {
+            if (i < static_cast<int>(m_recentPaths.size()))
+                openDocument(std::string(m_recentPaths[i]));
+        });
         m_recentFileActions.append(recent);
         m_fileMenu->addAction(recent);
     }
@@ -225,14 +229,18 @@ void CMainFrame::createToolBar()
     connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
 }
 
-bool CMainFrame::openDocument(const QString &path)
+bool CMainFrame::openDocument(const std::string &path)
 {
-    const bool opened = m_document.openFile(QDir::toNativeSeparators(path).toStdString())
-                        != CPlotDoc::OpenResult::Failed;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    const std::string absolutePath = error ? path : absolute.string();
+    const auto result = m_document.openFile(path);
+    const bool opened = result == CPlotDoc::OpenResult::Opened || result == CPlotDoc::OpenResult::OpenedWithErrors;
     if (opened)
-        addRecentFile(QFileInfo(path).absoluteFilePath());
-    else if (recentFiles().contains(QFileInfo(path).absoluteFilePath()))
-        removeRecentFile(QFileInfo(path).absoluteFilePath());
+        m_recentFiles.add(absolutePath);
+    else if (result == CPlotDoc::OpenResult::Failed)
+        m_recentFiles.remove(absolutePath);
+    updateRecentFileActions();
     return opened;
 }
 
@@ -244,7 +252,7 @@ void CMainFrame::onFileOpen()
         m_view->OnUpdate();
         return;
     }
-    openDocument(path);
+    openDocument(LocalFileNames::toPath(QDir::toNativeSeparators(path)));
 }
 
 void CMainFrame::onFileNew()
@@ -274,48 +282,23 @@ void CMainFrame::onHelp()
     helpDialog.exec();
 }
 
-QStringList CMainFrame::recentFiles() const
-{
-    return QSettings().value(recentFilesKey).toStringList();
-}
-
-void CMainFrame::addRecentFile(const QString &path)
-{
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    files.prepend(path);
-    while (files.size() > recentFileCount)
-        files.removeLast();
-    QSettings().setValue(recentFilesKey, files);
-    updateRecentFileActions();
-}
-
-void CMainFrame::removeRecentFile(const QString &path)
-{
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    QSettings().setValue(recentFilesKey, files);
-    updateRecentFileActions();
-}
-
 void CMainFrame::updateRecentFileActions()
 {
-    const QStringList files = recentFiles();
-    m_recentFilePlaceholder->setVisible(files.isEmpty());
+    m_recentPaths = m_recentFiles.paths();
+    m_recentFilePlaceholder->setVisible(m_recentPaths.empty());
     for (int i = 0; i < m_recentFileActions.size(); ++i) {
         QAction *recent = m_recentFileActions[i];
-        recent->setVisible(i < files.size());
-        if (i < files.size()) {
-            recent->setText(QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
-            recent->setProperty("path", files[i]);
-        }
+        const bool listed = i < static_cast<int>(m_recentPaths.size());
+        recent->setVisible(listed);
+        if (listed)
+            recent->setText(QString("&%1 %2").arg(i + 1).arg(LocalFileNames::display(m_recentPaths[i])));
     }
 }
 
 void CMainFrame::updateTitle()
 {
     if (m_document.isLoaded())
-        setWindowTitle(QString::fromStdString(m_document.fileName()) + " - " + applicationTitle());
+        setWindowTitle(LocalFileNames::display(m_document.fileName()) + " - " + applicationTitle());
     else
         setWindowTitle(applicationTitle());
 }
@@ -334,7 +317,7 @@ void CMainFrame::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     activateWindow();
-    openDocument(urls.front().toLocalFile());
+    openDocument(LocalFileNames::fromUrl(urls.front()));
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

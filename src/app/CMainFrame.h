@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/RecentFileList.h"
+
 #include <QMainWindow>
-#include <QStringList>
 
 #include <map>
+#include <string>
+#include <vector>
 
 class CPlotDoc;
 class CPlotView;
@@ -23,8 +26,8 @@ public:
     // The action of a command number, for the tests and the toolbar.
     QAction *action(int commandId) const;
 
-    bool openDocument(const QString &path);
-    QStringList recentFiles() const;
+    // Opens a file named in the system's bytes.
+    bool openDocument(const std::string &path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -40,8 +43,6 @@ private:
     void onFileNew();
     void onAbout();
     void onHelp();
-    void addRecentFile(const QString &path);
-    void removeRecentFile(const QString &path);
     void updateRecentFileActions();
     void updateTitle();
 
@@ -50,6 +51,8 @@ private:
     QToolBar *m_toolBar = nullptr;
     QMenu *m_fileMenu = nullptr;
     std::map<int, QAction *> m_actions;
+    RecentFileList m_recentFiles;
+    std::vector<std::string> m_recentPaths; // as the menu shows them
     QList<QAction *> m_recentFileActions;
     QAction *m_recentFilePlaceholder = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/TerminationSignals.h"
 #include "data/CPlotDoc.h"
+#include "data/LocalFileNames.h"
 
 #include <QCommandLineParser>
 #include <QDialog>
@@ -11,7 +12,7 @@
 
 #include <clocale>
 
-CPlotApp::CPlotApp(int &argc, char **argv) : QApplication(argc, argv)
+CPlotApp::CPlotApp(int &argc, char **argv) : QApplication(argc, argv), m_arguments(LocalFileNames::arguments(argc, argv))
 {
     // The recent-file list lives under this organisation and application name.
     setOrganizationName("KESTR Application");
@@ -61,11 +62,13 @@ void CPlotApp::InitInstance()
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument("file", "A seam output file (.f1 to .f4) to open.");
-    parser.process(*this);
+    parser.process(m_arguments);
 
     m_frame->show();
     // Opened from the event loop, like every other command.
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
-        QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get(), file = files.front()] { frame->openDocument(file); });
+        QTimer::singleShot(0, m_frame.get(), [frame = m_frame.get(), file = LocalFileNames::toPath(files.front())] {
+            frame->openDocument(file);
+        });
 }

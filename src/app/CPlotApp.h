@@ -3,6 +3,7 @@
 #include "app/MessageBoxReporter.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <memory>
 
@@ -31,6 +32,8 @@ private:
     // loop), and closes the window and the file once that command is done.
     void terminate();
 
+    // The command line with file names kept as the system's bytes.
+    QStringList m_arguments;
     MessageBoxReporter m_reporter;
     std::unique_ptr<CPlotDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

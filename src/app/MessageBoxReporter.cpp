@@ -13,3 +13,13 @@ void MessageBoxReporter::report(const std::string &message)
                     QMessageBox::Ok, parent);
     box.exec();
 }
+
+void MessageBoxReporter::reportSteps(const std::string &message, int firstStep, int lastStep)
+{
+    if (firstStep >= lastStep) {
+        Reporter::reportSteps(message, firstStep, lastStep);
+        return;
+    }
+    report(message + "\n\nThis message stands for steps " + std::to_string(firstStep) + " to "
+           + std::to_string(lastStep) + " (" + std::to_string(lastStep - firstStep + 1) + " steps).");
+}

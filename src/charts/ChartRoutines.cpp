@@ -50,7 +50,9 @@ void ChartRoutines::FillCrossSectionChart()
         return;
     m_crossSection.setBatch(true);
     const StepGrid &grid = m_document.grid();
-    if (CrossSectionPoints::fits(grid, m_settings)) {
+    // A step that could not be loaded shows no points rather than another step's.
+    const bool stepHeld = m_document.heldStep() == m_settings.step;
+    if (!stepHeld || CrossSectionPoints::fits(grid, m_settings)) {
         m_lastProblem.clear();
     } else {
         const bool alongX = m_settings.xsecDirection == CrossSectionDirection::ParallelToX;
@@ -61,7 +63,8 @@ void ChartRoutines::FillCrossSectionChart()
     }
     // Written even when the section does not fit, so the chart never shows the points of other settings.
     m_crossSection.setContent(
-        CrossSectionPoints::compute(m_document.header(), grid, m_settings), ChartTexts::crossSectionHeader(m_settings),
+        stepHeld ? CrossSectionPoints::compute(m_document.header(), grid, m_settings) : QList<QPointF>(),
+        ChartTexts::crossSectionHeader(m_settings),
         ChartTexts::valueAxisTitle(m_settings.plotTitle, m_document.header().itemUnit(m_settings.xsecItem)));
 }
 
@@ -106,8 +109,9 @@ void ChartRoutines::FillFishNetChart()
         return;
     m_fishNet.setBatch(true);
     const int k = m_settings.fishnetItem;
-    const FishNetTable table = fishNetTable(m_document.grid(), k);
-    if (table.heights.empty())
+    const bool stepHeld = m_document.heldStep() == m_settings.step;
+    const FishNetTable table = stepHeld ? fishNetTable(m_document.grid(), k) : FishNetTable();
+    if (stepHeld && table.heights.empty())
         m_reporter.report("The FishNet Plot's stress item " + std::to_string(k) + " is not an item of this file.");
     const SeamHeader &header = m_document.header();
     // A file opened since the creation may have other proportions.

@@ -3,6 +3,7 @@
 #include "cli/PlotOptions.h"
 
 #include "data/CPlotDoc.h"
+#include "data/LocalFileNames.h"
 #include "export/AsciiExport.h"
 #include "view/PlotSettings.h"
 
@@ -32,10 +33,10 @@ int runAscii(const QStringList &givenArguments)
     StderrReporter reporter;
     CPlotDoc document(reporter);
     const QString filePath = files.front();
-    if (document.openFile(filePath.toStdString()) == CPlotDoc::OpenResult::Failed)
+    if (!isOpen(openInput(document, filePath)))
         return ExitStatus::failed;
     PlotSettings settings;
-    if (const int status = plotOptions.apply(filePath, document.header(), settings); status >= 0)
+    if (const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings); status >= 0)
         return status;
 
     const bool written = SaveAsciiCommand(document, settings, exportPathChooser(parser.value(output)));

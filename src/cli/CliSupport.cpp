@@ -1,18 +1,57 @@
 #include "cli/CliSupport.h"
 
+#include "cli/TerminationWatch.h"
+#include "data/LocalFileNames.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
 
-void StderrReporter::report(const std::string &message)
+namespace {
+
+// Messages that end in a line feed keep it; no blank line after them.
+std::string messageLine(const std::string &message)
 {
-    ++count;
-    // Messages that end in a line feed keep it; no blank line after them.
     std::string text = message;
     while (!text.empty() && text.back() == '\n')
         text.pop_back();
-    std::cerr << text << '\n';
+    return text + '\n';
+}
+
+} // namespace
+
+void StderrReporter::report(const std::string &message)
+{
+    ++count;
+    std::cerr << messageLine(message);
+}
+
+void StderrReporter::reportSteps(const std::string &message, int firstStep, int lastStep)
+{
+    if (lastStep < firstStep)
+        return;
+    ++count;
+    const std::string line = messageLine(message);
+    std::string lines;
+    constexpr std::size_t chunk = 1 << 16;
+    for (int step = firstStep; step <= lastStep; ++step) {
+        lines += line;
+        if (lines.size() >= chunk || step == lastStep) {
+            std::cerr.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+            lines.clear();
+        }
+    }
+}
+
+CPlotDoc::OpenResult openInput(CPlotDoc &document, const QString &fileArgument)
+{
+    return document.openFile(LocalFileNames::toPath(fileArgument), &TerminationWatch::openWatch());
+}
+
+bool isOpen(CPlotDoc::OpenResult result)
+{
+    return result == CPlotDoc::OpenResult::Opened || result == CPlotDoc::OpenResult::OpenedWithErrors;
 }
 
 int usageError(const QString &message)
@@ -86,6 +125,6 @@ int checkRanges(std::initializer_list<RangeCheck> checks)
 OutputPathChooser exportPathChooser(const QString &out)
 {
     return [out](const OutputFileRequest &request) {
-        return out.isEmpty() ? request.defaultName + "." + request.defaultSuffix : out.toStdString();
+        return out.isEmpty() ? request.defaultName + "." + request.defaultSuffix : LocalFileNames::toPath(out);
     };
 }

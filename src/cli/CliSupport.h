@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "export/OutputFileRequest.h"
 
@@ -22,8 +23,15 @@ class StderrReporter : public Reporter
 {
 public:
     void report(const std::string &message) override;
+    // One line per step, written at once: a run of a million steps costs no million writes.
+    void reportSteps(const std::string &message, int firstStep, int lastStep) override;
     int count = 0;
 };
+
+// Opens FILE (an argument as the parser gave it) for a verb; a termination
+// signal cancels the open. Failed and Cancelled leave nothing open.
+CPlotDoc::OpenResult openInput(CPlotDoc &document, const QString &fileArgument);
+bool isOpen(CPlotDoc::OpenResult result);
 
 // Parses the arguments of one verb (arguments[0] is the verb). On --help
 // prints the help and returns ok; on an error prints it and returns usage;

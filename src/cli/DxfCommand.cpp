@@ -3,6 +3,7 @@
 #include "cli/PlotOptions.h"
 
 #include "data/CPlotDoc.h"
+#include "data/LocalFileNames.h"
 #include "export/ColoredSquareDxf.h"
 #include "view/PlotSettings.h"
 
@@ -39,13 +40,13 @@ int runDxf(const QStringList &arguments)
     StderrReporter reporter;
     CPlotDoc document(reporter);
     const QString filePath = files.front();
-    if (document.openFile(filePath.toStdString()) == CPlotDoc::OpenResult::Failed)
+    if (!isOpen(openInput(document, filePath)))
         return ExitStatus::failed;
     const SeamHeader &header = document.header();
     const int status = checkRanges({
         {"--item", *itemIndex, 0, header.itemCount - 1,
-         filePath + " has " + QString::number(header.itemCount) + " stress items."},
-        {"--step", *stepNumber, 1, header.stepCount, filePath + " has " + QString::number(header.stepCount) + " steps."},
+         LocalFileNames::display(filePath) + " has " + QString::number(header.itemCount) + " stress items."},
+        {"--step", *stepNumber, 1, header.stepCount, LocalFileNames::display(filePath) + " has " + QString::number(header.stepCount) + " steps."},
     });
     if (status >= 0)
         return status;

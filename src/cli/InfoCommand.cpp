@@ -66,8 +66,8 @@ int runInfo(const QStringList &arguments)
 
     StderrReporter reporter;
     CPlotDoc document(reporter);
-    const auto result = document.openFile(files.front().toStdString());
-    if (result == CPlotDoc::OpenResult::Failed)
+    const auto result = openInput(document, files.front());
+    if (!isOpen(result))
         return ExitStatus::failed;
     if (parser.isSet(json))
         std::cout << QJsonDocument(headerAsJson(document.header())).toJson(QJsonDocument::Compact).toStdString() << '\n';

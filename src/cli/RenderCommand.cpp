@@ -5,6 +5,7 @@
 #include "cli/PlotOptions.h"
 
 #include "data/CPlotDoc.h"
+#include "data/LocalFileNames.h"
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PlotSettings.h"
@@ -98,9 +99,9 @@ int runRender(const QStringList &givenArguments)
     StderrReporter reporter;
     CPlotDoc document(reporter);
     const QString filePath = files.front();
-    if (document.openFile(filePath.toStdString()) == CPlotDoc::OpenResult::Failed)
+    if (!isOpen(openInput(document, filePath)))
         return ExitStatus::failed;
-    if (const int status = plotOptions.apply(filePath, document.header(), settings); status >= 0)
+    if (const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings); status >= 0)
         return status;
 
     // The charts are made as the viewer makes them, and then drawn onto the page.

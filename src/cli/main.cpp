@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/TerminationWatch.h"
+#include "data/LocalFileNames.h"
 
 #include <QApplication>
 
@@ -70,7 +72,9 @@ int main(int argc, char *argv[])
         {"ascii", runAscii},
         {"dxf", runDxf},
     };
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    TerminationWatch::install();
+    // File names are taken as the bytes the system gave, not as decoded text.
+    const QStringList arguments = LocalFileNames::arguments(argc, argv).mid(1);
     if (arguments.isEmpty())
         return usageError("no verb given.");
     if (arguments.front() == "--help" || arguments.front() == "-h" || arguments.front() == "help") {
@@ -80,5 +84,8 @@ int main(int argc, char *argv[])
     const auto verb = verbs.find(arguments.front());
     if (verb == verbs.end())
         return usageError("unknown verb '" + arguments.front() + "'.");
-    return verb->second(arguments);
+    const int status = verb->second(arguments);
+    // The verb's document is gone with its cache files; a signal that stopped it now ends the program.
+    TerminationWatch::endIfSignalled();
+    return status;
 }

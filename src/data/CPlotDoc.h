@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/OpenedFile.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 
@@ -20,17 +21,15 @@ public:
     static constexpr int pageWidth = 1024;
     static constexpr int pageHeight = 768;
 
-    enum class OpenResult {
-        Opened,           // read cleanly
-        OpenedWithErrors, // loaded, but the reader reported damaged lines
-        Failed            // nothing loaded; the reason was reported
-    };
+    using OpenResult = ::OpenResult;
 
     explicit CPlotDoc(Reporter &reporter, QObject *parent = nullptr);
     ~CPlotDoc() override;
 
-    // The File Open sequence for a chosen path; every way of opening a file runs it.
-    OpenResult openFile(const std::string &filePath);
+    // The File Open sequence for a chosen path; every way of opening a file runs
+    // it. The file read replaces the open one only when its open succeeds; an
+    // open that fails or is cancelled leaves the document as it was.
+    OpenResult openFile(const std::string &filePath, OpenWatch *watch = nullptr);
     void DeleteContents();
 
     bool isLoaded() const { return m_grid.allocated(); }
@@ -40,11 +39,12 @@ public:
 
     // ReadStep of the grid, reporting a cache file that cannot be read.
     bool loadStep(int step);
+    // The step the grid holds; 0 when a load failed and it holds none.
+    int heldStep() const { return m_heldStep; }
 
     std::string GetFileTitle() const { return m_fileTitle; }
     std::string GetFileDirectory() const { return m_fileDirectory; }
     const std::string &fileName() const { return m_fileName; }
-    const std::string &filePath() const { return m_filePath; }
 
     Reporter &reporter() { return m_reporter; }
 
@@ -53,7 +53,6 @@ signals:
     void updateAllViews();
 
 private:
-    void removeCacheFiles(int lastStep);
     void clearContents();
 
     Reporter &m_reporter;
@@ -61,6 +60,6 @@ private:
     StepGrid m_grid;
     std::string m_fileTitle;
     std::string m_fileName;
-    std::string m_filePath;
     std::string m_fileDirectory;
+    int m_heldStep = 0;
 };

@@ -34,6 +34,7 @@ bool LineReader::fill()
     m_in.read(to->data() + m_end, static_cast<std::streamsize>(to->size() - m_end));
     const auto got = static_cast<std::size_t>(m_in.gcount());
     m_end += got;
+    m_streamBytes += got;
     if (got == 0 || !m_in)
         m_eof = true;
     return got > 0;
@@ -106,4 +107,9 @@ std::size_t LineReader::nextLines(std::size_t maxLines, std::string_view &block,
             return 0;
         }
     }
+}
+
+bool LineReader::atEnd()
+{
+    return m_begin == m_end && !fill();
 }

@@ -28,6 +28,12 @@ public:
     // receives where in the block each line's LF stands.
     std::size_t nextLines(std::size_t maxLines, std::string_view &block, std::vector<std::uint32_t> &lineEnds);
 
+    // True when nothing is left to read. Counts as a call: it may take the next
+    // text from the stream.
+    bool atEnd();
+    // How many bytes of the input the lines handed out so far take up.
+    std::uint64_t consumed() const { return m_streamBytes - (m_end - m_begin); }
+
 private:
     bool fill();
     char *current() { return m_buffers[m_current].data(); }
@@ -41,4 +47,5 @@ private:
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_eof = false;
+    std::uint64_t m_streamBytes = 0; // read from the stream so far
 };

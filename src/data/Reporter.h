@@ -9,4 +9,12 @@ class Reporter
 public:
     virtual ~Reporter() = default;
     virtual void report(const std::string &message) = 0;
+
+    // The same message for each of the steps firstStep to lastStep, met one
+    // after the other: once per step unless a reporter says it once for all.
+    virtual void reportSteps(const std::string &message, int firstStep, int lastStep)
+    {
+        for (int step = firstStep; step <= lastStep; ++step)
+            report(message);
+    }
 };

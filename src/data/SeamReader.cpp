@@ -11,6 +11,8 @@
 
 namespace SeamReader {
 
+const char *const emptyDataLine = "Read an empty line in the input file - CGR2-1";
+
 namespace {
 
 bool nextLine(LineReader &lines, std::string_view &line, Reporter &reporter, const char *code)
@@ -72,7 +74,8 @@ Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter)
     return Status::Ok;
 }
 
-Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const ValuesRead &valuesRead)
+Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const ValuesRead &valuesRead,
+                const std::atomic<bool> *cancel)
 {
     const auto itemCount = static_cast<std::size_t>(grid.itemCount());
     const std::size_t elementCount = static_cast<std::size_t>(grid.columnCount()) * static_cast<std::size_t>(grid.rowCount());
@@ -91,6 +94,10 @@ Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const Val
     std::size_t element = 0;
     while (element < elementCount) {
         tell(readers.waitForOlder(element));
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            readers.waitForAll();
+            return Status::Cancelled;
+        }
         const std::size_t maxLines = std::min(elementCount - element, BlockReaders::maxLines);
         if (const std::size_t count = lines.nextLines(maxLines, block, readers.nextLineEnds())) {
             readers.start(block, element);

@@ -2,6 +2,7 @@
 
 #include "data/SeamHeader.h"
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -15,7 +16,10 @@ class StepGrid;
 // the header once, then one step block after the other.
 namespace SeamReader {
 
-enum class Status { Ok, EmptyLine };
+enum class Status { Ok, EmptyLine, Cancelled };
+
+// The message of an empty data line.
+extern const char *const emptyDataLine;
 
 // Lines 1 to 3. On an empty line reports it and stops; the fields read so
 // far are filled, the others keep their values.
@@ -27,7 +31,9 @@ using ValuesRead = std::function<void(std::size_t valueCount)>;
 
 // One step block of columnCount x rowCount data lines into the grid. On an
 // empty line reports it and stops; the values not read keep what they held.
-Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const ValuesRead &valuesRead = {});
+// A cancel flag, when given, is looked at before each block of lines.
+Status readStep(LineReader &lines, StepGrid &grid, Reporter &reporter, const ValuesRead &valuesRead = {},
+                const std::atomic<bool> *cancel = nullptr);
 
 // Header line 1 as the formatted scan "%i, %i, %f, %i, %i, %f, %f" reads it.
 void scanFirstHeaderLine(std::string_view line, SeamHeader &header);

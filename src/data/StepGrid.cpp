@@ -1,9 +1,8 @@
 #include "data/StepGrid.h"
 
-#include <cerrno>
-#include <cstdio>
+#include "data/StepCache.h"
+
 #include <cstring>
-#include <filesystem>
 #include <utility>
 
 namespace {
@@ -23,14 +22,33 @@ void swapBytes(float *values, std::size_t count)
     }
 }
 
-std::string systemReason()
-{
-    return std::strerror(errno);
-}
+const char *const noCache = "The step cache of the open file is gone.";
 
 } // namespace
 
-void StepGrid::setUp(int itemCount, int columnCount, int rowCount, std::string cacheDirectory)
+StepGrid::StepGrid(StepGrid &&other) noexcept
+{
+    *this = std::move(other);
+}
+
+StepGrid &StepGrid::operator=(StepGrid &&other) noexcept
+{
+    if (this == &other)
+        return *this;
+    m_data = std::move(other.m_data);
+    values = other.values;
+    m_itemCount = other.m_itemCount;
+    m_columnCount = other.m_columnCount;
+    m_rowCount = other.m_rowCount;
+    m_cache = std::move(other.m_cache);
+    m_allocated = other.m_allocated;
+    m_errorText = std::move(other.m_errorText);
+    m_valuesWritten = other.m_valuesWritten;
+    other.release();
+    return *this;
+}
+
+void StepGrid::setUp(int itemCount, int columnCount, int rowCount, std::shared_ptr<StepCache> cache)
 {
     release();
     const std::size_t count = static_cast<std::size_t>(itemCount) * static_cast<std::size_t>(columnCount)
@@ -39,7 +57,7 @@ void StepGrid::setUp(int itemCount, int columnCount, int rowCount, std::string c
     m_itemCount = itemCount;
     m_columnCount = columnCount;
     m_rowCount = rowCount;
-    m_cacheDirectory = std::move(cacheDirectory);
+    m_cache = std::move(cache);
     values.m_data = m_data.get();
     values.m_rowCount = rowCount;
     values.m_itemCount = itemCount;
@@ -51,6 +69,7 @@ void StepGrid::release()
     m_data.reset();
     values = Values();
     m_itemCount = m_columnCount = m_rowCount = 0;
+    m_cache.reset();
     m_allocated = false;
 }
 
@@ -62,7 +81,7 @@ std::size_t StepGrid::valueCount() const
 
 std::string StepGrid::CacheFileName(int step) const
 {
-    return m_cacheDirectory + "SemTmp" + std::to_string(step) + ".bin";
+    return m_cache ? m_cache->fileName(step) : std::string();
 }
 
 bool StepGrid::WriteStep(int step)
@@ -72,68 +91,43 @@ bool StepGrid::WriteStep(int step)
 
 bool StepGrid::beginWriteStep(int step)
 {
-    m_write = CacheFileWrite();
-    m_write.name = CacheFileName(step);
-    m_write.file.reset(std::fopen(m_write.name.c_str(), "wb"));
-    if (!m_write.file) {
-        m_errorText = "Cannot create the step cache file " + m_write.name + " (" + systemReason() + ").";
+    m_valuesWritten = 0;
+    if (!m_cache) {
+        m_errorText = noCache;
         return false;
     }
-    return true;
+    return m_cache->beginStep(step, m_errorText);
 }
 
 void StepGrid::writeStepUpTo(std::size_t valueCount)
 {
-    if (!m_write.file || m_write.error != 0 || valueCount <= m_write.written)
+    if (!m_cache || valueCount <= m_valuesWritten)
         return;
-    float *first = m_data.get() + m_write.written;
-    const std::size_t count = valueCount - m_write.written;
+    float *first = m_data.get() + m_valuesWritten;
+    const std::size_t count = valueCount - m_valuesWritten;
     if (!hostIsLittleEndian)
         swapBytes(first, count);
-    errno = 0;
-    if (std::fwrite(first, sizeof(float), count, m_write.file.get()) != count)
-        m_write.error = errno != 0 ? errno : EIO;
+    m_cache->append(first, count * sizeof(float));
     if (!hostIsLittleEndian)
         swapBytes(first, count);
-    m_write.written = valueCount;
+    m_valuesWritten = valueCount;
 }
 
 bool StepGrid::endWriteStep()
 {
     writeStepUpTo(valueCount());
-    errno = 0;
-    const bool closed = m_write.file && std::fclose(m_write.file.release()) == 0;
-    const int closeError = errno != 0 ? errno : EIO;
-    if (m_write.error != 0 || !closed) {
-        errno = m_write.error != 0 ? m_write.error : closeError;
-        m_errorText = "Cannot write the step cache file " + m_write.name + " (" + systemReason() + ").";
-        std::remove(m_write.name.c_str());
-        return false;
-    }
-    return true;
+    return m_cache && m_cache->endStep(m_errorText);
 }
 
 bool StepGrid::ReadStep(int step)
 {
-    const std::string name = CacheFileName(step);
-    std::FILE *file = std::fopen(name.c_str(), "rb");
-    if (!file) {
-        m_errorText = "Cannot read the step cache file " + name + " (" + systemReason() + ").";
+    if (!m_cache) {
+        m_errorText = noCache;
         return false;
     }
-    const std::size_t count = valueCount();
-    // Check the size first, so a file cut short by another program leaves the grid untouched.
-    std::error_code error;
-    const auto size = std::filesystem::file_size(name, error);
-    const bool ok = !error && size == count * sizeof(float)
-                    && std::fread(m_data.get(), sizeof(float), count, file) == count;
-    std::fclose(file);
-    if (!ok) {
-        m_errorText = "The step cache file " + name + " does not hold step " + std::to_string(step)
-                      + " of the open file.";
+    if (!m_cache->read(step, m_data.get(), valueCount() * sizeof(float), m_errorText))
         return false;
-    }
     if (!hostIsLittleEndian)
-        swapBytes(m_data.get(), count);
+        swapBytes(m_data.get(), valueCount());
     return true;
 }

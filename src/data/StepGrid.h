@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 #include <string>
+
+class StepCache;
 
 // The values of one step: values[ix][iy][k] for column ix, row iy and stress
 // item k, all 0-based. They lie in one block in cache order, so a step cache
@@ -45,17 +46,20 @@ public:
     StepGrid() = default;
     StepGrid(const StepGrid &) = delete;
     StepGrid &operator=(const StepGrid &) = delete;
+    StepGrid(StepGrid &&other) noexcept;
+    StepGrid &operator=(StepGrid &&other) noexcept;
 
     // Frees the previous block, then allocates a zeroed one for these sizes.
-    // Throws std::bad_alloc when memory is short; the grid is then empty.
-    void setUp(int itemCount, int columnCount, int rowCount, std::string cacheDirectory);
+    // Throws std::bad_alloc when memory is short; the grid is then empty. The
+    // cache holds the steps' files; grids of one file may share it.
+    void setUp(int itemCount, int columnCount, int rowCount, std::shared_ptr<StepCache> cache = nullptr);
     void release();
 
     bool allocated() const { return m_allocated; }
     int itemCount() const { return m_itemCount; }
     int columnCount() const { return m_columnCount; }
     int rowCount() const { return m_rowCount; }
-    const std::string &cacheDirectory() const { return m_cacheDirectory; }
+    const std::shared_ptr<StepCache> &cache() const { return m_cache; }
 
     Values values;
 
@@ -65,7 +69,8 @@ public:
 
     std::string CacheFileName(int step) const;
     // Both return false and leave errorText() set when the file cannot be
-    // written or read; a failed read leaves the values as they were.
+    // written or read. A read that fails before the file's data is reached
+    // leaves the values as they were.
     bool WriteStep(int step);
     bool ReadStep(int step);
     const std::string &errorText() const { return m_errorText; }
@@ -80,24 +85,12 @@ public:
     bool endWriteStep();
 
 private:
-    struct FileCloser
-    {
-        void operator()(std::FILE *file) const { std::fclose(file); }
-    };
-    struct CacheFileWrite
-    {
-        std::unique_ptr<std::FILE, FileCloser> file;
-        std::string name;
-        std::size_t written = 0;
-        int error = 0; // errno of the first failed write
-    };
-
     std::unique_ptr<float[]> m_data;
     int m_itemCount = 0;
     int m_columnCount = 0;
     int m_rowCount = 0;
-    std::string m_cacheDirectory;
+    std::shared_ptr<StepCache> m_cache;
     bool m_allocated = false;
     std::string m_errorText;
-    CacheFileWrite m_write;
+    std::size_t m_valuesWritten = 0; // of the step being written
 };

@@ -5,7 +5,7 @@
 
 bool applyStepReload(CPlotDoc &document, PlotSettings &settings)
 {
-    if (!settings.stepReloadPending)
+    if (!settings.stepReloadPending && document.heldStep() == settings.step)
         return true;
     settings.stepReloadPending = false;
     return document.loadStep(settings.step);

@@ -1,10 +1,12 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CModeless.h"
+#include "app/RecentFileList.h"
 #include "data/CPlotDoc.h"
 #include "resources/CommandIds.h"
 #include "support/RecordingReporter.h"
 #include "view/widgets/CPlotView.h"
+#include "app_helpers.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,8 +15,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSet>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -57,13 +57,7 @@ class TestMainFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("KESTR Application");
-        QCoreApplication::setApplicationName("Sembla3_0");
-    }
-    void init() { QSettings().clear(); }
+    void init() { useTestSettings(); }
 
     void menusHoldTheCommandsInOrder()
     {
@@ -157,7 +151,7 @@ private slots:
         CPlotDoc document(reporter);
         CMainFrame frame(document);
         QCOMPARE(frame.windowTitle(), QString("Sembla3_0"));
-        QVERIFY(frame.openDocument(copyExample(dir)));
+        QVERIFY(frame.openDocument(copyExample(dir).toStdString()));
         QCOMPARE(frame.windowTitle(), QString("run.f1 - Sembla3_0"));
         frame.action(CommandId::fileNew)->trigger();
         QCOMPARE(frame.windowTitle(), QString("Sembla3_0"));
@@ -171,18 +165,19 @@ private slots:
         RecordingReporter reporter;
         CPlotDoc document(reporter);
         CMainFrame frame(document);
-        QStringList opened;
+        std::vector<std::string> opened;
         for (const char *name : {"a.f1", "b.f2", "c.f3", "d.f4", "e.f1"})
-            QVERIFY(frame.openDocument(opened.emplaceBack(copyExample(dir, name))));
-        QCOMPARE(frame.recentFiles(), QStringList({opened[4], opened[3], opened[2], opened[1]}));
+            QVERIFY(frame.openDocument(opened.emplace_back(copyExample(dir, name).toStdString())));
+        QCOMPARE(RecentFileList().paths(), (std::vector<std::string>{opened[4], opened[3], opened[2], opened[1]}));
         const QStringList fileMenu = menuTexts(topMenu(frame, "&File"));
-        QVERIFY(fileMenu.contains("&1 " + opened[4]));
+        QVERIFY(fileMenu.contains("&1 " + QString::fromStdString(opened[4])));
         QVERIFY(!fileMenu.contains("Recent File"));
 
         // A listed file that has gone is dropped from the list when it fails to open.
-        QFile::remove(opened[3]);
+        QFile::remove(QString::fromStdString(opened[3]));
         QVERIFY(!frame.openDocument(opened[3]));
-        QVERIFY(!frame.recentFiles().contains(opened[3]));
+        const auto listed = RecentFileList().paths();
+        QVERIFY(std::find(listed.begin(), listed.end(), opened[3]) == listed.end());
         QCOMPARE(reporter.messages.size(), size_t(1));
     }
 
@@ -213,7 +208,7 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         const QImage blank = frame.view()->viewport()->grab().toImage();
-        QVERIFY(frame.openDocument(copyExample(dir)));
+        QVERIFY(frame.openDocument(copyExample(dir).toStdString()));
         QTRY_VERIFY(frame.view()->settings().colSqDrawn);
         const QImage drawn = frame.view()->viewport()->grab().toImage();
         QVERIFY(drawn != blank);

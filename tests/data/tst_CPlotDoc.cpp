@@ -3,9 +3,13 @@
 
 #include "data/CPlotDoc.h"
 #include "data/FilePath.h"
+#include "data/StepCache.h"
+#include "support/TestMount.h"
+#include "support/TestSeam.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,22 +33,26 @@ private slots:
     void blankLineBetweenSteps();
     void raggedDataLines();
 
-    void headerErrorLeavesTheDocumentEmpty_data();
-    void headerErrorLeavesTheDocumentEmpty();
+    void headerErrorKeepsTheOpenFile_data();
+    void headerErrorKeepsTheOpenFile();
     void headerThatDescribesNoGrid_data();
     void headerThatDescribesNoGrid();
     void inputNamedLikeItsCacheFile_data();
     void inputNamedLikeItsCacheFile();
     void unopenableInputLeavesTheDocument_data();
     void unopenableInputLeavesTheDocument();
-    void cacheWriteFailureUndoesTheOpen_data();
     void cacheWriteFailureUndoesTheOpen();
 
     void removedCacheFileKeepsTheGrid();
     void stepOutsideTheFileIsRefused();
     void secondFileDiscardsTheFirstFilesCache();
     void discardRemovesExactlyTheCurrentCacheFiles();
-    void unremovableCacheFileIsReportedOnce();
+    void cacheFilesOfOthersAreLeftAlone();
+    void unremovableCacheFilesAreReported();
+    void readOnlyFolderIsViewed();
+    void hostileHeaders_data();
+    void hostileHeaders();
+    void cancelledOpenKeepsTheOpenFile();
     void destructionRemovesTheCacheFiles();
 };
 
@@ -70,6 +78,16 @@ void verifyEmpty(const CPlotDoc &document)
     QVERIFY(document.header().itemName(0).empty());
     QVERIFY(document.GetFileTitle().empty());
     QVERIFY(document.GetFileDirectory().empty());
+}
+
+// The document still holds five_steps.f3, whose step s holds s.
+void verifyFiveSteps(CPlotDoc &document)
+{
+    QVERIFY(document.isLoaded());
+    QCOMPARE(document.header().stepCount, 5);
+    QCOMPARE(document.fileName(), std::string("five_steps.f3"));
+    QVERIFY(document.loadStep(2));
+    QCOMPARE(document.grid().values[0][0][0], 2.0f);
 }
 
 } // namespace
@@ -192,7 +210,8 @@ void TestCPlotDoc::truncatedFileReportsEachRemainingStep()
     QCOMPARE(document.openFile(copyTestFile("truncated_step2of4.f1", dir.path())), CPlotDoc::OpenResult::OpenedWithErrors);
     QCOMPARE(reporter.messages, std::vector<std::string>(3, emptyLine + "CGR2-1"));
     QVERIFY(document.isLoaded());
-    QCOMPARE(entriesOf(dir.path()), cacheNames(1, 4) << "truncated_step2of4.f1");
+    // Steps 3 and 4 lie wholly beyond the end: they share step 2's file.
+    QCOMPARE(entriesOf(dir.path()), cacheNames(1, 2) << "truncated_step2of4.f1");
     QVERIFY(document.loadStep(1));
     const StepGrid &grid = document.grid();
     QCOMPARE((QList<float>{grid.values[0][0][0], grid.values[0][1][0], grid.values[1][0][0], grid.values[1][1][0]}),
@@ -250,7 +269,7 @@ void TestCPlotDoc::raggedDataLines()
     QCOMPARE(element(3), (QList<float>{0, 0, 0}));          // blanks only: not empty
 }
 
-void TestCPlotDoc::headerErrorLeavesTheDocumentEmpty_data()
+void TestCPlotDoc::headerErrorKeepsTheOpenFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("code");
@@ -260,7 +279,7 @@ void TestCPlotDoc::headerErrorLeavesTheDocumentEmpty_data()
     QTest::newRow("ends after line 2") << "only_lines1to2.f1" << "CHR2-3";
 }
 
-void TestCPlotDoc::headerErrorLeavesTheDocumentEmpty()
+void TestCPlotDoc::headerErrorKeepsTheOpenFile()
 {
     QFETCH(QString, file);
     QFETCH(QString, code);
@@ -272,9 +291,8 @@ void TestCPlotDoc::headerErrorLeavesTheDocumentEmpty()
     QCOMPARE(document.openFile(copyTestFile(file, dir.path())), CPlotDoc::OpenResult::Failed);
     QCOMPARE(reporter.messages, std::vector<std::string>{emptyLine + code.toStdString()});
     QCOMPARE(repaints.count(), 1);
-    verifyEmpty(document);
-    // The earlier file's cache files went with its contents.
-    QStringList expected{file, "five_steps.f3"};
+    verifyFiveSteps(document);
+    QStringList expected = cacheNames(1, 5) << file << "five_steps.f3";
     expected.sort();
     QCOMPARE(entriesOf(dir.path()), expected);
 }
@@ -314,35 +332,29 @@ void TestCPlotDoc::headerThatDescribesNoGrid()
 void TestCPlotDoc::inputNamedLikeItsCacheFile_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("a step of the file") << "SemTmp3.bin" << true;
-    QTest::newRow("the last step") << "SemTmp5.bin" << true;
-    QTest::newRow("beyond the last step") << "SemTmp6.bin" << false;
-    QTest::newRow("leading zero is another name") << "SemTmp03.bin" << false;
+    QTest::newRow("a step of the file") << "SemTmp3.bin";
+    QTest::newRow("the last step") << "SemTmp5.bin";
+    QTest::newRow("beyond the last step") << "SemTmp6.bin";
 }
 
 void TestCPlotDoc::inputNamedLikeItsCacheFile()
 {
-    // Writing step 3's cache file would overwrite the five-step input itself.
+    // Writing step 3's cache file beside it would overwrite the five-step input itself.
     QFETCH(QString, name);
-    QFETCH(bool, refused);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     QVERIFY(QFile::copy(SEMBLA_TEST_DATA "/five_steps.f3", path));
     const QByteArray before = fileBytes(path);
     RecordingReporter reporter;
     CPlotDoc document(reporter);
-    const auto result = document.openFile(path.toStdString());
+    QCOMPARE(document.openFile(path.toStdString()), CPlotDoc::OpenResult::Opened);
     QCOMPARE(fileBytes(path), before);
-    if (refused) {
-        QCOMPARE(result, CPlotDoc::OpenResult::Failed);
-        QCOMPARE(reporter.messages.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(reporter.messages.front()).startsWith("The file " + path + " has the name of"));
-        verifyEmpty(document);
-        QCOMPARE(entriesOf(dir.path()), QStringList{name});
-    } else {
-        QCOMPARE(result, CPlotDoc::OpenResult::Opened);
-    }
+    QVERIFY(document.loadStep(3));
+    QCOMPARE(document.grid().values[0][0][0], 3.0f);
+    document.DeleteContents();
+    QCOMPARE(entriesOf(dir.path()), QStringList{name});
+    QCOMPARE(fileBytes(path), before);
+    QVERIFY(reporter.messages.empty());
 }
 
 void TestCPlotDoc::unopenableInputLeavesTheDocument_data()
@@ -369,48 +381,38 @@ void TestCPlotDoc::unopenableInputLeavesTheDocument()
     QCOMPARE(reporter.messages, std::vector<std::string>{"Cannot open the file " + path.toStdString() + " (" + reason.toStdString() + ")."});
     QCOMPARE(repaints.count(), 1);
     // The open file stays, cache files and all.
-    QVERIFY(document.isLoaded());
-    QCOMPARE(document.header().stepCount, 5);
-    QCOMPARE(document.fileName(), std::string("five_steps.f3"));
     QCOMPARE(entriesOf(dir.path()), cacheNames(1, 5) << "five_steps.f3" << "folder.f1");
-    QVERIFY(document.loadStep(2));
-    QCOMPARE(document.grid().values[0][0][0], 2.0f);
-}
-
-void TestCPlotDoc::cacheWriteFailureUndoesTheOpen_data()
-{
-    // Root writes into any folder, so the failures are ones root meets as well:
-    // a folder where step 3's cache file goes, and a full disk for step 3.
-    QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("expectedStart");
-    QTest::newRow("cannot create") << "folder" << "Cannot create the step cache file ";
-    QTest::newRow("disk full") << "full" << "Cannot write the step cache file ";
+    verifyFiveSteps(document);
 }
 
 void TestCPlotDoc::cacheWriteFailureUndoesTheOpen()
 {
-    QFETCH(QString, obstacle);
-    QFETCH(QString, expectedStart);
+    // A disk that holds the input and steps 1 and 2 of its 4 kB steps, not step 3.
+    QTemporaryDir first;
+    TestSeam seam;
+    seam.steps = 5;
+    seam.columns = 32;
+    seam.rows = 32;
+    seam.value = [](int step, int, int, int) { return float(step); };
+    QVERIFY(writeSeamFile(first.filePath("run.f1").toStdString(), seam));
+    const int inputPages = int((QFileInfo(first.filePath("run.f1")).size() + 4095) / 4096);
     QTemporaryDir dir;
-    const QString blocked = dir.filePath("SemTmp3.bin");
-    if (obstacle == "folder") {
-        QVERIFY(QDir().mkdir(blocked));
-    } else {
-        if (!QFile::exists("/dev/full"))
-            QSKIP("no /dev/full here");
-        QVERIFY(QFile::link("/dev/full", blocked));
-    }
+    const auto disk = TestMount::smallDisk(dir.path(), 4 * (inputPages + 2));
+    if (!disk)
+        QSKIP("no small disk can be mounted here");
+    const QString path = dir.filePath("run.f1");
+    QVERIFY(QFile::rename(first.filePath("run.f1"), path) || QFile::copy(first.filePath("run.f1"), path));
     RecordingReporter reporter;
     CPlotDoc document(reporter);
-    QCOMPARE(document.openFile(copyTestFile("five_steps.f3", dir.path())), CPlotDoc::OpenResult::Failed);
+    QCOMPARE(document.openFile(copyTestFile("five_steps.f3", first.path())), CPlotDoc::OpenResult::Opened);
+    QCOMPARE(document.openFile(path.toStdString()), CPlotDoc::OpenResult::Failed);
     QCOMPARE(reporter.messages.size(), std::size_t(1));
-    QVERIFY2(QString::fromStdString(reporter.messages.front()).startsWith(expectedStart + blocked + " ("), reporter.messages.front().c_str());
-    verifyEmpty(document);
-    // Steps 1 and 2 were written and are gone again; 4 and 5 never came.
-    const QStringList left = entriesOf(dir.path());
-    QVERIFY(!left.contains("SemTmp1.bin") && !left.contains("SemTmp2.bin"));
-    QVERIFY(!left.contains("SemTmp4.bin") && !left.contains("SemTmp5.bin"));
-    QVERIFY(left.contains("five_steps.f3"));
+    const QString message = QString::fromStdString(reporter.messages.front());
+    QVERIFY2(message.startsWith("Cannot write the step cache file ") && message.endsWith(" (No space left on device)."),
+             qPrintable(message));
+    // The steps written are gone again; the file open before stays.
+    QCOMPARE(entriesOf(dir.path()), QStringList{"run.f1"});
+    verifyFiveSteps(document);
 }
 
 void TestCPlotDoc::removedCacheFileKeepsTheGrid()
@@ -486,23 +488,127 @@ void TestCPlotDoc::discardRemovesExactlyTheCurrentCacheFiles()
     QCOMPARE(fileBytes(dir.filePath("SemTmp6.bin")), QByteArray("beyond the step count"));
 }
 
-void TestCPlotDoc::unremovableCacheFileIsReportedOnce()
+void TestCPlotDoc::cacheFilesOfOthersAreLeftAlone()
 {
     QTemporaryDir dir;
     RecordingReporter reporter;
     CPlotDoc document(reporter);
     QCOMPARE(document.openFile(copyTestFile("five_steps.f3", dir.path())), CPlotDoc::OpenResult::Opened);
-    // Root may remove any file, but not a folder that is not empty.
-    const QString stuck = dir.filePath("SemTmp2.bin");
-    QVERIFY(QFile::remove(stuck));
-    QVERIFY(QDir().mkpath(stuck + "/inside"));
-    QVERIFY(QFile::remove(dir.filePath("SemTmp4.bin"))); // already gone: nothing to say
+    // Another program put its own files under two of the names.
+    QVERIFY(QFile::remove(dir.filePath("SemTmp2.bin")));
+    writeFile(dir.filePath("SemTmp2.bin"), "theirs");
+    QVERIFY(QFile::remove(dir.filePath("SemTmp4.bin")));
+    QVERIFY(QDir().mkdir(dir.filePath("SemTmp4.bin")));
     document.DeleteContents();
-    QCOMPARE(reporter.messages.size(), std::size_t(1));
-    QVERIFY2(QString::fromStdString(reporter.messages.front()).startsWith("Cannot remove the step cache file " + stuck + " ("),
+    QVERIFY(reporter.messages.empty());
+    QCOMPARE(entriesOf(dir.path()), (QStringList{"SemTmp2.bin", "SemTmp4.bin", "five_steps.f3"}));
+    QCOMPARE(fileBytes(dir.filePath("SemTmp2.bin")), QByteArray("theirs"));
+}
+
+void TestCPlotDoc::unremovableCacheFilesAreReported()
+{
+    QTemporaryDir dir;
+    RecordingReporter reporter;
+    CPlotDoc document(reporter);
+    QCOMPARE(document.openFile(copyTestFile("five_steps.f3", dir.path())), CPlotDoc::OpenResult::Opened);
+    {
+        const auto readOnly = TestMount::readOnly(dir.path());
+        if (!readOnly)
+            QSKIP("no read-only mount can be made here");
+        document.DeleteContents();
+    }
+    QCOMPARE(reporter.messages.size(), std::size_t(5));
+    QVERIFY2(QString::fromStdString(reporter.messages.front())
+                 .startsWith("Cannot remove the step cache file " + dir.filePath("SemTmp1.bin") + " ("),
              reporter.messages.front().c_str());
-    QCOMPARE(entriesOf(dir.path()), (QStringList{"SemTmp2.bin", "five_steps.f3"}));
     verifyEmpty(document);
+    QCOMPARE(entriesOf(dir.path()), cacheNames(1, 5) << "five_steps.f3");
+}
+
+void TestCPlotDoc::readOnlyFolderIsViewed()
+{
+    QTemporaryDir dir;
+    copyTestFile("five_steps.f3", dir.path());
+    const auto readOnly = TestMount::readOnly(dir.path());
+    if (!readOnly)
+        QSKIP("no read-only mount can be made here");
+    RecordingReporter reporter;
+    CPlotDoc document(reporter);
+    QCOMPARE(document.openFile(dir.filePath("five_steps.f3").toStdString()), CPlotDoc::OpenResult::Opened);
+    QVERIFY(document.grid().cache()->isPrivate());
+    verifyFiveSteps(document);
+    const QString privateFolder = QString::fromStdString(document.grid().cache()->directory());
+    document.DeleteContents();
+    QVERIFY(!QFileInfo::exists(privateFolder));
+    QVERIFY(reporter.messages.empty());
+}
+
+void TestCPlotDoc::hostileHeaders_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a million steps of one line") << QByteArray("1000000, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n7\n") << true
+                                                 << "";
+    QTest::newRow("a billion elements") << QByteArray("1, 0, 1.0, 40000, 25000, 0.0, 0.0\n1, S\n1, U\n7\n") << false
+                                        << "The header of hostile.f1 does not fit the file: one step of 40000 x 25000 "
+                                           "elements needs at least 1999999999 bytes of data lines, and the file has 2 "
+                                           "bytes after its header.";
+}
+
+void TestCPlotDoc::hostileHeaders()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, opens);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("hostile.f1"), contents);
+    // Runs of one message arrive as one report.
+    struct RunReporter : RecordingReporter
+    {
+        void reportSteps(const std::string &text, int first, int last) override
+        {
+            messages.push_back(text + " for steps " + std::to_string(first) + " to " + std::to_string(last));
+        }
+    } reporter;
+    CPlotDoc document(reporter);
+    const auto result = document.openFile(dir.filePath("hostile.f1").toStdString());
+    if (!opens) {
+        QCOMPARE(result, CPlotDoc::OpenResult::Failed);
+        QCOMPARE(reporter.messages, std::vector<std::string>{message.toStdString()});
+        QCOMPARE(entriesOf(dir.path()), QStringList{"hostile.f1"});
+        return;
+    }
+    QCOMPARE(result, CPlotDoc::OpenResult::OpenedWithErrors);
+    QCOMPARE(reporter.messages, std::vector<std::string>{emptyLine + "CGR2-1 for steps 2 to 1000000"});
+    // One file on disk, which every step beyond the data shares.
+    QCOMPARE(entriesOf(dir.path()), (QStringList{"SemTmp1.bin", "hostile.f1"}));
+    QVERIFY(document.loadStep(1000000));
+    QCOMPARE(document.grid().values[0][0][0], 7.0f);
+}
+
+void TestCPlotDoc::cancelledOpenKeepsTheOpenFile()
+{
+    QTemporaryDir dir;
+    OpenWatch watch;
+    // Cancelled while the message of the blank line in step 2 stands.
+    struct CancellingReporter : RecordingReporter
+    {
+        OpenWatch *watch = nullptr;
+        void report(const std::string &text) override
+        {
+            RecordingReporter::report(text);
+            if (watch)
+                watch->cancel = true;
+        }
+    } reporter;
+    CPlotDoc document(reporter);
+    QCOMPARE(document.openFile(copyTestFile("five_steps.f3", dir.path())), CPlotDoc::OpenResult::Opened);
+    reporter.watch = &watch;
+    QCOMPARE(document.openFile(copyTestFile("blank_between_steps.f1", dir.path()), &watch),
+             CPlotDoc::OpenResult::Cancelled);
+    QCOMPARE(entriesOf(dir.path()), cacheNames(1, 5) << "blank_between_steps.f1" << "five_steps.f3");
+    verifyFiveSteps(document);
 }
 
 void TestCPlotDoc::destructionRemovesTheCacheFiles()

@@ -346,7 +346,7 @@ void TestSeamReader::stepReadsInFileOrder()
     std::istringstream in("1,10\n2,20\n3,30\n4,40\n5,50\n6,60\n");
     LineReader lines(in);
     StepGrid grid;
-    grid.setUp(2, 2, 3, "");
+    grid.setUp(2, 2, 3);
     RecordingReporter reporter;
     QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::Ok);
     QVERIFY(reporter.messages.empty());
@@ -361,7 +361,7 @@ void TestSeamReader::shortStepKeepsTheValuesNotRead()
     std::istringstream in("1\n2\n\n4\n");
     LineReader lines(in);
     StepGrid grid;
-    grid.setUp(1, 2, 2, "");
+    grid.setUp(1, 2, 2);
     grid.values[1][1][0] = 99.0f;
     RecordingReporter reporter;
     QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
@@ -401,7 +401,7 @@ void TestSeamReader::noBlockInWorkWhileAMessageIsUp()
     std::istringstream in(text);
     LineReader lines(in, 8 << 20); // parts of megabytes: the helpers cannot be through them at once
     StepGrid grid;
-    grid.setUp(items, 1000, elements / 1000, "");
+    grid.setUp(items, 1000, elements / 1000);
     SnapshotReporter reporter(grid);
     QCOMPARE(SeamReader::readStep(lines, grid, reporter), SeamReader::Status::EmptyLine);
     QCOMPARE(reporter.snapshots.size(), std::size_t(1));
@@ -451,7 +451,7 @@ void TestSeamReader::bigStepsReadOnManyThreadsAsLineByLine()
         std::vector<std::vector<float>> stepValues;
         RecordingReporter reporter;
         StepGrid grid;
-        grid.setUp(items, columns, rows, "");
+        grid.setUp(items, columns, rows);
         for (int step = 0; step < steps; ++step) {
             if (manyThreads) {
                 SeamReader::readStep(lines, grid, reporter, [&](std::size_t valueCount) {

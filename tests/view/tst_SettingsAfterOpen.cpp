@@ -81,18 +81,20 @@ private slots:
         QVERIFY(!settings.stepReloadPending);
         QCOMPARE(document.grid().values[1][1][1], taggedValue(1, 1, 1, 1));
 
-        // A step changed without the flag is not loaded: only the flag asks for a read.
-        settings.step = 2;
+        // A grid that holds the step is not read again: the file's loss goes unnoticed.
+        std::filesystem::remove(document.grid().CacheFileName(1));
         QVERIFY(applyStepReload(document, settings));
-        QCOMPARE(document.grid().values[1][1][1], taggedValue(1, 1, 1, 1));
+        QVERIFY(reporter.messages.empty());
 
+        settings.step = 2;
         settings.stepReloadPending = true;
         QVERIFY(applyStepReload(document, settings));
         QCOMPARE(document.grid().values[2][0][0], taggedValue(2, 2, 0, 0));
+        QCOMPARE(document.heldStep(), 2);
         QVERIFY(reporter.messages.empty());
     }
 
-    void missingCacheFileIsReportedOnce()
+    void missingCacheFileShowsNoStep()
     {
         const QString path = m_folder.filePath("gone.f1");
         QVERIFY(writeSeamFile(path.toStdString(), taggedSeam(2, 1, 2, 2)));
@@ -105,8 +107,11 @@ private slots:
         QVERIFY(!applyStepReload(document, settings));
         QCOMPARE(reporter.messages.size(), std::size_t(1));
         QVERIFY(!settings.stepReloadPending);
-        QVERIFY(applyStepReload(document, settings));
-        QCOMPARE(reporter.messages.size(), std::size_t(1));
+        // The grid still holds the last step's values, but no step of the file: every
+        // user that needs step 1 tries it again and is told, none gets step 2's values.
+        QCOMPARE(document.heldStep(), 0);
+        QVERIFY(!applyStepReload(document, settings));
+        QCOMPARE(reporter.messages.size(), std::size_t(2));
     }
 
     // A second, smaller file: every setting made for the first is pulled inside

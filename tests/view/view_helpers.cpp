@@ -15,7 +15,7 @@ MemoryGrid::MemoryGrid(int columns, int rows, float cellSize, const CellValue &v
     header.unitCount = 1;
     header.itemNames[0] = "Vertical Stress";
     header.itemUnits[0] = "MPa";
-    grid.setUp(1, columns, rows, std::string());
+    grid.setUp(1, columns, rows);
     for (int ix = 0; ix < columns; ++ix) {
         for (int iy = 0; iy < rows; ++iy)
             grid.values[ix][iy][0] = value(ix, iy);

@@ -122,7 +122,16 @@ void CPlotView::paintEvent(QPaintEvent *)
 {
     if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare)
         return;
-    applyStepReload(m_document, m_settings);
+    // The step is loaded by the draw dispatch, never inside a paint, where no
+    // message box may open; a step that could not be loaded shows nothing.
+    if (m_settings.stepReloadPending) {
+        OnUpdate();
+        return;
+    }
+    if (m_document.heldStep() != m_settings.step) {
+        m_settings.colSqDrawn = false;
+        return;
+    }
     HeldMessages held;
     {
         QPainter painter(viewport());

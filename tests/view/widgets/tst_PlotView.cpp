@@ -349,6 +349,30 @@ private slots:
         QVERIFY(open.reporter.messages.empty());
     }
 
+    // Another program took step 2's cache file: the view shows nothing for that
+    // step, neither the cells of the step before nor their readout.
+    void unreadableStepShowsNothing()
+    {
+        OpenView open;
+        open.showAndPaint();
+        const QImage blank = [&] {
+            QImage white(open.view.viewport()->size(), QImage::Format_RGB32);
+            white.fill(Qt::white);
+            return white;
+        }();
+        QVERIFY(open.view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32) != blank);
+        QVERIFY(QFile::remove(QString::fromStdString(open.document.grid().CacheFileName(2))));
+        open.view.settings().step = 2;
+        open.view.settings().stepReloadPending = true;
+        open.view.OnUpdate();
+        QTRY_COMPARE(open.reporter.messages.size(), std::size_t(1));
+        QTRY_VERIFY(!open.view.settings().colSqDrawn);
+        QCOMPARE(open.view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32), blank);
+        QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 2, 1, 6, 4));
+        QVERIFY(!QToolTip::isVisible());
+        QCOMPARE(open.reporter.messages.size(), std::size_t(1));
+    }
+
     void fileNewLeavesTheViewBlank()
     {
         OpenView open;

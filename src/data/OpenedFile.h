@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/FilePath.h"
+#include "data/SeamHeader.h"
+#include "data/StepGrid.h"
+
+#include <atomic>
+#include <string>
+
+class Reporter;
+
+enum class OpenResult {
+    Opened,           // read cleanly
+    OpenedWithErrors, // loaded, but the reader reported damaged lines
+    Failed,           // nothing loaded; the reason was reported
+    Cancelled         // stopped on request; nothing loaded
+};
+
+// Lets another thread follow an open and stop it.
+struct OpenWatch
+{
+    std::atomic<bool> cancel{false};
+    std::atomic<long long> bytesRead{0};
+    std::atomic<long long> fileSize{-1}; // -1 while unknown
+    std::atomic<int> step{0};            // the step being read
+};
+
+// A seam output file read whole, in a state of its own: its names, its header,
+// the grid holding its last step and the cache files of all steps.
+struct OpenedFile
+{
+    std::string filePath; // absolute
+    FilePath names;
+    SeamHeader header;
+    StepGrid grid;
+};
+
+// The File Open sequence for one path: the header, then every step read and
+// written to its cache file. The file is filled only on Opened and
+// OpenedWithErrors; otherwise every cache file this open made is gone again.
+OpenResult readSeamFile(const std::string &chosenPath, Reporter &reporter, OpenedFile &file, OpenWatch *watch = nullptr);

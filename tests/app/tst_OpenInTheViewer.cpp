@@ -1,0 +1,100 @@
+#include "app/CMainFrame.h"
+#include "app/MessageBoxReporter.h"
+#include "app/RecentFileList.h"
+#include "data/CPlotDoc.h"
+#include "app_helpers.h"
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+
+// Opening a file in the viewer as a user does: the message boxes of a damaged
+// file, what the view may touch while they stand, and names that are no text.
+class TestOpenInTheViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { useTestSettings(); }
+
+    // The view paints while a box stands; none of that may reach the grid the
+    // open is filling, so every step holds what the file holds.
+    void damagedFileIsCachedAsItReads()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("run.f1").toStdString();
+        std::filesystem::copy_file(SEMBLA_TEST_DATA "/truncated_step2of4.f1", path);
+        Viewer viewer;
+        QVERIFY(viewer.frame.openDocument(path));
+        QCOMPARE(viewer.boxTexts,
+                 QStringList{"Read an empty line in the input file - CGR2-1\n\nThis message stands for steps 2 to 4 "
+                             "(3 steps)."});
+        const QList<QList<float>> expected{{1, 2, 3, 4}, {5, 6, 3, 4}, {5, 6, 3, 4}, {5, 6, 3, 4}};
+        for (int step = 1; step <= 4; ++step) {
+            QVERIFY(viewer.document.loadStep(step));
+            const StepGrid &grid = viewer.document.grid();
+            QCOMPARE((QList<float>{grid.values[0][0][0], grid.values[0][1][0], grid.values[1][0][0],
+                                   grid.values[1][1][0]}),
+                     expected[step - 1]);
+        }
+    }
+
+    void runOfEmptyLinesIsOneBox()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("claims.f1");
+        std::ofstream(path.toStdString()) << "1000000, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n7\n";
+        Viewer viewer;
+        QVERIFY(viewer.frame.openDocument(path.toStdString()));
+        QCOMPARE(viewer.boxTexts, QStringList{"Read an empty line in the input file - CGR2-1\n\nThis message stands "
+                                              "for steps 2 to 1000000 (999999 steps)."});
+    }
+
+    void nameThatIsNoTextOpens()
+    {
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString() + "/caf\xe9";
+        std::filesystem::create_directory(folder);
+        const std::string path = folder + "/run.f1";
+        std::filesystem::copy_file(SEMBLA_TEST_DATA "/five_steps.f3", path);
+        {
+            Viewer viewer;
+            QVERIFY(viewer.frame.openDocument(path));
+            QVERIFY(viewer.boxTexts.isEmpty());
+            QCOMPARE(viewer.frame.windowTitle(), QString("run.f1 - Sembla3_0"));
+            QCOMPARE(RecentFileList().paths().front(), path);
+        }
+        // Qt cannot see the folder to remove it.
+        std::filesystem::remove_all(folder);
+    }
+
+private:
+    // A shown main window whose message boxes are read and closed as they come.
+    struct Viewer
+    {
+        Viewer()
+        {
+            reporter.setParentWidget(&frame);
+            frame.show();
+            QObject::connect(&closer, &QTimer::timeout, [this] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    boxTexts << box->text();
+                    box->accept();
+                }
+            });
+            closer.start(20);
+        }
+        MessageBoxReporter reporter;
+        CPlotDoc document{reporter};
+        CMainFrame frame{document};
+        QTimer closer;
+        QStringList boxTexts;
+    };
+};
+
+QTEST_MAIN(TestOpenInTheViewer)
+#include "tst_OpenInTheViewer.moc"

@@ -1,0 +1,192 @@
+#include "support/TestSeam.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+// Hazards of opening met from outside, as users meet them: two runs on one
+// folder, a signal in the middle of an open, a name that is no text, a line
+// larger than the memory the program may have.
+class TestOpenHazards : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exportWhileAnotherFileOpensBesideIt();
+    void signalDuringAnOpenLeavesNoCacheFile_data();
+    void signalDuringAnOpenLeavesNoCacheFile();
+    void nameThatIsNoTextOpens();
+    void lineLargerThanMemoryIsReported();
+
+private:
+    QStringList cacheFiles() const { return QDir(m_dir.path()).entryList({"SemTmp*"}, QDir::AllEntries); }
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+TestSeam seamOf(float base)
+{
+    TestSeam seam;
+    seam.steps = 6;
+    seam.columns = 80;
+    seam.rows = 60;
+    seam.items = 3;
+    seam.value = [base](int step, int ix, int iy, int k) { return base + step * 100 + ix + iy * 0.5f + k * 0.25f; };
+    return seam;
+}
+
+QProcess::ExitStatus runCli(const QStringList &arguments, const QString &folder, int *status = nullptr,
+                            QByteArray *errors = nullptr)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(SEMBLA_CLI, arguments);
+    process.waitForFinished(60000);
+    if (status)
+        *status = process.exitCode();
+    if (errors)
+        *errors = process.readAllStandardError();
+    return process.exitStatus();
+}
+
+} // namespace
+
+void TestOpenHazards::initTestCase()
+{
+    // The signal test's writer meets a reader that has gone.
+    std::signal(SIGPIPE, SIG_IGN);
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath("cache-home")));
+}
+
+void TestOpenHazards::exportWhileAnotherFileOpensBesideIt()
+{
+    QVERIFY(writeSeamFile(m_dir.filePath("a.f1").toStdString(), seamOf(1000)));
+    QVERIFY(writeSeamFile(m_dir.filePath("b.f1").toStdString(), seamOf(2000)));
+    int status = -1;
+    QCOMPARE(runCli({"ascii", "a.f1", "--step", "3", "-o", "clean.asc"}, m_dir.path(), &status), QProcess::NormalExit);
+    QCOMPARE(status, 0);
+    const QByteArray clean = [&] {
+        QFile file(m_dir.filePath("clean.asc"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(!clean.isEmpty());
+
+    QProcess other;
+    other.setWorkingDirectory(m_dir.path());
+    other.start("/bin/sh", {"-c", "while :; do \"$0\" info b.f1 >/dev/null 2>&1; done", SEMBLA_CLI});
+    QVERIFY(other.waitForStarted());
+    for (int run = 0; run < 25; ++run) {
+        const QString out = QString("a%1.asc").arg(run);
+        QCOMPARE(runCli({"ascii", "a.f1", "--step", "3", "-o", out}, m_dir.path(), &status), QProcess::NormalExit);
+        QCOMPARE(status, 0);
+        QFile file(m_dir.filePath(out));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll() == clean, qPrintable(out));
+    }
+    other.kill();
+    other.waitForFinished();
+}
+
+void TestOpenHazards::signalDuringAnOpenLeavesNoCacheFile_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestOpenHazards::signalDuringAnOpenLeavesNoCacheFile()
+{
+    // The input comes through a pipe a step at a time, so the open stands
+    // between two steps when the signal comes.
+    QFETCH(int, signalNumber);
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("run.f1"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    QProcess cli;
+    cli.setWorkingDirectory(dir.path());
+    cli.start(SEMBLA_CLI, {"info", "run.f1"});
+    QVERIFY(cli.waitForStarted());
+    std::thread writer([&fifo] {
+        const int out = ::open(fifo.constData(), O_WRONLY);
+        const std::string header = "500, 0, 1.0, 100, 100, 0.0, 0.0\n1, S\n1, U\n";
+        bool open = out >= 0 && ::write(out, header.data(), header.size()) > 0;
+        std::string step;
+        for (int line = 0; line < 100 * 100; ++line)
+            step += "1.5\n";
+        for (int s = 0; s < 500 && open; ++s) {
+            open = ::write(out, step.data(), step.size()) == static_cast<ssize_t>(step.size());
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (out >= 0)
+            ::close(out);
+    });
+    const auto cacheFilesOf = [&] { return QDir(dir.path()).entryList({"SemTmp*"}, QDir::AllEntries); };
+    QTRY_VERIFY_WITH_TIMEOUT(cacheFilesOf().size() >= 2, 20000);
+    ::kill(pid_t(cli.processId()), signalNumber);
+    QVERIFY(cli.waitForFinished(20000));
+    writer.join();
+    // Ended by the signal, as a program that was stopped, and with nothing of its open left.
+    QCOMPARE(cli.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(cacheFilesOf(), QStringList());
+}
+
+void TestOpenHazards::nameThatIsNoTextOpens()
+{
+    // A folder named in Latin-1; the command line passes its bytes unchanged.
+    QVERIFY(writeSeamFile(m_dir.filePath("plain.f1").toStdString(), seamOf(0)));
+    const std::string folder = m_dir.path().toStdString() + "/caf\xe9";
+    QCOMPARE(::mkdir(folder.c_str(), 0700), 0);
+    QVERIFY(QFile::copy(m_dir.filePath("plain.f1"), QString::fromStdString(m_dir.path().toStdString() + "/moved.f1")));
+    QCOMPARE(::rename((m_dir.path().toStdString() + "/moved.f1").c_str(), (folder + "/run.f1").c_str()), 0);
+    QProcess shell;
+    shell.setWorkingDirectory(m_dir.path());
+    shell.start("/bin/sh", {"-c", "exec \"$0\" info \"$(printf 'caf\\351')/run.f1\"", SEMBLA_CLI});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(shell.exitCode(), 0);
+    QVERIFY(shell.readAllStandardOutput().contains("columnCount: 80"));
+    std::remove((folder + "/run.f1").c_str());
+    ::rmdir(folder.c_str());
+}
+
+void TestOpenHazards::lineLargerThanMemoryIsReported()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("an address sanitizer build cannot run under a memory limit");
+#else
+    // One data line of 100 MB while the program may have 64 MB.
+    QTemporaryDir dir;
+    {
+        QFile file(dir.filePath("long.f1"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n");
+        const QByteArray digits(1 << 20, '1');
+        for (int megabyte = 0; megabyte < 100; ++megabyte)
+            file.write(digits);
+        file.write("\n");
+    }
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start("/bin/sh", {"-c", "ulimit -d 65536 && exec \"$0\" info long.f1", SEMBLA_CLI});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(process.readAllStandardError().startsWith("There is not enough memory to open the file "), "no message");
+    QCOMPARE(QDir(dir.path()).entryList({"SemTmp*"}, QDir::AllEntries), QStringList());
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestOpenHazards)
+#include "tst_OpenHazards.moc"
