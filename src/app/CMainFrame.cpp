@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CModeless.h"
+#include "app/OpenProgressField.h"
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
 #include "resources/CommandIds.h"
@@ -54,6 +55,7 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     createMenus();
     createToolBar();
     statusBar()->showMessage(QString());
+    statusBar()->addPermanentWidget(new OpenProgressField(m_document, this));
     // The cell readout also stands in the message pane, readable without waiting for the tip.
     connect(m_view, &CPlotView::readoutChanged, statusBar(), [this](const QString &text) {
         if (text.isEmpty())
@@ -63,6 +65,8 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     });
     resize(1024, 768);
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CMainFrame::updateTitle);
+    connect(&m_document, &CPlotDoc::openStarted, this, &CMainFrame::enableWhatWaitsForTheFile);
+    connect(&m_document, &CPlotDoc::openEnded, this, &CMainFrame::openEnded);
     updateRecentFileActions();
     updateTitle();
 }
@@ -114,6 +118,11 @@ void CMainFrame::createActions()
         ->setShortcut(QKeySequence("Shift+F1"));
     addCommand(help, "Help", "Shows the help page\nHelp")->setShortcut(QKeySequence(Qt::Key_F1));
     action(contextHelp)->setIcon(QIcon(":/icons/help-context.svg"));
+    m_cancelOpen = new QAction("Cancel Reading", this);
+    m_cancelOpen->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_cancelOpen->setEnabled(false);
+    addAction(m_cancelOpen);
+    connect(m_cancelOpen, &QAction::triggered, &m_document, &CPlotDoc::cancelOpen);
 
     // Keys of the accelerator table whose commands nothing handles: they stay disabled.
     const std::pair<int, QList<QKeySequence>> unhandled[] = {
@@ -229,19 +238,33 @@ void CMainFrame::createToolBar()
     connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
 }
 
-bool CMainFrame::openDocument(const std::string &path)
+void CMainFrame::openDocument(const std::string &path)
+{
+    // Another file opens at the step now shown.
+    m_document.beginOpen(path, m_document.isLoaded() ? m_view->settings().step : 1);
+}
+
+void CMainFrame::openEnded(CPlotDoc::OpenResult result, const std::string &path)
 {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     const std::string absolutePath = error ? path : absolute.string();
-    const auto result = m_document.openFile(path);
-    const bool opened = result == CPlotDoc::OpenResult::Opened || result == CPlotDoc::OpenResult::OpenedWithErrors;
-    if (opened)
+    if (result == CPlotDoc::OpenResult::Opened || result == CPlotDoc::OpenResult::OpenedWithErrors)
         m_recentFiles.add(absolutePath);
     else if (result == CPlotDoc::OpenResult::Failed)
         m_recentFiles.remove(absolutePath);
     updateRecentFileActions();
-    return opened;
+    enableWhatWaitsForTheFile();
+}
+
+void CMainFrame::enableWhatWaitsForTheFile()
+{
+    // What needs every step, or writes the plot out, waits until the file is read.
+    using namespace CommandId;
+    const bool read = !m_document.isOpening();
+    for (int id : {saveAscii, saveDxf, filePrint, filePrintPreview, editCopy, historyPlot})
+        action(id)->setEnabled(read);
+    m_cancelOpen->setEnabled(!read);
 }
 
 void CMainFrame::onFileOpen()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RecentFileList.h"
+#include "data/CPlotDoc.h"
 
 #include <QMainWindow>
 
@@ -8,7 +9,6 @@
 #include <string>
 #include <vector>
 
-class CPlotDoc;
 class CPlotView;
 class QAction;
 class QMenu;
@@ -26,8 +26,8 @@ public:
     // The action of a command number, for the tests and the toolbar.
     QAction *action(int commandId) const;
 
-    // Opens a file named in the system's bytes.
-    bool openDocument(const std::string &path);
+    // Starts opening a file named in the system's bytes; the window goes on meanwhile.
+    void openDocument(const std::string &path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -45,6 +45,8 @@ private:
     void onHelp();
     void updateRecentFileActions();
     void updateTitle();
+    void openEnded(CPlotDoc::OpenResult result, const std::string &path);
+    void enableWhatWaitsForTheFile();
 
     CPlotDoc &m_document;
     CPlotView *m_view = nullptr;
@@ -55,4 +57,5 @@ private:
     std::vector<std::string> m_recentPaths; // as the menu shows them
     QList<QAction *> m_recentFileActions;
     QAction *m_recentFilePlaceholder = nullptr;
+    QAction *m_cancelOpen = nullptr;
 };

@@ -1,7 +1,20 @@
 #include "data/CPlotDoc.h"
 
+#include "data/BackgroundOpen.h"
 #include "data/Reporter.h"
 #include "data/StepCache.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+bool succeeded(OpenResult result)
+{
+    return result == OpenResult::Opened || result == OpenResult::OpenedWithErrors;
+}
+
+} // namespace
 
 CPlotDoc::CPlotDoc(Reporter &reporter, QObject *parent) : QObject(parent), m_reporter(reporter)
 {
@@ -16,52 +29,151 @@ CPlotDoc::OpenResult CPlotDoc::openFile(const std::string &chosenPath, OpenWatch
 {
     OpenedFile file;
     const OpenResult result = readSeamFile(chosenPath, m_reporter, file, watch);
-    if (result == OpenResult::Opened || result == OpenResult::OpenedWithErrors) {
+    if (succeeded(result)) {
         // The new file replaces the open one, whose cache files go.
         DeleteContents();
-        m_header = file.header;
-        m_grid = std::move(file.grid);
-        m_fileName = file.names.fileName;
-        m_fileTitle = file.names.fileTitle;
-        m_fileDirectory = file.names.fileDirectory;
-        m_heldStep = m_header.stepCount; // the open ends with the last step in the grid
+        m_file = std::move(file);
+        m_heldStep = m_file.header.stepCount; // the open ends with the last step in the grid
     }
     emit updateAllViews();
     return result;
 }
 
+void CPlotDoc::beginOpen(const std::string &filePath, int stepToShow)
+{
+    m_nextOpen = NextOpen{filePath, stepToShow};
+    if (m_opening)
+        cancelOpen(); // the next open starts when this one has ended
+    else
+        startNextOpen();
+}
+
+void CPlotDoc::startNextOpen()
+{
+    const NextOpen next = *m_nextOpen;
+    m_nextOpen.reset();
+    m_opening = std::make_unique<BackgroundOpen>(next.path, m_reporter);
+    m_stepToShow = next.stepToShow;
+    connect(m_opening.get(), &BackgroundOpen::stepsReady, this, &CPlotDoc::onOpenStepsReady);
+    connect(m_opening.get(), &BackgroundOpen::finished, this, &CPlotDoc::onOpenFinished);
+    emit openStarted();
+    m_opening->start();
+}
+
+void CPlotDoc::cancelOpen()
+{
+    if (!m_opening)
+        return;
+    m_opening->cancel();
+    showPreviousFile();
+}
+
+const OpenWatch *CPlotDoc::openWatch() const
+{
+    return m_opening ? &m_opening->watch() : nullptr;
+}
+
+void CPlotDoc::onOpenStepsReady(int count)
+{
+    if (m_opening->watch().cancel)
+        return;
+    const int stepToShow = std::clamp(m_stepToShow, 1, m_opening->header().stepCount);
+    if (!m_showingOpening && count >= stepToShow && !showOpeningFile(*m_opening))
+        cancelOpen();
+    if (m_showingOpening)
+        emit stepsReady();
+}
+
+bool CPlotDoc::showOpeningFile(const BackgroundOpen &opening)
+{
+    OpenedFile shown;
+    shown.names = opening.names();
+    shown.filePath = shown.names.fileDirectory + shown.names.fileName;
+    shown.header = opening.header();
+    try {
+        // A grid of its own: the reading thread fills another.
+        shown.grid.setUp(shown.header.itemCount, shown.header.columnCount, shown.header.rowCount, opening.cache());
+    } catch (const std::bad_alloc &) {
+        m_reporter.report("There is not enough memory to show the file " + shown.filePath + ".");
+        return false;
+    }
+    if (isLoaded())
+        m_previous = std::make_unique<OpenedFile>(std::move(m_file));
+    m_file = std::move(shown);
+    m_heldStep = 0;
+    m_showingOpening = true;
+    emit updateAllViews();
+    return true;
+}
+
+void CPlotDoc::showPreviousFile()
+{
+    if (!m_showingOpening)
+        return;
+    m_showingOpening = false;
+    // The cache files of the file being read are its open's to remove.
+    m_file = m_previous ? std::move(*m_previous) : OpenedFile();
+    m_previous.reset();
+    m_heldStep = 0;
+    emit updateAllViews();
+}
+
+void CPlotDoc::onOpenFinished(OpenResult result)
+{
+    BackgroundOpen *opening = m_opening.release();
+    opening->deleteLater(); // its signal is still being handled
+    if (opening->watch().cancel && result != OpenResult::Failed)
+        result = OpenResult::Cancelled; // ended before it noticed; its files go with it
+    if (succeeded(result) && !m_showingOpening && !showOpeningFile(*opening))
+        result = OpenResult::Failed;
+    if (succeeded(result)) {
+        if (m_previous)
+            removeCacheFiles(*m_previous);
+        m_previous.reset();
+        m_showingOpening = false;
+    } else {
+        showPreviousFile();
+    }
+    emit openEnded(result, opening->path());
+    if (m_nextOpen)
+        startNextOpen();
+}
+
 void CPlotDoc::DeleteContents()
 {
-    if (!m_grid.allocated())
+    m_nextOpen.reset();
+    cancelOpen();
+    if (!isLoaded())
         return;
-    if (m_grid.cache())
-        m_grid.cache()->removeFiles(&m_reporter);
-    clearContents();
+    removeCacheFiles(m_file);
+    // An empty document keeps nothing of the file: no sizes, names or file strings.
+    m_file = OpenedFile();
+    m_heldStep = 0;
+}
+
+void CPlotDoc::removeCacheFiles(OpenedFile &file)
+{
+    if (file.grid.cache())
+        file.grid.cache()->removeFiles(&m_reporter);
+}
+
+bool CPlotDoc::stepReady(int step) const
+{
+    return isLoaded() && m_file.grid.cache() && m_file.grid.cache()->isReady(step);
 }
 
 bool CPlotDoc::loadStep(int step)
 {
-    if (!isLoaded() || step < 1 || step > m_header.stepCount) {
+    if (!isLoaded() || step < 1 || step > m_file.header.stepCount) {
         m_reporter.report("Step " + std::to_string(step) + " is not a step of the open file.");
         return false;
     }
-    if (m_grid.ReadStep(step)) {
+    if (m_file.grid.ReadStep(step)) {
         m_heldStep = step;
         return true;
     }
     // What the grid holds now is no step of the file: nothing may show it as one.
     m_heldStep = 0;
-    m_reporter.report(m_grid.errorText());
+    m_reporter.report(m_file.grid.errorText());
     return false;
-}
-
-void CPlotDoc::clearContents()
-{
-    m_grid.release();
-    // An empty document keeps nothing of the file: no sizes, names or file strings.
-    m_header = SeamHeader();
-    m_fileTitle.clear();
-    m_fileName.clear();
-    m_fileDirectory.clear();
-    m_heldStep = 0;
 }

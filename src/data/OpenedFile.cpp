@@ -140,6 +140,11 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
     StepGrid grid;
     grid.setUp(header.itemCount, header.columnCount, header.rowCount, cache);
     const std::atomic<bool> *cancel = watch ? &watch->cancel : nullptr;
+    OpenObserver *observer = watch ? watch->observer : nullptr;
+    if (watch)
+        watch->stepCount = header.stepCount;
+    if (observer)
+        observer->onHeaderRead(names, header, cache);
     const auto undo = [&](const std::string &message, OpenResult result) {
         if (!message.empty())
             reporter.report(message);
@@ -156,6 +161,8 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
             // Every step left lies wholly beyond the end: each holds what the
             // grid holds, and they share the last file.
             cache->shareAfterLastStep();
+            if (observer)
+                observer->onStepsReady(header.stepCount);
             reporter.reportSteps(SeamReader::emptyDataLine, step, header.stepCount);
             break;
         }
@@ -182,9 +189,13 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
         if (inputEnded) {
             // The steps after this one read the end at once: one message for the run.
             cache->shareAfterLastStep();
+            if (observer)
+                observer->onStepsReady(header.stepCount);
             reporter.reportSteps(held.message, step, header.stepCount);
             break;
         }
+        if (observer)
+            observer->onStepsReady(step);
         if (held.held)
             reporter.report(held.message);
     }

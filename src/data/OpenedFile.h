@@ -5,15 +5,28 @@
 #include "data/StepGrid.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 class Reporter;
+class StepCache;
 
 enum class OpenResult {
     Opened,           // read cleanly
     OpenedWithErrors, // loaded, but the reader reported damaged lines
     Failed,           // nothing loaded; the reason was reported
     Cancelled         // stopped on request; nothing loaded
+};
+
+// Told on the reading thread how an open goes on.
+class OpenObserver
+{
+public:
+    virtual ~OpenObserver() = default;
+    // Before the first step: the file's names and header, and the cache its steps go to.
+    virtual void onHeaderRead(const FilePath &names, const SeamHeader &header, const std::shared_ptr<StepCache> &cache) = 0;
+    // Steps 1 to count can be read from the cache now.
+    virtual void onStepsReady(int count) = 0;
 };
 
 // Lets another thread follow an open and stop it.
@@ -23,6 +36,8 @@ struct OpenWatch
     std::atomic<long long> bytesRead{0};
     std::atomic<long long> fileSize{-1}; // -1 while unknown
     std::atomic<int> step{0};            // the step being read
+    std::atomic<int> stepCount{0};       // once the header is read
+    OpenObserver *observer = nullptr;
 };
 
 // A seam output file read whole, in a state of its own: its names, its header,

@@ -79,10 +79,11 @@ std::string StepCache::fileName(int step) const
     return nameIn(m_directory, fileStep(step));
 }
 
-int StepCache::stepsWritten() const
+bool StepCache::isReady(int step) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return static_cast<int>(m_written.size());
+    const int file = fileStep(step);
+    return file >= 1 && file <= static_cast<int>(m_written.size());
 }
 
 bool StepCache::namesFreeBeside(int count) const

@@ -38,8 +38,8 @@ public:
     bool isPrivate() const;
     // The file that holds the step.
     std::string fileName(int step) const;
-    // How many steps, from step 1 on, have their file written.
-    int stepsWritten() const;
+    // Whether the step can be read: its file, or the one it shares, is written.
+    bool isReady(int step) const;
 
     // Writing one step: begin creates its file, append adds values, end closes
     // it. begin and end return false with the reason in error; after a failed

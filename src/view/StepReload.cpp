@@ -10,3 +10,15 @@ bool applyStepReload(CPlotDoc &document, PlotSettings &settings)
     settings.stepReloadPending = false;
     return document.loadStep(settings.step);
 }
+
+int lastStepNeeded(const SeamHeader &header, const PlotSettings &settings)
+{
+    return settings.plotType == PlotType::History ? header.stepCount : settings.step;
+}
+
+std::string waitingText(const SeamHeader &header, const PlotSettings &settings)
+{
+    if (settings.plotType == PlotType::History)
+        return "Waiting for all " + std::to_string(header.stepCount) + " steps to be read";
+    return "Waiting for step " + std::to_string(settings.step) + " to be read";
+}

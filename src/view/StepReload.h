@@ -1,7 +1,10 @@
 #pragma once
 
+#include <string>
+
 class CPlotDoc;
 struct PlotSettings;
+struct SeamHeader;
 
 // The step reload rule: every user of the grid calls this first. When a reload
 // is pending, or the grid does not hold `step` (a load of it failed), the grid
@@ -9,3 +12,9 @@ struct PlotSettings;
 // grid does not hold `step` then (the failure is already reported): nothing
 // may show the grid's values as that step's.
 bool applyStepReload(CPlotDoc &document, PlotSettings &settings);
+
+// While a file is being read the current plot may need a step not read yet:
+// the last step it needs (its step, or every step for the History Plot), and
+// what the view says while it waits for it.
+int lastStepNeeded(const SeamHeader &header, const PlotSettings &settings);
+std::string waitingText(const SeamHeader &header, const PlotSettings &settings);

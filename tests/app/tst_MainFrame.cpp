@@ -151,7 +151,7 @@ private slots:
         CPlotDoc document(reporter);
         CMainFrame frame(document);
         QCOMPARE(frame.windowTitle(), QString("Sembla3_0"));
-        QVERIFY(frame.openDocument(copyExample(dir).toStdString()));
+        QCOMPARE(openAndWait(frame, document, copyExample(dir).toStdString()), CPlotDoc::OpenResult::Opened);
         QCOMPARE(frame.windowTitle(), QString("run.f1 - Sembla3_0"));
         frame.action(CommandId::fileNew)->trigger();
         QCOMPARE(frame.windowTitle(), QString("Sembla3_0"));
@@ -167,7 +167,8 @@ private slots:
         CMainFrame frame(document);
         std::vector<std::string> opened;
         for (const char *name : {"a.f1", "b.f2", "c.f3", "d.f4", "e.f1"})
-            QVERIFY(frame.openDocument(opened.emplace_back(copyExample(dir, name).toStdString())));
+            QCOMPARE(openAndWait(frame, document, opened.emplace_back(copyExample(dir, name).toStdString())),
+                     CPlotDoc::OpenResult::Opened);
         QCOMPARE(RecentFileList().paths(), (std::vector<std::string>{opened[4], opened[3], opened[2], opened[1]}));
         const QStringList fileMenu = menuTexts(topMenu(frame, "&File"));
         QVERIFY(fileMenu.contains("&1 " + QString::fromStdString(opened[4])));
@@ -175,7 +176,7 @@ private slots:
 
         // A listed file that has gone is dropped from the list when it fails to open.
         QFile::remove(QString::fromStdString(opened[3]));
-        QVERIFY(!frame.openDocument(opened[3]));
+        QCOMPARE(openAndWait(frame, document, opened[3]), CPlotDoc::OpenResult::Failed);
         const auto listed = RecentFileList().paths();
         QVERIFY(std::find(listed.begin(), listed.end(), opened[3]) == listed.end());
         QCOMPARE(reporter.messages.size(), size_t(1));
@@ -195,7 +196,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&frame, &drop);
-        QVERIFY(document.isLoaded());
+        QTRY_VERIFY(document.isLoaded());
         QCOMPARE(document.fileName(), std::string("run.f1"));
     }
 
@@ -208,7 +209,7 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         const QImage blank = frame.view()->viewport()->grab().toImage();
-        QVERIFY(frame.openDocument(copyExample(dir).toStdString()));
+        QCOMPARE(openAndWait(frame, document, copyExample(dir).toStdString()), CPlotDoc::OpenResult::Opened);
         QTRY_VERIFY(frame.view()->settings().colSqDrawn);
         const QImage drawn = frame.view()->viewport()->grab().toImage();
         QVERIFY(drawn != blank);

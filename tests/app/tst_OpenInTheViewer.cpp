@@ -29,7 +29,7 @@ private slots:
         const std::string path = dir.filePath("run.f1").toStdString();
         std::filesystem::copy_file(SEMBLA_TEST_DATA "/truncated_step2of4.f1", path);
         Viewer viewer;
-        QVERIFY(viewer.frame.openDocument(path));
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, path), CPlotDoc::OpenResult::OpenedWithErrors);
         QCOMPARE(viewer.boxTexts,
                  QStringList{"Read an empty line in the input file - CGR2-1\n\nThis message stands for steps 2 to 4 "
                              "(3 steps)."});
@@ -49,7 +49,7 @@ private slots:
         const QString path = dir.filePath("claims.f1");
         std::ofstream(path.toStdString()) << "1000000, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n7\n";
         Viewer viewer;
-        QVERIFY(viewer.frame.openDocument(path.toStdString()));
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, path.toStdString()), CPlotDoc::OpenResult::OpenedWithErrors);
         QCOMPARE(viewer.boxTexts, QStringList{"Read an empty line in the input file - CGR2-1\n\nThis message stands "
                                               "for steps 2 to 1000000 (999999 steps)."});
     }
@@ -63,7 +63,7 @@ private slots:
         std::filesystem::copy_file(SEMBLA_TEST_DATA "/five_steps.f3", path);
         {
             Viewer viewer;
-            QVERIFY(viewer.frame.openDocument(path));
+            QCOMPARE(openAndWait(viewer.frame, viewer.document, path), CPlotDoc::OpenResult::Opened);
             QVERIFY(viewer.boxTexts.isEmpty());
             QCOMPARE(viewer.frame.windowTitle(), QString("run.f1 - Sembla3_0"));
             QCOMPARE(RecentFileList().paths().front(), path);

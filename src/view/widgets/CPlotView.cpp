@@ -59,6 +59,10 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
+    connect(&m_document, &CPlotDoc::stepsReady, this, [this] {
+        if (m_waitingForSteps)
+            OnUpdate();
+    });
     updateScrollBars();
 }
 
@@ -89,7 +93,10 @@ void CPlotView::OnDraw()
 {
     m_drawQueued = false;
     m_paintMessagesShown = false;
-    if (m_document.isLoaded()) {
+    // A file being read shows a plot once the steps it needs are read.
+    m_waitingForSteps = m_document.isLoaded()
+                        && !m_document.stepReady(lastStepNeeded(m_document.header(), m_settings));
+    if (m_document.isLoaded() && !m_waitingForSteps) {
         if (m_settings.plotType != PlotType::ColoredSquare)
             m_settings.colSqDrawn = false;
         applyStepReload(m_document, m_settings);
@@ -98,11 +105,16 @@ void CPlotView::OnDraw()
         m_charts->DrawActiveChart();
         m_settings.previousPlotType = m_settings.plotType;
     }
-    // Without a file the view is blank, also where a chart stood.
-    if (ChartHost *chart = m_charts->host(m_settings.plotType); chart && chart->control())
-        chart->control()->setVisible(m_document.isLoaded());
+    // Without a file, or while waiting for its steps, the view is blank, also where a chart stood.
+    for (PlotType type : {PlotType::CrossSection, PlotType::History, PlotType::FishNet}) {
+        ChartHost *chart = m_charts->host(type);
+        if (chart && chart->control() && (type == m_settings.plotType || m_waitingForSteps))
+            chart->control()->setVisible(m_document.isLoaded() && !m_waitingForSteps);
+    }
+    if (m_waitingForSteps)
+        m_settings.colSqDrawn = false;
     // A chart or a blank view has no cells: no readout stays from the last one.
-    if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare) {
+    if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare || m_waitingForSteps) {
         hideReadoutTip();
         emit readoutChanged(QString());
     }
@@ -120,6 +132,13 @@ bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset,
 
 void CPlotView::paintEvent(QPaintEvent *)
 {
+    if (m_waitingForSteps) {
+        QPainter painter(viewport());
+        painter.setPen(Qt::darkGray);
+        painter.drawText(viewport()->rect(), Qt::AlignCenter,
+                         QString::fromStdString(waitingText(m_document.header(), m_settings)));
+        return;
+    }
     if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare)
         return;
     // The step is loaded by the draw dispatch, never inside a paint, where no

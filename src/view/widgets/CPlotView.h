@@ -100,6 +100,8 @@ private:
     std::unique_ptr<ChartPlots> m_charts;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_drawQueued = false;
+    // The plot needs a step of the file being read that is not read yet.
+    bool m_waitingForSteps = false;
     // A screen drawing's messages show once after its paint, until the next draw
     // dispatch: every scroll or expose repaints, and must not repeat them.
     bool m_paintMessagesShown = false;
