@@ -119,6 +119,7 @@ void CMainFrame::createActions()
     addCommand(help, "Help", "Shows the help page\nHelp")->setShortcut(QKeySequence(Qt::Key_F1));
     action(contextHelp)->setIcon(QIcon(":/icons/help-context.svg"));
     m_cancelOpen = new QAction("Cancel Reading", this);
+    m_cancelOpen->setObjectName("cancelReading");
     m_cancelOpen->setShortcut(QKeySequence(Qt::Key_Escape));
     m_cancelOpen->setEnabled(false);
     addAction(m_cancelOpen);
@@ -246,6 +247,8 @@ void CMainFrame::openDocument(const std::string &path)
 
 void CMainFrame::openEnded(CPlotDoc::OpenResult result, const std::string &path)
 {
+    if (result == CPlotDoc::OpenResult::Cancelled)
+        statusBar()->showMessage("Reading " + LocalFileNames::display(path) + " was cancelled.", 5000);
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     const std::string absolutePath = error ? path : absolute.string();

@@ -19,6 +19,7 @@ OpenProgressField::OpenProgressField(CPlotDoc &document, QWidget *parent) : QWid
     m_bar->setMaximumWidth(200);
     m_bar->setTextVisible(false);
     auto *cancel = new QToolButton(this);
+    cancel->setObjectName("cancelReading");
     cancel->setText("Cancel");
     cancel->setToolTip("Stops reading the file (Esc)");
     auto *layout = new QHBoxLayout(this);

@@ -1,15 +1,22 @@
 #include "app/CMainFrame.h"
 #include "app/MessageBoxReporter.h"
 #include "app/RecentFileList.h"
+#include "resources/CommandIds.h"
 #include "data/CPlotDoc.h"
 #include "app_helpers.h"
 
+#include <QAction>
+#include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <QLabel>
+#include <QToolButton>
+
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 // Opening a file in the viewer as a user does: the message boxes of a damaged
@@ -41,6 +48,59 @@ private slots:
                                    grid.values[1][1][0]}),
                      expected[step - 1]);
         }
+    }
+
+    // While the file is read, what needs all of it waits, and the status bar tells how far the reading is.
+    void commandsWaitForTheFile()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("run.f1").toStdString();
+        std::ofstream(path) << "3, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n1\n\n3\n";
+        Viewer viewer;
+        QStringList progress;
+        QList<bool> enabled;
+        viewer.whileBoxStands = [&] {
+            QTest::qWait(150); // the field reads the progress ten times a second
+            for (QLabel *label : viewer.frame.findChildren<QLabel *>())
+                if (label->isVisible() && label->text().startsWith("Reading"))
+                    progress << label->text();
+            for (int id : {CommandId::saveAscii, CommandId::historyPlot, CommandId::coloredSquarePlot})
+                enabled << viewer.frame.action(id)->isEnabled();
+        };
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, path), CPlotDoc::OpenResult::OpenedWithErrors);
+        QCOMPARE(progress, QStringList{"Reading step 2 of 3"});
+        QCOMPARE(enabled, (QList<bool>{false, false, true}));
+        QVERIFY(viewer.frame.action(CommandId::saveAscii)->isEnabled());
+        QVERIFY(viewer.frame.action(CommandId::historyPlot)->isEnabled());
+        QVERIFY(!viewer.frame.findChild<QToolButton *>("cancelReading")->isVisible());
+    }
+
+    void cancelStopsTheOpen_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Cancel button") << false;
+    }
+
+    void cancelStopsTheOpen()
+    {
+        QFETCH(bool, escape);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("run.f1").toStdString();
+        std::ofstream(path) << "3, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n1\n\n3\n";
+        Viewer viewer;
+        viewer.whileBoxStands = [&] {
+            auto *key = viewer.frame.findChild<QAction *>("cancelReading");
+            QCOMPARE(key->shortcut(), QKeySequence(Qt::Key_Escape));
+            if (escape)
+                key->trigger();
+            else
+                viewer.frame.findChild<QToolButton *>("cancelReading")->click();
+        };
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, path), CPlotDoc::OpenResult::Cancelled);
+        QVERIFY(!viewer.document.isLoaded());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.f1"});
+        QCOMPARE(viewer.frame.windowTitle(), QString("Sembla3_0"));
     }
 
     void runOfEmptyLinesIsOneBox()
@@ -83,6 +143,8 @@ private:
             QObject::connect(&closer, &QTimer::timeout, [this] {
                 if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                     boxTexts << box->text();
+                    if (whileBoxStands)
+                        whileBoxStands();
                     box->accept();
                 }
             });
@@ -93,6 +155,7 @@ private:
         CMainFrame frame{document};
         QTimer closer;
         QStringList boxTexts;
+        std::function<void()> whileBoxStands;
     };
 };
 

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <functional>
+
 namespace {
 
 // Keeps what Edit Copy hands over, or fails as told.
@@ -371,6 +373,46 @@ private slots:
         QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 2, 1, 6, 4));
         QVERIFY(!QToolTip::isVisible());
         QCOMPARE(open.reporter.messages.size(), std::size_t(1));
+    }
+
+    // While a file is read, a step not read yet is waited for, never drawn from the grid.
+    void stepNotReadYetIsWaitedFor()
+    {
+        QTemporaryDir dir;
+        std::string text = "6, 0, 1.0, 2, 2, 0.0, 0.0\n1, S\n1, U\n";
+        for (int s = 1; s <= 6; ++s)
+            text += (s == 3 ? "\n" : "") + std::string("1\n2\n3\n4\n");
+        QFile file(dir.filePath("run.f1"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.c_str()) > 0);
+        file.close();
+        struct HoldingReporter : RecordingReporter
+        {
+            std::function<void()> check;
+            void report(const std::string &message) override
+            {
+                RecordingReporter::report(message);
+                check();
+            }
+        } reporter;
+        CPlotDoc document(reporter);
+        CPlotView view(document);
+        view.resize(1100, 850);
+        view.show();
+        bool drawnWhileWaiting = true;
+        reporter.check = [&] {
+            // Held after step 3: step 5 is not read yet.
+            QTRY_VERIFY(view.settings().colSqDrawn);
+            view.settings().step = 5;
+            view.settings().stepReloadPending = true;
+            view.OnDraw();
+            QTest::qWait(50);
+            drawnWhileWaiting = view.settings().colSqDrawn;
+        };
+        document.beginOpen(dir.filePath("run.f1").toStdString());
+        QTRY_VERIFY(!document.isOpening());
+        QVERIFY(!drawnWhileWaiting);
+        QTRY_VERIFY(view.settings().colSqDrawn);
+        QCOMPARE(document.heldStep(), 5);
     }
 
     void fileNewLeavesTheViewBlank()
