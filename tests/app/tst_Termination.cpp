@@ -1,3 +1,5 @@
+#include "support/SlowPipe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -33,6 +35,26 @@ private slots:
         const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files).size(); };
         QTRY_COMPARE_WITH_TIMEOUT(cacheFiles(), 8, 20000);
         ::kill(pid_t(viewer.processId()), signalNumber);
+        QVERIFY(viewer.waitForFinished(20000));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cacheFiles(), 0);
+    }
+
+    // A signal while the viewer reads a file: the reading stops, and what it wrote goes.
+    void terminationDuringAnOpen()
+    {
+        QTemporaryDir dir;
+        SlowPipe input(dir.filePath("run.f1"));
+        QVERIFY(input.made());
+        QProcess viewer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        viewer.setProcessEnvironment(environment);
+        viewer.start(SEMBLA_GUI, {dir.filePath("run.f1")});
+        QVERIFY(viewer.waitForStarted());
+        const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files).size(); };
+        QTRY_VERIFY_WITH_TIMEOUT(cacheFiles() >= 2, 20000);
+        ::kill(pid_t(viewer.processId()), SIGTERM);
         QVERIFY(viewer.waitForFinished(20000));
         QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cacheFiles(), 0);

@@ -1,3 +1,4 @@
+#include "support/SlowPipe.h"
 #include "support/TestSeam.h"
 
 #include <QDir>
@@ -6,11 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 // Hazards of opening met from outside, as users meet them: two runs on one
@@ -64,8 +62,6 @@ QProcess::ExitStatus runCli(const QStringList &arguments, const QString &folder,
 
 void TestOpenHazards::initTestCase()
 {
-    // The signal test's writer meets a reader that has gone.
-    std::signal(SIGPIPE, SIG_IGN);
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath("cache-home")));
 }
 
@@ -112,31 +108,16 @@ void TestOpenHazards::signalDuringAnOpenLeavesNoCacheFile()
     // between two steps when the signal comes.
     QFETCH(int, signalNumber);
     QTemporaryDir dir;
-    const QByteArray fifo = QFile::encodeName(dir.filePath("run.f1"));
-    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    SlowPipe input(dir.filePath("run.f1"));
+    QVERIFY(input.made());
     QProcess cli;
     cli.setWorkingDirectory(dir.path());
     cli.start(SEMBLA_CLI, {"info", "run.f1"});
     QVERIFY(cli.waitForStarted());
-    std::thread writer([&fifo] {
-        const int out = ::open(fifo.constData(), O_WRONLY);
-        const std::string header = "500, 0, 1.0, 100, 100, 0.0, 0.0\n1, S\n1, U\n";
-        bool open = out >= 0 && ::write(out, header.data(), header.size()) > 0;
-        std::string step;
-        for (int line = 0; line < 100 * 100; ++line)
-            step += "1.5\n";
-        for (int s = 0; s < 500 && open; ++s) {
-            open = ::write(out, step.data(), step.size()) == static_cast<ssize_t>(step.size());
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        if (out >= 0)
-            ::close(out);
-    });
     const auto cacheFilesOf = [&] { return QDir(dir.path()).entryList({"SemTmp*"}, QDir::AllEntries); };
     QTRY_VERIFY_WITH_TIMEOUT(cacheFilesOf().size() >= 2, 20000);
     ::kill(pid_t(cli.processId()), signalNumber);
     QVERIFY(cli.waitForFinished(20000));
-    writer.join();
     // Ended by the signal, as a program that was stopped, and with nothing of its open left.
     QCOMPARE(cli.exitStatus(), QProcess::CrashExit);
     QCOMPARE(cacheFilesOf(), QStringList());
