@@ -12,7 +12,8 @@
 
 #include <clocale>
 
-CPlotApp::CPlotApp(int &argc, char **argv) : QApplication(argc, argv), m_arguments(LocalFileNames::arguments(argc, argv))
+CPlotApp::CPlotApp(int &argc, char **argv)
+    : QApplication(argc, argv), m_arguments(LocalFileNames::arguments(argc, argv))
 {
     // The recent-file list lives under this organisation and application name.
     setOrganizationName("KESTR Application");

@@ -36,7 +36,8 @@ int runAscii(const QStringList &givenArguments)
     if (!isOpen(openInput(document, filePath)))
         return ExitStatus::failed;
     PlotSettings settings;
-    if (const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings); status >= 0)
+    const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings);
+    if (status >= 0)
         return status;
 
     const bool written = SaveAsciiCommand(document, settings, exportPathChooser(parser.value(output)));

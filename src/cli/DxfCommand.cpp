@@ -43,10 +43,12 @@ int runDxf(const QStringList &arguments)
     if (!isOpen(openInput(document, filePath)))
         return ExitStatus::failed;
     const SeamHeader &header = document.header();
+    const QString fileName = LocalFileNames::display(filePath);
     const int status = checkRanges({
         {"--item", *itemIndex, 0, header.itemCount - 1,
-         LocalFileNames::display(filePath) + " has " + QString::number(header.itemCount) + " stress items."},
-        {"--step", *stepNumber, 1, header.stepCount, LocalFileNames::display(filePath) + " has " + QString::number(header.stepCount) + " steps."},
+         fileName + " has " + QString::number(header.itemCount) + " stress items."},
+        {"--step", *stepNumber, 1, header.stepCount,
+         fileName + " has " + QString::number(header.stepCount) + " steps."},
     });
     if (status >= 0)
         return status;

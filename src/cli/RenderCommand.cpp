@@ -101,7 +101,8 @@ int runRender(const QStringList &givenArguments)
     const QString filePath = files.front();
     if (!isOpen(openInput(document, filePath)))
         return ExitStatus::failed;
-    if (const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings); status >= 0)
+    const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings);
+    if (status >= 0)
         return status;
 
     // The charts are made as the viewer makes them, and then drawn onto the page.

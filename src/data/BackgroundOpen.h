@@ -60,7 +60,8 @@ private:
         int lastStep = 0;
     };
 
-    void onHeaderRead(const FilePath &names, const SeamHeader &header, const std::shared_ptr<StepCache> &cache) override;
+    void onHeaderRead(const FilePath &names, const SeamHeader &header,
+                      const std::shared_ptr<StepCache> &cache) override;
     void onStepsReady(int count) override;
     // On the reading thread: hands the message over and waits until it is answered or the open cancelled.
     void pass(Message message);

@@ -24,7 +24,8 @@ class OpenObserver
 public:
     virtual ~OpenObserver() = default;
     // Before the first step: the file's names and header, and the cache its steps go to.
-    virtual void onHeaderRead(const FilePath &names, const SeamHeader &header, const std::shared_ptr<StepCache> &cache) = 0;
+    virtual void onHeaderRead(const FilePath &names, const SeamHeader &header,
+                              const std::shared_ptr<StepCache> &cache) = 0;
     // Steps 1 to count can be read from the cache now.
     virtual void onStepsReady(int count) = 0;
 };
@@ -53,4 +54,5 @@ struct OpenedFile
 // The File Open sequence for one path: the header, then every step read and
 // written to its cache file. The file is filled only on Opened and
 // OpenedWithErrors; otherwise every cache file this open made is gone again.
-OpenResult readSeamFile(const std::string &chosenPath, Reporter &reporter, OpenedFile &file, OpenWatch *watch = nullptr);
+OpenResult readSeamFile(const std::string &chosenPath, Reporter &reporter, OpenedFile &file,
+                        OpenWatch *watch = nullptr);

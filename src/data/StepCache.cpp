@@ -25,7 +25,8 @@ std::string reasonOf(int error)
 
 std::string folderOf(const QString &path)
 {
-    return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString() + static_cast<char>(QDir::separator().toLatin1());
+    return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString()
+           + static_cast<char>(QDir::separator().toLatin1());
 }
 
 // Where private folders go: the user's cache location, or the temporary folder
@@ -140,7 +141,8 @@ bool StepCache::moveToPrivateFolder(std::string &error)
             moveError.clear();
             std::filesystem::copy_file(oldName, newName, moveError);
             if (moveError) {
-                error = "Cannot move the step cache file " + oldName + " to " + newName + " (" + moveError.message() + ").";
+                error = "Cannot move the step cache file " + oldName + " to " + newName + " ("
+                        + moveError.message() + ").";
                 return false;
             }
             std::filesystem::remove(oldName, moveError);

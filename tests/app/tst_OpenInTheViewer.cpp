@@ -109,7 +109,8 @@ private slots:
         const QString path = dir.filePath("claims.f1");
         std::ofstream(path.toStdString()) << "1000000, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n7\n";
         Viewer viewer;
-        QCOMPARE(openAndWait(viewer.frame, viewer.document, path.toStdString()), CPlotDoc::OpenResult::OpenedWithErrors);
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, path.toStdString()),
+                 CPlotDoc::OpenResult::OpenedWithErrors);
         QCOMPARE(viewer.boxTexts, QStringList{"Read an empty line in the input file - CGR2-1\n\nThis message stands "
                                               "for steps 2 to 1000000 (999999 steps)."});
     }
