@@ -1,3 +1,4 @@
+#include "data/NumberFormat.h"
 #include "view/PlotSettings.h"
 #include "view/ScaleBands.h"
 
@@ -5,6 +6,7 @@
 
 #include <QtTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -47,6 +49,31 @@ private slots:
         QCOMPARE(settings.scaleTable[10], std::nextafter(1.0f, 2.0f));
         for (int k = 1; k <= 10; ++k)
             QVERIFY(settings.scaleTable[k] > settings.scaleTable[k - 1]);
+    }
+
+    // The step is formed in double and rounded once: 5.3 / 10 rounded from the
+    // float32 difference would give limits that end on 0.3 and put -2.35 a band lower.
+    void stepIsRoundedOnce()
+    {
+        const MemoryGrid data(1, 3, 1.0f, [](int, int iy) { return std::array{-5.0f, -2.35f, 0.3f}[iy]; });
+        PlotSettings settings;
+        ComputeScaleTable(data.header, data.grid, settings);
+        QCOMPARE(QString::fromStdString(NumberFormat::general(settings.scaleTable[10], 6, 12)),
+                 QString("    0.299999"));
+        QCOMPARE(BandIndex(settings.scaleTable, -2.35f), 5);
+    }
+
+    // The span of float's range overflows float32 but not double: the limits stay finite.
+    void widestRangeGivesFiniteLimits()
+    {
+        const MemoryGrid data(1, 2, 1.0f, [](int, int iy) { return iy == 0 ? -2e38f : 2e38f; });
+        PlotSettings settings;
+        ComputeScaleTable(data.header, data.grid, settings);
+        for (const float limit : settings.scaleTable)
+            QVERIFY2(std::isfinite(limit), qPrintable(QString::number(limit)));
+        QCOMPARE(BandIndex(settings.scaleTable, -2e38f), 0);
+        QCOMPARE(BandIndex(settings.scaleTable, 1e38f), 7);
+        QCOMPARE(BandIndex(settings.scaleTable, 2e38f), 9);
     }
 
     void automaticScansEveryCell()
