@@ -2,10 +2,14 @@
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
+#include "view/QPainterCanvas.h"
 #include "view/RecordingCanvas.h"
+#include "view/ScaleBands.h"
 #include "view/view_helpers.h"
 
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -23,7 +27,7 @@ struct DrawnGrid
     }
     int hit(int x, int y) const
     {
-        return CursorReadout::HitTestCell(QPoint(x, y), settings, true, memory.header, layout, geometry);
+        return CursorReadout::HitTestCell(QPoint(x, y), settings, true, memory.header, geometry);
     }
 
     MemoryGrid memory;
@@ -60,6 +64,74 @@ private slots:
         QVERIFY(drawn.hit(100, 247) != 0);
     }
 
+    // Every pixel of the grid, drawn as the screen draws it, names the cell whose
+    // colour it shows. Neighbouring cells differ in colour: x steps three bands,
+    // y one. Cells of 7.2 pixels are filled as runs, cells under 4 pixels through
+    // an image.
+    void everyPixelNamesTheCellItShows_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QPoint>("scroll");
+        QTest::newRow("80 x 60 at 96 dpi") << 80 << 60 << 96 << QPoint(0, 0);
+        QTest::newRow("scrolled") << 80 << 60 << 96 << QPoint(-37, -11);
+        QTest::newRow("taller than wide at 120 dpi") << 45 << 70 << 120 << QPoint(0, 0);
+        QTest::newRow("small cells through an image") << 300 << 200 << 96 << QPoint(0, 0);
+    }
+    void everyPixelNamesTheCellItShows()
+    {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, dpi);
+        QFETCH(QPoint, scroll);
+        const MemoryGrid data(columns, rows, 2.5f, [](int ix, int iy) { return float((3 * ix + iy) % 10); });
+        PlotSettings settings;
+        settings.colSqPalette = Palette::Roygbiv; // neither black nor white is a band colour here
+        ColSqLayout layout;
+        RunLayoutStep(data.header, settings, layout);
+        RecordingReporter reporter;
+        ReadoutGeometry geometry;
+        QImage page(1024 * dpi / 100, 768 * dpi / 100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            QPainterCanvas canvas(painter, dpi, scroll);
+            QVERIFY(DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, geometry));
+        }
+        const auto &colors = PaletteColors(settings.colSqPalette);
+        const QRect grid = geometry.gridDeviceRect;
+        int outlinePixels = 0;
+        for (int y = grid.top() - 2; y <= grid.bottom() + 2; ++y) {
+            for (int x = grid.left() - 2; x <= grid.right() + 2; ++x) {
+                const int cell = CursorReadout::HitTestCell(QPoint(x, y), settings, true, data.header, geometry);
+                if (!grid.contains(QPoint(x, y)) || y == grid.top()) {
+                    QVERIFY2(cell == 0, qPrintable(QString("(%1, %2) off the grid").arg(x).arg(y)));
+                    continue;
+                }
+                const QRgb shown = page.pixel(x, y) & RGB_MASK;
+                if (QColor(shown).lightness() < 40) {
+                    // The outline, drawn over the cells along the border (its pen of
+                    // 0.96 pixels blends a trace of the cell's colour in).
+                    QVERIFY(x <= grid.left() + 1 || x >= grid.right() - 1 || y <= grid.top() + 1
+                            || y >= grid.bottom() - 1);
+                    ++outlinePixels;
+                    continue;
+                }
+                QVERIFY2(cell != 0, qPrintable(QString("(%1, %2) has no cell").arg(x).arg(y)));
+                const CursorReadout::Cell named = CursorReadout::decode(cell, rows);
+                const float value = data.grid.values[named.ix][named.iy][0];
+                if ((colors[BandIndex(settings.scaleTable, value)] & RGB_MASK) != shown)
+                    QFAIL(qPrintable(QString("(%1, %2) shows another colour than cell (%3, %4)")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(named.ix + 1)
+                                         .arg(named.iy + 1)));
+            }
+        }
+        QVERIFY(outlinePixels < 2 * (grid.width() + grid.height()) + 8);
+    }
+
     void nothingOffTheGrid()
     {
         DrawnGrid drawn;
@@ -73,9 +145,7 @@ private slots:
         DrawnGrid drawn;
         const QPoint inside(200, 400);
         QVERIFY(drawn.hit(inside.x(), inside.y()) != 0);
-        QCOMPARE(CursorReadout::HitTestCell(inside, drawn.settings, false, drawn.memory.header, drawn.layout,
-                                            drawn.geometry),
-                 0);
+        QCOMPARE(CursorReadout::HitTestCell(inside, drawn.settings, false, drawn.memory.header, drawn.geometry), 0);
         drawn.settings.plotType = PlotType::History;
         QCOMPARE(drawn.hit(inside.x(), inside.y()), 0);
         drawn.settings.plotType = PlotType::ColoredSquare;
@@ -111,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCursorReadout)
+QTEST_MAIN(TestCursorReadout)
 #include "tst_CursorReadout.moc"

@@ -154,8 +154,7 @@ void CPlotView::scrollContentsBy(int, int)
 
 int CPlotView::hitTestCell(QPoint point) const
 {
-    return CursorReadout::HitTestCell(point, m_settings, m_document.isLoaded(), m_document.header(), m_layout,
-                                      m_readout);
+    return CursorReadout::HitTestCell(point, m_settings, m_document.isLoaded(), m_document.header(), m_readout);
 }
 
 void CPlotView::mouseMoveEvent(QMouseEvent *event)
