@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,6 +185,52 @@ private slots:
         view.OnUpdate();
         QTRY_COMPARE(reporter.messages.size(), std::size_t(2));
         QCOMPARE(reporter.duringPaint, 0);
+    }
+
+    // The view shows the page's top-left at first: the thumbs must be seen there,
+    // darker than the rest of their track, and follow the view to the far end.
+    void scrollBarThumbsStandWhereTheViewIs()
+    {
+        OpenView open;
+        open.view.resize(600, 400);
+        open.showAndPaint();
+        for (QScrollBar *bar : {open.view.horizontalScrollBar(), open.view.verticalScrollBar()}) {
+            for (const int value : {bar->minimum(), bar->maximum()}) {
+                bar->setValue(value);
+                QStyleOptionSlider option;
+                option.initFrom(bar);
+                option.orientation = bar->orientation();
+                option.minimum = bar->minimum();
+                option.maximum = bar->maximum();
+                option.sliderPosition = option.sliderValue = bar->value();
+                option.pageStep = bar->pageStep();
+                option.singleStep = bar->singleStep();
+                if (bar->orientation() == Qt::Horizontal)
+                    option.state |= QStyle::State_Horizontal;
+                const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                                 QStyle::SC_ScrollBarSlider, bar);
+                const QRect track = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                                 QStyle::SC_ScrollBarGroove, bar);
+                QVERIFY(value == bar->minimum() ? thumb.topLeft() == track.topLeft()
+                                                : thumb.bottomRight() == track.bottomRight());
+                const QImage shown = bar->grab().toImage();
+                double inside = 0, outside = 0;
+                int insideCount = 0, outsideCount = 0;
+                for (int y = track.top(); y <= track.bottom(); ++y) {
+                    for (int x = track.left(); x <= track.right(); ++x) {
+                        const int lightness = QColor(shown.pixel(x, y)).lightness();
+                        const bool inThumb = thumb.adjusted(3, 3, -3, -3).contains(x, y);
+                        (inThumb ? inside : outside) += lightness;
+                        ++(inThumb ? insideCount : outsideCount);
+                    }
+                }
+                QVERIFY(insideCount > 0 && outsideCount > 0);
+                const double thumbLightness = inside / insideCount;
+                const double trackLightness = outside / outsideCount;
+                QVERIFY2(thumbLightness < trackLightness - 20,
+                         qPrintable(QString("thumb %1, track %2").arg(thumbLightness).arg(trackLightness)));
+            }
+        }
     }
 
     // The status bar's readout of the last cell goes when a chart takes the view.
