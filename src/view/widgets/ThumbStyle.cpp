@@ -13,7 +13,7 @@ void ThumbStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     const QRect thumb = subControlRect(control, option, SC_ScrollBarSlider, widget).adjusted(2, 2, -2, -2);
     if (thumb.isEmpty())
         return;
-    const bool pressed = bar->activeSubControls & SC_ScrollBarSlider && bar->state & State_Sunken;
+    const bool pressed = (bar->activeSubControls & SC_ScrollBarSlider) && (bar->state & State_Sunken);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setPen(Qt::NoPen);
