@@ -5,7 +5,6 @@
 namespace CommandId {
 constexpr int fileNew = 57600;
 constexpr int fileOpen = 57601;
-constexpr int fileSave = 57603;
 constexpr int printSetup = 57606;
 constexpr int filePrint = 57607;
 constexpr int filePrintPreview = 57609;

@@ -75,6 +75,9 @@ QAction *CMainFrame::addCommand(int commandId, const QString &text, const QStrin
 {
     auto *action = new QAction(text, this);
     action->setData(commandId);
+    // The key a menu item shows after its tab is the key that runs it.
+    if (text.contains('\t'))
+        action->setShortcut(QKeySequence(text.section('\t', 1).trimmed()));
     if (!prompt.isEmpty()) {
         // The prompt's first line goes to the status bar, its second is the tool tip.
         action->setStatusTip(prompt.section('\n', 0, 0));
@@ -94,18 +97,20 @@ QAction *CMainFrame::action(int commandId) const
 void CMainFrame::createActions()
 {
     using namespace CommandId;
-    addCommand(fileNew, "&New\tCtrl+N", "Closes the open file\nNew")->setShortcut(QKeySequence("Ctrl+N"));
-    addCommand(fileOpen, "&Open...\tCtrl+O", "Opens a seam output file\nOpen")->setShortcut(QKeySequence("Ctrl+O"));
+    addCommand(fileNew, "&New\tCtrl+N", "Closes the open file\nNew");
+    addCommand(fileOpen, "&Open...\tCtrl+O", "Opens a seam output file\nOpen");
     addCommand(saveAscii, "Save As &ASCII\tCtrl+A", "Saves plot data in ASCII file\nSave ASCII");
     addCommand(saveDxf, "Save As &DXF\tCtrl+D", "Saves plot data in DXF file\nSave DXF");
-    addCommand(filePrint, "&Print...\tCtrl+P", "Prints the current plot\nPrint")->setShortcut(QKeySequence("Ctrl+P"));
+    addCommand(filePrint, "&Print...\tCtrl+P", "Prints the current plot\nPrint");
     addCommand(filePrintPreview, "Print Pre&View", "Shows the current plot as it will be printed\nPrint Preview");
     addCommand(printSetup, "P&rint Setup...", "Changes the printer and printing options\nPrint Setup");
     addCommand(appExit, "E&xit", "Quits the application\nExit");
     addCommand(editCopy, "&Copy \tCtrl+C", "Copies the current plot to the clipboard\nCopy")
         ->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Insert")});
+    // Ctrl+P prints; on this item the key text is only a label.
     addCommand(coloredSquarePlot, "Colored Square &Plot... \tCtrl+P",
-               "Opens the Colored Square Options Dialog\nColored Square");
+               "Opens the Colored Square Options Dialog\nColored Square")
+        ->setShortcut(QKeySequence());
     addCommand(crossSectionPlot, "Cross &Section Plot... \tCtrl+S",
                "Opens the Cross Section Options Dialog\nCross Section");
     addCommand(historyPlot, "&History Plot... \tCtrl+H", "Opens the History Options Dialog\nHistory");
@@ -126,8 +131,8 @@ void CMainFrame::createActions()
     connect(m_cancelOpen, &QAction::triggered, &m_document, &CPlotDoc::cancelOpen);
 
     // Keys of the accelerator table whose commands nothing handles: they stay disabled.
+    // Save has no handler in this program either, so Ctrl+S is the Cross Section's.
     const std::pair<int, QList<QKeySequence>> unhandled[] = {
-        {fileSave, {QKeySequence("Ctrl+S")}},
         {editUndo, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
         {editCut, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Delete")}},
         {editPaste, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Insert")}},

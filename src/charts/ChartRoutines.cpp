@@ -87,6 +87,7 @@ void ChartRoutines::FillHistoryChart()
     points.reserve(values.stepsSummed);
     for (int s = 1; s <= values.stepsSummed; ++s)
         points.append(QPointF(s, average ? values.averages[s - 1] : values.sums[s - 1]));
+    m_history.setXAxis(stepAxis(static_cast<int>(values.sums.size())));
     m_history.setContent(points, ChartTexts::historyHeader(m_settings),
                          ChartTexts::valueAxisTitle(m_settings.plotTitle,
                                                     m_document.header().itemUnit(m_settings.histItem)));

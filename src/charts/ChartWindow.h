@@ -1,10 +1,13 @@
 #pragma once
 
 #include "charts/FishNetData.h"
+#include "charts/StepAxis.h"
 
 #include <QList>
 #include <QPointF>
 #include <QString>
+
+#include <optional>
 
 // What the chart routines need of a chart window. The window keeps what it was
 // given even while it has no control, so a control created or created again
@@ -32,6 +35,8 @@ class LineChartWindow : public ChartWindow
 {
 public:
     virtual void setXTitle(const QString &title) = 0;
+    // The X axis as given; without one it spans the data in round numbers.
+    virtual void setXAxis(const std::optional<AxisSpan> &span) = 0;
     virtual void setContent(const QList<QPointF> &points, const QString &header, const QString &yTitle) = 0;
 };
 

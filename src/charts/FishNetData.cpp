@@ -2,6 +2,8 @@
 
 #include "data/StepGrid.h"
 
+#include <algorithm>
+
 FishNetAspect fishNetAspect(int columnCount, int rowCount)
 {
     const double nx = columnCount;
@@ -37,6 +39,18 @@ FishNetTable fishNetTable(const StepGrid &grid, int k)
         for (int j = 0; j < table.rows; ++j)
             table.heights.push_back(grid.values[i * table.stride][j * table.stride][k]);
     return table;
+}
+
+bool wiresStandApart(const FishNetTable &table, int windowWidth, int windowHeight)
+{
+    // Under the first camera the surface's longer side takes about 0.55 of the
+    // window's shorter side, and neighbouring wires stay apart from 3 pixels on.
+    constexpr double sideShare = 0.55;
+    constexpr double apartPixels = 3.0;
+    const int wires = std::max(table.columns, table.rows);
+    if (wires < 1)
+        return true;
+    return sideShare * std::min(windowWidth, windowHeight) / wires >= apartPixels;
 }
 
 QString FishNetTable::samplingNote() const

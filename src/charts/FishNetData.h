@@ -41,5 +41,10 @@ struct FishNetTable
     QString samplingNote() const;
 };
 
+// Whether the surface's wires stand apart in a window of this size, in pixels.
+// Closer than a few pixels they merge into a dark block that hides the surface's
+// colours: the surface is then drawn without them.
+bool wiresStandApart(const FishNetTable &table, int windowWidth, int windowHeight);
+
 // The table of item k at the step the grid holds; empty when k is not an item of the grid.
 FishNetTable fishNetTable(const StepGrid &grid, int k);

@@ -8,7 +8,8 @@ FilePath FilePath::split(const std::string &filePath)
     FilePath parts;
     parts.fileName = path.filename().string();
     const auto dot = parts.fileName.rfind('.');
-    parts.fileTitle = dot == std::string::npos || dot == 0 ? parts.fileName : parts.fileName.substr(0, dot);
+    // A name that is only an extension (".f1") has an empty title, as the file dialog gives it.
+    parts.fileTitle = parts.fileName.substr(0, dot);
     parts.fileDirectory = filePath.substr(0, filePath.size() - parts.fileName.size());
     return parts;
 }

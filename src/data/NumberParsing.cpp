@@ -1,12 +1,8 @@
 #include "data/NumberParsing.h"
 
-#include <algorithm>
 #include <charconv>
 #include <climits>
-#include <clocale>
-#include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -71,29 +67,16 @@ const char *fortranExponentEnd(const char *numberEnd, const char *last)
     return p;
 }
 
-// Hexadecimal numbers are rare in seam files, and GCC 12's from_chars misreads
-// some of them (subnormals, "p+-3"): strtod reads them, with the point spelt as
-// the locale spells it, so the result does not depend on the locale.
-double hexValue(const char *first, const char *last)
-{
-    std::string copy(first, last);
-    std::replace(copy.begin(), copy.end(), '.', *std::localeconv()->decimal_point);
-    return std::strtod(copy.c_str(), nullptr);
-}
-
-// False when no number begins at first (strtod then converts nothing).
+// The format's number: digits with an optional decimal point (at least one
+// digit), then an optional exponent. False when none begins at first: no
+// infinity, no NaN, and of 0x1A only the 0 is a number.
 bool decimalValue(const char *first, const char *last, double &value)
 {
-    if (first < last && *first == '-')
-        return false; // a second sign: from_chars would take it, strtod does not
-    auto result = std::from_chars(first, last, value, std::chars_format::general);
-    if (result.ec == std::errc::invalid_argument)
+    const bool startsNumber = first < last
+                              && (isDigit(*first) || (*first == '.' && last - first > 1 && isDigit(first[1])));
+    if (!startsNumber)
         return false;
-    if ((*first == 'n' || *first == 'N') && result.ptr - first > 3) {
-        // nan(chars): strtod keeps the chars as the NaN's payload, from_chars drops them.
-        value = std::strtod(std::string(first, result.ptr).c_str(), nullptr);
-        return true;
-    }
+    auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (const char *exponentEnd = fortranExponentEnd(result.ptr, last)) {
         const std::size_t length = static_cast<std::size_t>(exponentEnd - first);
         char small[64];
@@ -227,11 +210,8 @@ double leadingDouble(std::string_view text)
     bool negative = false;
     const char *p = skipBlanksAndSign(text.data(), end, negative);
     double value = 0.0;
-    if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-        value = hexValue(p, end);
-    } else if (!decimalValue(p, end, value)) {
+    if (!decimalValue(p, end, value))
         return 0.0; // nothing converted: no sign either
-    }
     return negative ? -value : value;
 }
 

@@ -12,9 +12,10 @@ bool isSpace(char c);
 // atoi: optional sign and decimal digits; saturates instead of overflowing.
 int leadingInt(std::string_view text);
 
-// atof, correctly rounded: decimal numbers with an exponent introduced by
-// E, e, D or d (1.5D+03 is 1500), infinities and NaNs as strtod spells them,
-// and hexadecimal numbers after 0x.
+// atof as the seam format reads a number, correctly rounded: an optional sign,
+// digits with an optional decimal point, an optional exponent introduced by
+// E, e, D or d (1.5D+03 is 1500). "nan", "inf" and "infinity" are no numbers
+// and read 0; of "0x1A" only the 0 is read.
 double leadingDouble(std::string_view text);
 
 // The first count comma-separated fields of a data line, each as atof reads it

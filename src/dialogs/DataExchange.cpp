@@ -1,10 +1,15 @@
 #include "dialogs/DataExchange.h"
 
+#include "data/Float32.h"
 #include "data/NumberFormat.h"
 #include "data/NumberParsing.h"
 
+#include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace DataExchange {
 
@@ -31,6 +36,16 @@ bool beginsWithDecimal(std::string_view rest)
     return rest.size() >= 2 && rest[0] == '.' && isDigit(rest[1]);
 }
 
+// %lf reads hexadecimal numbers too. GCC 12's from_chars misreads some of them
+// (subnormals, "p+-3"): strtod reads them, with the point spelt as the locale
+// spells it, so the result does not depend on the locale.
+double hexadecimalValue(std::string_view text)
+{
+    std::string copy(text);
+    std::replace(copy.begin(), copy.end(), '.', *std::localeconv()->decimal_point);
+    return std::strtod(copy.c_str(), nullptr);
+}
+
 bool beginsWithHex(std::string_view rest)
 {
     if (rest.size() < 3 || rest[0] != '0' || (rest[1] != 'x' && rest[1] != 'X'))
@@ -54,14 +69,16 @@ std::optional<float> readNumber(std::string_view text)
     const bool hex = beginsWithHex(rest);
     if (!hex && !beginsWithDecimal(rest))
         return std::nullopt;
-    std::string_view number = text;
-    if (!hex) {
+    double read = 0.0;
+    if (hex) {
+        read = hexadecimalValue(text);
+    } else {
         // Only the number itself: a Fortran D exponent is no part of a %lf reading.
         double ignored = 0.0;
         const auto scan = std::from_chars(rest.data(), rest.data() + rest.size(), ignored, std::chars_format::general);
-        number = text.substr(0, static_cast<std::size_t>(scan.ptr - text.data()));
+        read = NumberParsing::leadingDouble(text.substr(0, static_cast<std::size_t>(scan.ptr - text.data())));
     }
-    const float value = static_cast<float>(NumberParsing::leadingDouble(number));
+    const float value = roundedToFloat(read);
     if (!std::isfinite(value))
         return std::nullopt;
     return value;

@@ -1,6 +1,7 @@
 #include "export/ColoredSquareDxf.h"
 
 #include "data/CPlotDoc.h"
+#include "data/Float32.h"
 #include "data/Reporter.h"
 #include "export/DxfWriter.h"
 #include "export/ExportFileNames.h"
@@ -37,15 +38,16 @@ void writeCells(const CPlotDoc &document, const PlotSettings &settings, int &han
     const SeamHeader &header = document.header();
     const StepGrid &grid = document.grid();
     const int item = settings.colSqItem;
-    const float c = header.cellSize;
     const int rows = grid.rowCount();
+    // Edges are formed in double and rounded once.
+    auto edge = [c = double(header.cellSize)](float origin, int index) { return roundedToFloat(origin + index * c); };
     auto solid = [&](float left, float right, float bottom, float top, int band) {
         DxfSolid(left, bottom, right, bottom, left, top, right, top, DxfBandLayer(band), DxfBandColors[band],
                  handle++, out);
     };
     for (int ix = 0; ix < grid.columnCount(); ++ix) {
-        const float left = header.originX + static_cast<float>(ix) * c;
-        const float right = header.originX + static_cast<float>(ix + 1) * c;
+        const float left = edge(header.originX, ix);
+        const float right = edge(header.originX, ix + 1);
         const StepGrid::Column column = grid.values[ix];
         // Each column bottom to top as maximal runs of equal band, as on screen.
         float bottom = header.originY;
@@ -53,13 +55,13 @@ void writeCells(const CPlotDoc &document, const PlotSettings &settings, int &han
         for (int iy = 1; iy < rows; ++iy) {
             const int band = BandIndex(settings.scaleTable, column[iy][item]);
             if (band != previous) {
-                const float top = header.originY + static_cast<float>(iy) * c;
+                const float top = edge(header.originY, iy);
                 solid(left, right, bottom, top, previous);
                 bottom = top;
                 previous = band;
             }
         }
-        solid(left, right, bottom, header.originY + static_cast<float>(rows) * c, previous);
+        solid(left, right, bottom, edge(header.originY, rows), previous);
     }
 }
 
@@ -87,7 +89,7 @@ bool WriteColoredSquareDxf(CPlotDoc &document, PlotSettings &settings, TextLines
     const double u20 = layout.unit20;
     const double u25 = layout.unit25;
     const double u50 = layout.unit50;
-    auto f = [](double value) { return static_cast<float>(value); };
+    auto f = [](double value) { return roundedToFloat(value); };
 
     int handle = 11;
     DxfBeginEntities(out);

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -13,10 +14,25 @@ void code(TextLines &out, int groupCode)
     out.integer(groupCode, 3).endLine();
 }
 
+bool isControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+// A value is one line: a line break in it (a bare CR read with a name, say)
+// would end it early and make the rest a group code, which CAD readers reject.
+// Every control character becomes a blank.
 void pair(TextLines &out, int groupCode, std::string_view value)
 {
     code(out, groupCode);
-    out.line(value);
+    if (std::none_of(value.begin(), value.end(), isControl)) {
+        out.line(value);
+        return;
+    }
+    std::string oneLine(value);
+    std::replace_if(oneLine.begin(), oneLine.end(), isControl, ' ');
+    out.line(oneLine);
 }
 
 void pairInteger(TextLines &out, int groupCode, int value)

@@ -8,6 +8,7 @@ class TextLines;
 // The pieces of a DXF drawing in its text form, every item a group code line
 // and a value line. A drawing made with them is one ENTITIES section and EOF,
 // with no HEADER, TABLES or BLOCKS; layers are only named in the entities.
+// Every text value is written on one line: its control characters become blanks.
 
 struct DxfVertex
 {

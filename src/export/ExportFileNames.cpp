@@ -20,11 +20,12 @@ std::string firstFourCharacters(const std::string &name)
 }
 
 // An item named "S/N" must not send the file into a folder "title-S": path
-// separators in the name become underscores.
+// separators in the name become underscores. So does a NUL, which would end
+// the name where the file is opened.
 std::string namePiece(const std::string &itemName)
 {
     std::string piece = firstFourCharacters(itemName);
-    std::replace_if(piece.begin(), piece.end(), [](char c) { return c == '/' || c == '\\'; }, '_');
+    std::replace_if(piece.begin(), piece.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; }, '_');
     return piece;
 }
 

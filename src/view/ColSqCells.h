@@ -28,7 +28,9 @@ constexpr double imageCellPixels = 4.0;
 void drawRuns(const StepGrid &grid, int item, const std::array<float, 11> &scaleTable,
               const std::array<QRgb, 10> &colors, const Edges &edges, Canvas &canvas);
 
-// One pixel per cell in its band's colour, scaled into the grid's rectangle.
+// One pixel per logical unit in the band colour of the cell whose edges hold
+// it, scaled into the grid's rectangle: the same cells as the runs, in one image
+// whose size does not grow with the grid.
 void drawImage(const StepGrid &grid, int item, const std::array<float, 11> &scaleTable,
                const std::array<QRgb, 10> &colors, const Edges &edges, Canvas &canvas);
 

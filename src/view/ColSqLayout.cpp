@@ -1,72 +1,52 @@
 #include "view/ColSqLayout.h"
 
+#include "data/Float32.h"
 #include "data/SeamHeader.h"
 #include "view/PlotSettings.h"
 
-#include <cfloat>
 #include <cmath>
-
-namespace {
-
-// A world coordinate as float32. A finite double beyond float's range has no
-// float value to round to; it goes to the infinity of its sign.
-float asFloat(double value)
-{
-    if (std::isfinite(value) && std::fabs(value) > FLT_MAX)
-        return value > 0 ? INFINITY : -INFINITY;
-    return static_cast<float>(value);
-}
-
-} // namespace
 
 ColSqLayout ColSqLayout::fromHeader(const SeamHeader &header)
 {
-    // float32 throughout, in this order: the frame depends on every rounding before it.
+    // Each field is formed in double from the float32 fields before it and rounded
+    // once as it is stored, in this order: the frame depends on every rounding before it.
+    const double originX = header.originX;
+    const double originY = header.originY;
+    const double cellSize = header.cellSize;
     ColSqLayout l;
     l.gridLeft = header.originX;
-    l.gridRight = header.originX + static_cast<float>(header.columnCount) * header.cellSize;
+    l.gridRight = roundedToFloat(originX + header.columnCount * cellSize);
     l.gridBottom = header.originY;
-    l.gridTop = header.originY + static_cast<float>(header.rowCount) * header.cellSize;
-    const float width = l.gridRight - l.gridLeft;
-    const float height = l.gridTop - l.gridBottom;
+    l.gridTop = roundedToFloat(originY + header.rowCount * cellSize);
+    const float width = roundedToFloat(double(l.gridRight) - l.gridLeft);
+    const float height = roundedToFloat(double(l.gridTop) - l.gridBottom);
     l.side = width > height ? width : height;
-    l.unit50 = l.side / 50.0f;
-    l.unit25 = l.side / 25.0f;
-    l.unit20 = l.side / 20.0f;
-    l.padX = width <= height ? (height - width) / 2.0f : 0.0f;
-    l.padY = width > height ? (width - height) / 2.0f : 0.0f;
-    l.frameLeft = l.gridLeft - l.unit25;
-    l.frameRight = l.gridLeft + l.side + 4.0f * l.unit20 + 20.0f * l.unit50;
-    l.frameBottom = l.gridBottom - 3.0f * l.unit25;
-    l.frameTop = l.gridBottom + l.side + 4.0f * l.unit25;
-    l.frameWidth = l.frameRight - l.frameLeft;
-    l.frameHeight = l.frameTop - l.frameBottom;
-    l.scale = 768.0f / l.frameHeight;
-    l.offsetX = 512.0f - l.scale * (l.frameLeft + l.frameWidth / 2.0f);
-    l.offsetY = -384.0f - l.scale * (l.frameBottom + l.frameHeight / 2.0f);
+    const double side = l.side;
+    l.unit50 = roundedToFloat(side / 50.0);
+    l.unit25 = roundedToFloat(side / 25.0);
+    l.unit20 = roundedToFloat(side / 20.0);
+    l.padX = width <= height ? roundedToFloat((double(height) - width) / 2.0) : 0.0f;
+    l.padY = width > height ? roundedToFloat((double(width) - height) / 2.0) : 0.0f;
+    l.frameLeft = roundedToFloat(double(l.gridLeft) - l.unit25);
+    l.frameRight = roundedToFloat(l.gridLeft + side + 4.0 * l.unit20 + 20.0 * l.unit50);
+    l.frameBottom = roundedToFloat(l.gridBottom - 3.0 * l.unit25);
+    l.frameTop = roundedToFloat(l.gridBottom + side + 4.0 * l.unit25);
+    l.frameWidth = roundedToFloat(double(l.frameRight) - l.frameLeft);
+    l.frameHeight = roundedToFloat(double(l.frameTop) - l.frameBottom);
+    l.scale = roundedToFloat(768.0 / l.frameHeight);
+    l.offsetX = roundedToFloat(512.0 - double(l.scale) * (l.frameLeft + l.frameWidth / 2.0));
+    l.offsetY = roundedToFloat(-384.0 - double(l.scale) * (l.frameBottom + l.frameHeight / 2.0));
     return l;
 }
 
 int ColSqLayout::LogicalX(double x) const
 {
-    const float logical = scale * asFloat(x) + offsetX;
-    return truncateLogical(logical);
+    return truncateLogical(roundedToFloat(double(scale) * roundedToFloat(x) + offsetX));
 }
 
 int ColSqLayout::LogicalY(double y) const
 {
-    const float logical = scale * asFloat(y) + offsetY;
-    return truncateLogical(logical);
-}
-
-float ColSqLayout::WorldX(double lx) const
-{
-    return (asFloat(lx) - offsetX) / scale;
-}
-
-float ColSqLayout::WorldY(double ly) const
-{
-    return (asFloat(ly) - offsetY) / scale;
+    return truncateLogical(roundedToFloat(double(scale) * roundedToFloat(y) + offsetY));
 }
 
 int truncateLogical(double value)

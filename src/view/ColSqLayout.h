@@ -5,7 +5,7 @@ struct PlotSettings;
 
 // World geometry of the Colored Square Plot (world units of the file) and its
 // mapping onto the page of 1024 x 768 logical units, 0.01 inch each, y upward.
-// Every field is float32 and is rounded to float32 as it is computed.
+// Every field is float32: formed in double and rounded to float32 once, as it is stored.
 struct ColSqLayout
 {
     float gridLeft = 0.0f;
@@ -30,13 +30,11 @@ struct ColSqLayout
 
     static ColSqLayout fromHeader(const SeamHeader &header);
 
-    // World to logical units: the world value as float32, times scale, plus the
-    // offset, rounded to float32 and truncated toward zero (see truncateLogical).
+    // World to logical units: the world value as float32, times scale plus the
+    // offset formed in double, rounded to float32 once and truncated toward zero
+    // (see truncateLogical).
     int LogicalX(double x) const;
     int LogicalY(double y) const;
-    // Logical to world units.
-    float WorldX(double lx) const;
-    float WorldY(double ly) const;
 };
 
 // Truncation toward zero into the range of logical coordinates the page can

@@ -3,34 +3,52 @@
 #include "data/NumberFormat.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
-#include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PlotSettings.h"
 
-#include <cmath>
+#include <algorithm>
+#include <vector>
 
 namespace CursorReadout {
 
+namespace {
+
+// The cell whose edges hold the logical coordinate, or -1: edges[i] <= value < edges[i + 1].
+int cellAt(const std::vector<int> &edges, double value)
+{
+    const auto above = std::upper_bound(edges.begin(), edges.end(), value);
+    if (above == edges.begin() || above == edges.end())
+        return -1;
+    return static_cast<int>(above - edges.begin()) - 1;
+}
+
+} // namespace
+
 int HitTestCell(QPoint devicePoint, const PlotSettings &settings, bool fileLoaded, const SeamHeader &header,
-                const ColSqLayout &layout, const ReadoutGeometry &geometry)
+                const ReadoutGeometry &geometry)
 {
     if (settings.plotType != PlotType::ColoredSquare || !fileLoaded || !settings.colSqDrawn)
         return 0;
-    if (!geometry.gridDeviceRect.contains(devicePoint))
+    const QRect &grid = geometry.gridDeviceRect;
+    // The top border row lies inside the rectangle, yet names no cell.
+    if (!grid.contains(devicePoint) || devicePoint.y() == grid.top())
+        return 0;
+    const std::vector<int> &columnEdges = geometry.cellEdges.columnEdges;
+    const std::vector<int> &rowEdges = geometry.cellEdges.rowEdges;
+    if (columnEdges.size() != std::size_t(header.columnCount) + 1
+        || rowEdges.size() != std::size_t(header.rowCount) + 1)
         return 0;
     bool invertible = false;
     const QTransform toLogical = geometry.drawMapping.inverted(&invertible);
     if (!invertible)
         return 0;
-    // Device to logical units in whole units, as the drawing's coordinates are.
-    const QPoint logical = toLogical.map(devicePoint);
-    const float wx = layout.WorldX(logical.x());
-    const float wy = layout.WorldY(logical.y());
-    const double column = std::trunc((wx - (double(header.originX) + layout.padX)) / header.cellSize);
-    const double row = std::trunc((wy - (double(header.originY) + layout.padY)) / header.cellSize);
-    if (!(column >= 0 && column < header.columnCount && row >= 0 && row < header.rowCount))
+    // A pixel shows the colour of the cell its centre lies in, as the cells were filled.
+    const QPointF centre = toLogical.map(QPointF(devicePoint) + QPointF(0.5, 0.5));
+    const int column = cellAt(columnEdges, centre.x());
+    const int row = cellAt(rowEdges, centre.y());
+    if (column < 0 || row < 0)
         return 0;
-    return static_cast<int>(column) * header.rowCount + static_cast<int>(row) + 1;
+    return column * header.rowCount + row + 1;
 }
 
 Cell decode(int cellNumber, int rowCount)

@@ -5,7 +5,6 @@
 #include <string>
 
 class StepGrid;
-struct ColSqLayout;
 struct PlotSettings;
 struct ReadoutGeometry;
 struct SeamHeader;
@@ -20,12 +19,13 @@ struct Cell
     int iy = 0;
 };
 
-// 0 unless the Colored Square Plot is current, a file is loaded and its last
-// drawing completed; 0 outside the grid rectangle (its left and top edges count
-// as inside, its right and bottom edges do not) and where the computed column
-// or row falls outside the grid.
+// The cell whose colour is under the pixel: the one whose edges, as the last
+// drawing filled the cells between them, hold the pixel's centre. 0 unless the
+// Colored Square Plot is current, a file is loaded and its last drawing
+// completed; 0 outside the grid rectangle (its left and top edges count as
+// inside, its right and bottom edges do not) and on its top border row.
 int HitTestCell(QPoint devicePoint, const PlotSettings &settings, bool fileLoaded, const SeamHeader &header,
-                const ColSqLayout &layout, const ReadoutGeometry &geometry);
+                const ReadoutGeometry &geometry);
 
 Cell decode(int cellNumber, int rowCount);
 

@@ -34,16 +34,16 @@ bool gridMatches(const SeamHeader &header, const StepGrid &grid)
 
 ColSqCells::Edges cellEdges(const SeamHeader &header, const ColSqLayout &layout)
 {
-    // Neighbouring cells share the edge computed once, so they meet exactly.
-    const float left = layout.gridLeft + layout.padX;
-    const float bottom = layout.gridBottom + layout.padY;
+    // Neighbouring cells share the edge computed once, so they meet exactly. The
+    // world position is formed in double; LogicalX and LogicalY round it once.
+    const double c = header.cellSize;
     ColSqCells::Edges edges;
     edges.columnEdges.reserve(static_cast<std::size_t>(header.columnCount) + 1);
     for (int ix = 0; ix <= header.columnCount; ++ix)
-        edges.columnEdges.push_back(layout.LogicalX(left + static_cast<float>(ix) * header.cellSize));
+        edges.columnEdges.push_back(layout.LogicalX(double(layout.gridLeft) + layout.padX + ix * c));
     edges.rowEdges.reserve(static_cast<std::size_t>(header.rowCount) + 1);
     for (int iy = 0; iy <= header.rowCount; ++iy)
-        edges.rowEdges.push_back(layout.LogicalY(bottom + static_cast<float>(iy) * header.cellSize));
+        edges.rowEdges.push_back(layout.LogicalY(double(layout.gridBottom) + layout.padY + iy * c));
     return edges;
 }
 
@@ -137,6 +137,7 @@ bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter 
     const QPoint bottomRight = mapping.map(QPointF(right, bottom)).toPoint();
     readout.gridDeviceRect = QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
     readout.drawMapping = mapping;
+    readout.cellEdges = edges;
     settings.colSqDrawn = true;
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/ColSqCells.h"
+
 #include <QRect>
 #include <QTransform>
 
@@ -20,6 +22,8 @@ struct ReadoutGeometry
     // Logical units to device units as the drawing used them; its inverse takes
     // a device point back to logical units.
     QTransform drawMapping;
+    // The logical edges the cells were filled between.
+    ColSqCells::Edges cellEdges;
 };
 
 // Draws the Colored Square Plot of settings.colSqItem from the step in the grid:

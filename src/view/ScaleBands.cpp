@@ -1,5 +1,6 @@
 #include "view/ScaleBands.h"
 
+#include "data/Float32.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 #include "view/PlotSettings.h"
@@ -28,11 +29,13 @@ void ComputeScaleTable(const SeamHeader &header, const StepGrid &grid, PlotSetti
             }
         }
     }
-    const float stepSize = (upper - lower) / 10.0f;
+    // The step is formed in double, where even the span of float's whole range is
+    // finite, and rounded once.
+    const float stepSize = roundedToFloat((double(upper) - lower) / 10.0);
     // The limits accumulate: the last one may miss the upper end in its last bits.
     settings.scaleTable[0] = lower;
     for (int k = 1; k <= 10; ++k)
-        settings.scaleTable[k] = settings.scaleTable[k - 1] + stepSize;
+        settings.scaleTable[k] = roundedToFloat(double(settings.scaleTable[k - 1]) + stepSize);
 }
 
 int BandIndex(const std::array<float, 11> &scaleTable, float value)

@@ -111,6 +111,17 @@ void TestChartHosts::historyChartShowsOnePointPerStep()
     QCOMPARE(axis(chart, Qt::Vertical)->titleText(), QString("Convergence (mm)"));
     auto *series = qobject_cast<QLineSeries *>(chart->series().first());
     QCOMPARE(series->points(), (QList<QPointF>{{1, -2.0}, {2, -4.0}}));
+    // The axis starts after step 0, which does not exist, and the markers of the
+    // first and the last step stand whole inside the plot.
+    QValueAxis *steps = axis(chart, Qt::Horizontal);
+    QVERIFY(steps->min() > 0.0 && steps->min() < 1.0);
+    QVERIFY(steps->max() > 2.0 && steps->max() < 3.0);
+    const QRectF plot = chart->plotArea();
+    const double half = series->markerSize() / 2 + series->pen().widthF();
+    for (const QPointF &point : series->points()) {
+        const double x = chart->mapToPosition(point, series).x();
+        QVERIFY2(x - half >= plot.left() && x + half <= plot.right(), qPrintable(QString::number(point.x())));
+    }
 }
 
 void TestChartHosts::chartFillsItsParentAndFollowsItsSize()

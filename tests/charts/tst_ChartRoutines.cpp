@@ -61,6 +61,7 @@ class RecordingLineChart : public RecordingWindow<LineChartWindow>
 public:
     using RecordingWindow::RecordingWindow;
     void setXTitle(const QString &title) override { log("x title " + title); }
+    void setXAxis(const std::optional<AxisSpan> &span) override { xAxis = span; }
     void setContent(const QList<QPointF> &newPoints, const QString &newHeader, const QString &newYTitle) override
     {
         log("content");
@@ -71,6 +72,7 @@ public:
     QList<QPointF> points;
     QString header;
     QString yTitle;
+    std::optional<AxisSpan> xAxis;
 };
 
 class RecordingSurfaceChart : public RecordingWindow<SurfaceChartWindow>

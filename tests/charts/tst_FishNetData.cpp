@@ -14,6 +14,8 @@ private slots:
     void tableRunsColumnsOuterRowsInner();
     void largeGridsAreSampledRegularly();
     void itemOutsideTheFileGivesNoTable();
+    void wiresStandApartWhileSomePixelsApart_data();
+    void wiresStandApartWhileSomePixelsApart();
 };
 
 void TestFishNetData::aspect_data()
@@ -96,6 +98,32 @@ void TestFishNetData::itemOutsideTheFileGivesNoTable()
     QVERIFY(file.opened());
     QVERIFY(fishNetTable(file.document.grid(), 1).heights.empty());
     QVERIFY(fishNetTable(file.document.grid(), -1).heights.empty());
+}
+
+void TestFishNetData::wiresStandApartWhileSomePixelsApart_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<bool>("apart");
+    QTest::newRow("40 x 20 in the first window") << 40 << 20 << QSize(819, 614) << true;
+    QTest::newRow("100 x 75") << 100 << 75 << QSize(819, 614) << true;
+    QTest::newRow("150 x 110") << 150 << 110 << QSize(819, 614) << false;
+    QTest::newRow("400 x 300") << 400 << 300 << QSize(819, 614) << false;
+    QTest::newRow("400 x 300 on a wall") << 400 << 300 << QSize(4000, 3000) << true;
+    QTest::newRow("tall and narrow window") << 40 << 20 << QSize(819, 150) << false;
+}
+
+void TestFishNetData::wiresStandApartWhileSomePixelsApart()
+{
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(QSize, window);
+    QFETCH(bool, apart);
+    FishNetTable table;
+    table.columns = columns;
+    table.rows = rows;
+    QCOMPARE(wiresStandApart(table, window.width(), window.height()), apart);
 }
 
 QTEST_GUILESS_MAIN(TestFishNetData)

@@ -110,6 +110,21 @@ void TestSurfaceChartHost::fishNetSamplesLargeGridsAndSaysSo()
     QCOMPARE(host.surface()->seriesList().first()->dataProxy()->columnCount(), 400);
     QCOMPARE(host.header()->text(), QString("Sampled surface: one column and row in 2 of the 800 x 400 elements"));
     QVERIFY(!host.header()->isHidden());
+
+    // 400 x 200 wires in an 800 x 600 window would merge into a black block.
+    QCOMPARE(host.surface()->seriesList().first()->drawMode(), QSurface3DSeries::DrawSurface);
+    const QImage image = host.toImage();
+    int ink = 0;
+    int dark = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const QColor pixel = image.pixelColor(x, y);
+            ink += pixel != Qt::white;
+            dark += pixel.value() < 60;
+        }
+    }
+    QVERIFY(ink > 0);
+    QVERIFY2(dark < ink / 10, qPrintable(QString("%1 of %2 drawn pixels nearly black").arg(dark).arg(ink)));
 }
 
 void TestSurfaceChartHost::fishNetValueLabelsTellSmallValuesApart()

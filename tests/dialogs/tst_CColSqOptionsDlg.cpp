@@ -143,6 +143,10 @@ void TestCColSqOptionsDlg::typingThenTabChecksTheStep()
     QCOMPARE(box->text(), QString("1"));
     QCOMPARE(dialog.findChild<QScrollBar *>("stepScrollBar")->value(), 1);
     QCOMPARE(dialog.focusWidget(), box);
+    // The reset text is selected: typing replaces it.
+    QTRY_COMPARE(box->selectedText(), QString("1"));
+    QTest::keyClicks(box, "12");
+    QCOMPARE(box->text(), QString("12"));
 
     typeInto(box, "07");
     QTest::keyClick(box, Qt::Key_Tab);

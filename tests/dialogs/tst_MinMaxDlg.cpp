@@ -15,6 +15,7 @@ class TestMinMaxDlg : public QObject
 
 private slots:
     void captionsAndValues();
+    void titleShowsWhole();
     void anyTwoNumbers();
     void unreadableBoxStaysOpen_data();
     void unreadableBoxStaysOpen();
@@ -34,6 +35,22 @@ void TestMinMaxDlg::captionsAndValues()
     QCOMPARE(dialog.findChild<QLineEdit *>("minimumEdit")->text(), QString("0"));
     QCOMPARE(dialog.findChild<QLineEdit *>("maximumEdit")->text(), QString("1234.57"));
     QCOMPARE(dialog.findChild<QLineEdit *>("minimumEdit")->nextInFocusChain()->objectName(), QString("maximumEdit"));
+}
+
+// The window system shows the title with the application's name after it, in a
+// bold face, centred between an icon and three buttons.
+void TestMinMaxDlg::titleShowsWhole()
+{
+    QGuiApplication::setApplicationDisplayName("Sembla3_0");
+    RecordingReporter reporter;
+    MinMaxDlg dialog(ScaleRange{0.0f, 1.0f}, reporter);
+    QVERIFY(showActive(dialog));
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    QVERIFY(dialog.width() >= metrics.horizontalAdvance(QString::fromUtf8("Min-Max Scale \u2014 Sembla3_0"))
+                                  + 7 * metrics.height());
+    QGuiApplication::setApplicationDisplayName(QString());
 }
 
 void TestMinMaxDlg::anyTwoNumbers()

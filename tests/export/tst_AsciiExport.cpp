@@ -23,6 +23,7 @@ private slots:
     void historyHasOneLinePerStep();
     void defaultNamesTakeFourCharacters_data();
     void defaultNamesTakeFourCharacters();
+    void fileNamedOnlyByItsExtensionHasNoTitle();
     void stepIsReloadedBeforeTheGridIsWritten();
     void cancelWritesNothingAndSaysNothing();
     void noFileLoaded();
@@ -279,6 +280,8 @@ void TestAsciiExport::defaultNamesTakeFourCharacters_data()
     // The name stays a file in the seam file's folder.
     QTest::newRow("slash") << "S/N ratio" << "-S_N ";
     QTest::newRow("backslash") << "a\\b" << "-a_b";
+    // A NUL would end the name where the file is opened.
+    QTest::newRow("NUL") << QString::fromUtf8("a\0bcd", 5) << "-a_bc";
 }
 
 void TestAsciiExport::defaultNamesTakeFourCharacters()
@@ -305,6 +308,15 @@ void TestAsciiExport::defaultNamesTakeFourCharacters()
     settings.xsecLocation = 12;
     QCOMPARE(CrossSectionExportName(file.document, settings), prefix + "_2DCol12");
     QCOMPARE(HistoryExportName(file.document, settings), prefix + "-Hist-X=1-12Y=9999-10001");
+}
+
+void TestAsciiExport::fileNamedOnlyByItsExtensionHasNoTitle()
+{
+    TestSeam seam;
+    seam.names = {"Convergence"};
+    OpenedSeam file(seam, ".f1");
+    QVERIFY(file.opened());
+    QCOMPARE(GridExportName(file.document, 0), file.path("-Conv_3D"));
 }
 
 void TestAsciiExport::stepIsReloadedBeforeTheGridIsWritten()

@@ -21,6 +21,7 @@ private slots:
     void flatDataIsBandZeroEverywhere();
     void coloursDoNotFollowThePalette();
     void layoutInWorldUnits();
+    void edgesRoundedOnce();
     void extentTexts_data();
     void extentTexts();
     void userScaleLabelsTheLegend();
@@ -245,6 +246,24 @@ void TestColoredSquareDxf::layoutInWorldUnits()
     QCOMPARE(json["layers"].toObject().keys(),
              (QStringList{"Color1", "Color10", "Color2", "Color3", "Color4", "Color5", "Color6", "Color7", "Color8",
                           "Color9", "LEGEND", "OUTLINE", "TITLE", "XLABELS", "YLABELS"}));
+}
+
+void TestColoredSquareDxf::edgesRoundedOnce()
+{
+    // 25 x 0.3 from -7.7, formed in double and rounded once, is -0.19999951: the
+    // outline and the right edge of the last column both read -0.2.
+    TestSeam seam;
+    seam.columns = 25;
+    seam.cellSize = 0.3f;
+    seam.originX = -7.7f;
+    OpenedSeam file(seam);
+    QVERIFY(file.opened());
+    PlotSettings settings = coloredSquare();
+
+    const Drawing drawing = writeDrawing(file, settings);
+
+    QVERIFY(drawing.bytes.contains(crlfLines({"VERTEX", "  8", "OUTLINE", " 10", "           -0.2"})));
+    QVERIFY(drawing.bytes.contains(crlfLines({" 11", "           -0.2", " 21"})));
 }
 
 void TestColoredSquareDxf::extentTexts_data()

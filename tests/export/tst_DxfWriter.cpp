@@ -17,6 +17,7 @@ private slots:
     void polylineVerticesInOrder();
     void solidCornersInCallOrder();
     void textWithBothAlignmentPoints();
+    void controlCharactersBecomeBlanks();
     void alignmentTable_data();
     void alignmentTable();
     void alignmentOutsideTheTableIsClamped_data();
@@ -85,6 +86,14 @@ void TestDxfWriter::textWithBothAlignmentPoints()
                                      "              2", " 30", "              0", " 40", "            0.8", " 50",
                                      "              0", " 72", "  1", " 73", "  1", " 11", "              1", " 21",
                                      "              2", " 31", "              0"}));
+}
+
+void TestDxfWriter::controlCharactersBecomeBlanks()
+{
+    // A bare CR in a name read from a file would end the value line early.
+    TextLines lines;
+    DxfText(0, 0, 0, std::string("a\rb\nc\td\0e\x7f", 10), "L\r1", 2, 1, 0, 0, 11, lines);
+    QVERIFY(text(lines).contains(crlfLines({"  1", "a b c d e ", "  8", "L 1", " 62"})));
 }
 
 void TestDxfWriter::alignmentTable_data()

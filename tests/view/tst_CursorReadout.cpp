@@ -2,10 +2,14 @@
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
+#include "view/QPainterCanvas.h"
 #include "view/RecordingCanvas.h"
+#include "view/ScaleBands.h"
 #include "view/view_helpers.h"
 
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -23,7 +27,7 @@ struct DrawnGrid
     }
     int hit(int x, int y) const
     {
-        return CursorReadout::HitTestCell(QPoint(x, y), settings, true, memory.header, layout, geometry);
+        return CursorReadout::HitTestCell(QPoint(x, y), settings, true, memory.header, geometry);
     }
 
     MemoryGrid memory;
@@ -60,6 +64,61 @@ private slots:
         QVERIFY(drawn.hit(100, 247) != 0);
     }
 
+    // Every pixel of the grid, drawn as the screen draws it, names the cell whose
+    // colour it shows; neighbouring cells differ in colour (x steps three bands, y
+    // one). Cells of 7.2 pixels are filled as runs, cells under 4 pixels as an image.
+    void everyPixelNamesTheCellItShows_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QPoint>("scroll");
+        QTest::newRow("80 x 60 at 96 dpi") << 80 << 60 << 96 << QPoint(0, 0);
+        QTest::newRow("scrolled") << 80 << 60 << 96 << QPoint(-37, -11);
+        QTest::newRow("taller than wide at 120 dpi") << 45 << 70 << 120 << QPoint(0, 0);
+        QTest::newRow("small cells through an image") << 300 << 200 << 96 << QPoint(0, 0);
+    }
+    void everyPixelNamesTheCellItShows()
+    {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, dpi);
+        QFETCH(QPoint, scroll);
+        const MemoryGrid data(columns, rows, 2.5f, [](int ix, int iy) { return float((3 * ix + iy) % 10); });
+        PlotSettings settings;
+        settings.colSqPalette = Palette::Roygbiv; // neither black nor white is a band colour here
+        ColSqLayout layout;
+        RunLayoutStep(data.header, settings, layout);
+        RecordingReporter reporter;
+        ReadoutGeometry geometry;
+        QImage page(1024 * dpi / 100, 768 * dpi / 100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            QPainterCanvas canvas(painter, dpi, scroll);
+            QVERIFY(DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, geometry));
+        }
+        const auto &colors = PaletteColors(settings.colSqPalette);
+        const QRect grid = geometry.gridDeviceRect;
+        for (int y = grid.top() - 2; y <= grid.bottom() + 2; ++y) {
+            for (int x = grid.left() - 2; x <= grid.right() + 2; ++x) {
+                const int cell = CursorReadout::HitTestCell(QPoint(x, y), settings, true, data.header, geometry);
+                if (!grid.contains(QPoint(x, y)) || y == grid.top()) {
+                    QCOMPARE(cell, 0);
+                    continue;
+                }
+                // The outline is dark over the cells: its pen of 0.96 pixels blends a trace of them in.
+                const QColor shown = page.pixelColor(x, y);
+                if (shown.lightness() < 40)
+                    continue;
+                const CursorReadout::Cell named = CursorReadout::decode(cell, rows);
+                if (cell == 0
+                    || QColor(colors[BandIndex(settings.scaleTable, data.grid.values[named.ix][named.iy][0])]) != shown)
+                    QFAIL(qPrintable(QString("(%1, %2) shows another cell than %3").arg(x).arg(y).arg(cell)));
+            }
+        }
+    }
+
     void nothingOffTheGrid()
     {
         DrawnGrid drawn;
@@ -73,9 +132,7 @@ private slots:
         DrawnGrid drawn;
         const QPoint inside(200, 400);
         QVERIFY(drawn.hit(inside.x(), inside.y()) != 0);
-        QCOMPARE(CursorReadout::HitTestCell(inside, drawn.settings, false, drawn.memory.header, drawn.layout,
-                                            drawn.geometry),
-                 0);
+        QCOMPARE(CursorReadout::HitTestCell(inside, drawn.settings, false, drawn.memory.header, drawn.geometry), 0);
         drawn.settings.plotType = PlotType::History;
         QCOMPARE(drawn.hit(inside.x(), inside.y()), 0);
         drawn.settings.plotType = PlotType::ColoredSquare;
@@ -111,5 +168,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCursorReadout)
+QTEST_MAIN(TestCursorReadout)
 #include "tst_CursorReadout.moc"

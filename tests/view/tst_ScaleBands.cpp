@@ -1,3 +1,4 @@
+#include "data/NumberFormat.h"
 #include "view/PlotSettings.h"
 #include "view/ScaleBands.h"
 
@@ -5,6 +6,7 @@
 
 #include <QtTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -47,6 +49,22 @@ private slots:
         QCOMPARE(settings.scaleTable[10], std::nextafter(1.0f, 2.0f));
         for (int k = 1; k <= 10; ++k)
             QVERIFY(settings.scaleTable[k] > settings.scaleTable[k - 1]);
+    }
+
+    // The step is formed in double and rounded once: rounded from the float32
+    // difference, the limits of -5 .. 0.3 end on 0.3 and put -2.35 a band lower,
+    // and the span of -2e38 .. 2e38 overflows to infinite limits.
+    void stepIsRoundedOnce()
+    {
+        const MemoryGrid data(1, 3, 1.0f, [](int, int iy) { return std::array{-5.0f, -2.35f, 0.3f}[iy]; });
+        PlotSettings settings;
+        ComputeScaleTable(data.header, data.grid, settings);
+        QCOMPARE(NumberFormat::general(settings.scaleTable[10], 6, 12), std::string("    0.299999"));
+        QCOMPARE(BandIndex(settings.scaleTable, -2.35f), 5);
+        const MemoryGrid wide(1, 2, 1.0f, [](int, int iy) { return iy == 0 ? -2e38f : 2e38f; });
+        ComputeScaleTable(wide.header, wide.grid, settings);
+        QVERIFY(std::isfinite(settings.scaleTable[1]) && std::isfinite(settings.scaleTable[10]));
+        QCOMPARE(BandIndex(settings.scaleTable, 1e38f), 7);
     }
 
     void automaticScansEveryCell()

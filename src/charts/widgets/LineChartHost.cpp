@@ -80,7 +80,6 @@ bool LineChartHost::create()
     m_axisX->setTitleFont(arialBold(12));
     m_axisX->setGridLineVisible(true);
     m_axisY->setGridLineVisible(true);
-    m_axisX->setMinorTickCount(1);
     m_axisY->setMinorTickCount(1);
     // "%g" writes 1000 and 2, not 1000.0 and 2.0.
     m_axisX->setLabelFormat(QStringLiteral("%g"));
@@ -128,6 +127,16 @@ void LineChartHost::setXTitle(const QString &title)
         applyContent();
 }
 
+void LineChartHost::setXAxis(const std::optional<AxisSpan> &span)
+{
+    if (span == m_xSpan)
+        return;
+    m_xSpan = span;
+    m_changed = true;
+    if (!m_held)
+        applyContent();
+}
+
 void LineChartHost::setContent(const QList<QPointF> &points, const QString &header, const QString &yTitle)
 {
     // The cross section is written again at every paint: the same data keeps the user's zoom.
@@ -151,11 +160,21 @@ void LineChartHost::applyContent()
     m_axisY->setTitleText(richText(m_yTitle));
     m_series->replace(m_points);
 
-    const Range x = dataRange(m_points, &QPointF::x, 0.0);
+    if (m_xSpan) {
+        m_axisX->setTickType(QValueAxis::TicksDynamic);
+        m_axisX->setTickAnchor(0.0);
+        m_axisX->setTickInterval(m_xSpan->tickInterval);
+        m_axisX->setMinorTickCount(0);
+        m_axisX->setRange(m_xSpan->min, m_xSpan->max);
+    } else {
+        m_axisX->setTickType(QValueAxis::TicksFixed);
+        m_axisX->setMinorTickCount(1);
+        const Range x = dataRange(m_points, &QPointF::x, 0.0);
+        m_axisX->setRange(x.min, x.max);
+        m_axisX->applyNiceNumbers();
+    }
     const Range y = dataRange(m_points, &QPointF::y, 0.05);
-    m_axisX->setRange(x.min, x.max);
     m_axisY->setRange(y.min, y.max);
-    m_axisX->applyNiceNumbers();
     m_axisY->applyNiceNumbers();
     m_homeXMin = m_axisX->min();
     m_homeXMax = m_axisX->max();

@@ -13,8 +13,8 @@ class ZoomPanChartView;
 
 // A 2-D chart window over Qt Charts: one line series against two value axes, the
 // header as the chart title (Arial 14 bold), the X title in Arial 12 bold, grid
-// lines on both axes. The axes span the data ("home"); the user's zoom and pan
-// are the view state, kept across a refill with the same data.
+// lines on both axes. The axes span the data, or the X axis is given ("home");
+// the user's zoom and pan are the view state, kept across a refill with the same data.
 class LineChartHost : public ChartHost, public LineChartWindow
 {
     Q_OBJECT
@@ -30,6 +30,7 @@ public:
     void loadViewState(const QString &filePath) override;
 
     void setXTitle(const QString &title) override;
+    void setXAxis(const std::optional<AxisSpan> &span) override;
     void setContent(const QList<QPointF> &points, const QString &header, const QString &yTitle) override;
 
     bool paint(QPainter &painter, const QRectF &target) override;
@@ -54,6 +55,7 @@ private:
     QString m_header;
     QString m_xTitle;
     QString m_yTitle;
+    std::optional<AxisSpan> m_xSpan;
     bool m_held = false;
     bool m_changed = false;
     // The axis ranges that show all the data, after rounding to nice numbers.

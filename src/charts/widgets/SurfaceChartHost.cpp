@@ -55,7 +55,6 @@ bool SurfaceChartHost::create()
     surface->activeTheme()->setFont(QFont(QStringLiteral("Arial"), 48));
     surface->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
     m_series = new QSurface3DSeries;
-    m_series->setDrawMode(QSurface3DSeries::DrawSurfaceAndWireframe);
     m_series->setWireframeColor(QColor(30, 30, 30));
     m_series->setBaseGradient(coldToHot());
     m_series->setColorStyle(Q3DTheme::ColorStyleRangeGradient);
@@ -83,6 +82,9 @@ bool SurfaceChartHost::create()
     layout->addWidget(m_header);
     m_surface = surface.release();
     layout->addWidget(QWidget::createWindowContainer(m_surface, control), 1);
+    // A larger window spreads the wires apart, a smaller one brings them together.
+    connect(m_surface, &QWindow::widthChanged, this, &SurfaceChartHost::showWiresWhereTheyStandApart);
+    connect(m_surface, &QWindow::heightChanged, this, &SurfaceChartHost::showWiresWhereTheyStandApart);
 
     adoptControl(control);
     m_changed = true;
@@ -154,10 +156,19 @@ void SurfaceChartHost::applyContent()
         rows->append(row);
     }
     m_series->dataProxy()->resetArray(rows);
+    showWiresWhereTheyStandApart();
 
     const QString note = m_table.samplingNote();
     m_header->setText(note);
     m_header->setVisible(!note.isEmpty());
+}
+
+void SurfaceChartHost::showWiresWhereTheyStandApart()
+{
+    // Until the window system has sized the surface, the control's size stands for it.
+    const QSize size = m_surface->size().isEmpty() ? control()->size() : m_surface->size();
+    const bool apart = wiresStandApart(m_table, size.width(), size.height());
+    m_series->setDrawMode(apart ? QSurface3DSeries::DrawSurfaceAndWireframe : QSurface3DSeries::DrawSurface);
 }
 
 SurfaceViewState SurfaceChartHost::viewState() const

@@ -9,8 +9,8 @@ class Q3DSurface;
 class QSurface3DSeries;
 
 // The 3-D chart window: a Q3DSurface in a window container, the surface drawn
-// with its wireframe over columns x rows, X and Y along the grid and the item's
-// value up. The header (Arial 18 bold) has no text of its own; it says so when
+// over columns x rows, with its wireframe while the wires stand apart on screen,
+// X and Y along the grid and the item's value up. The header (Arial 18 bold) has no text of its own; it says so when
 // the surface is a sample of a large grid. The right mouse button rotates, the
 // wheel zooms. Without an OpenGL context, or on the offscreen platform, the
 // control cannot be created.
@@ -42,6 +42,7 @@ public:
 
 private:
     void applyContent();
+    void showWiresWhereTheyStandApart();
 
     QLabel *m_header = nullptr;
     Q3DSurface *m_surface = nullptr;

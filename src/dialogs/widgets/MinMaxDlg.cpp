@@ -1,5 +1,7 @@
 #include "dialogs/widgets/MinMaxDlg.h"
 
+#include "dialogs/widgets/TitleRoom.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +36,8 @@ MinMaxDlg::MinMaxDlg(ScaleRange initial, Reporter &reporter, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+    // The boxes alone would leave the title cut short.
+    layout->addStrut(titleRoom(*this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(m_minimumEdit, m_maximumEdit);
     setTabOrder(m_maximumEdit, ok);

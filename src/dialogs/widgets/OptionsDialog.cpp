@@ -229,10 +229,14 @@ void OptionsDialog::moveFocus(const FocusRequest &request)
     for (const Binding &binding : m_bindings) {
         if (binding.field != request.field)
             continue;
-        if (request.target == FocusTarget::Bar)
+        if (request.target == FocusTarget::Bar) {
             binding.bar->setFocus(Qt::OtherFocusReason);
-        else
+        } else {
             binding.box->setFocus(Qt::OtherFocusReason);
+            // The box was reset: what the user types next replaces it. Selected once
+            // the focus change that ran the check is over, which would clear it.
+            QMetaObject::invokeMethod(binding.box, &QLineEdit::selectAll, Qt::QueuedConnection);
+        }
     }
 }
 

@@ -15,6 +15,7 @@
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepReload.h"
+#include "view/widgets/ThumbStyle.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -52,6 +53,11 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     viewport()->setPalette(white);
     // The page is wider than high: landscape paper holds it at its true size.
     m_printer.setPageOrientation(QPageLayout::Landscape);
+    // Deleted with the view, after the scroll bars, which were made before it.
+    auto *thumbStyle = new ThumbStyle;
+    thumbStyle->setParent(this);
+    horizontalScrollBar()->setStyle(thumbStyle);
+    verticalScrollBar()->setStyle(thumbStyle);
     viewport()->setMouseTracking(true);
     m_readoutDelay.setSingleShot(true);
     m_readoutDelay.setInterval(readoutInitialDelay);
@@ -182,8 +188,7 @@ void CPlotView::scrollContentsBy(int, int)
 
 int CPlotView::hitTestCell(QPoint point) const
 {
-    return CursorReadout::HitTestCell(point, m_settings, m_document.isLoaded(), m_document.header(), m_layout,
-                                      m_readout);
+    return CursorReadout::HitTestCell(point, m_settings, m_document.isLoaded(), m_document.header(), m_readout);
 }
 
 void CPlotView::mouseMoveEvent(QMouseEvent *event)

@@ -187,6 +187,29 @@ private slots:
         QCOMPARE(reporter.duringPaint, 0);
     }
 
+    // The view shows the page's top-left at first: the thumbs, darker than their
+    // track, must stand there, and at the far ends once scrolled there.
+    void scrollBarThumbsStandWhereTheViewIs()
+    {
+        OpenView open;
+        open.view.resize(600, 400);
+        open.showAndPaint();
+        for (QScrollBar *bar : {open.view.horizontalScrollBar(), open.view.verticalScrollBar()}) {
+            // The lightness along the track's middle line, a sixth in from either end.
+            const auto lightnessAt = [bar](double share) {
+                const QImage shown = bar->grab().toImage();
+                const bool across = bar->orientation() == Qt::Horizontal;
+                const QPoint at = across ? QPoint(int(shown.width() * share), shown.height() / 2)
+                                         : QPoint(shown.width() / 2, int(shown.height() * share));
+                return QColor(shown.pixel(at)).lightness();
+            };
+            bar->setValue(bar->minimum());
+            QVERIFY(lightnessAt(1.0 / 6) < lightnessAt(5.0 / 6) - 20);
+            bar->setValue(bar->maximum());
+            QVERIFY(lightnessAt(5.0 / 6) < lightnessAt(1.0 / 6) - 20);
+        }
+    }
+
     // The status bar's readout of the last cell goes when a chart takes the view.
     void chartPlotClearsTheReadout()
     {
