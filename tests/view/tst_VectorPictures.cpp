@@ -7,6 +7,7 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/PagePicture.h"
 #include "view/PaletteColors.h"
+#include "view/RecordingCanvas.h"
 
 #include "support/TestSeam.h"
 #include "view_helpers.h"
@@ -34,7 +35,7 @@ PlotSettings tenBands()
 }
 
 // The page of sembla-cli render, or the clipboard's SVG, of a grid; the grid's
-// outline in page units (1024 x 768, y downward) goes to grid.
+// outline in page units (1024 x 768, y downward) goes to gridRect.
 QByteArray picture(Source source, const SeamHeader &header, const StepGrid &grid, QRect &gridRect)
 {
     PlotSettings settings = tenBands();
@@ -42,7 +43,9 @@ QByteArray picture(Source source, const SeamHeader &header, const StepGrid &grid
     RunLayoutStep(header, settings, layout);
     RecordingReporter reporter;
     ReadoutGeometry readout;
-    QByteArray bytes;
+    RecordingCanvas atOneUnitPerPixel(false, 100.0);
+    DrawColoredSquare(header, grid, reporter, settings, layout, atOneUnitPerPixel, readout);
+    gridRect = readout.gridDeviceRect;
     if (source == Source::ClipboardSvg) {
         // The clipboard draws a document's grid.
         OpenedSeam seam([&] {
@@ -55,20 +58,14 @@ QByteArray picture(Source source, const SeamHeader &header, const StepGrid &grid
         }());
         if (!seam.opened() || !seam.document.loadStep(1))
             return {};
-        bytes = ColoredSquareCopy::svg(seam.document, settings, layout, readout);
-    } else {
-        QString error;
-        const auto drawing = [&](Canvas &canvas) {
-            return DrawColoredSquare(header, grid, reporter, settings, layout, canvas, readout);
-        };
-        const auto format = source == Source::Pdf ? PagePicture::Format::Pdf : PagePicture::Format::Svg;
-        bytes = PagePicture::encode(format, 100, PagePicture::CanvasDrawing(drawing), error).value_or(QByteArray());
+        return ColoredSquareCopy::svg(seam.document, settings, layout, readout);
     }
-    // Both pictures put the page's logical units one to one on their user units.
-    gridRect = readout.gridDeviceRect;
-    if (source == Source::Pdf)
-        gridRect = QRect(QPoint(gridRect.left(), gridRect.top()) * 100 / 1200, gridRect.size() * 100 / 1200);
-    return bytes;
+    QString error;
+    const auto drawing = [&](Canvas &canvas) {
+        return DrawColoredSquare(header, grid, reporter, settings, layout, canvas, readout);
+    };
+    const auto format = source == Source::Pdf ? PagePicture::Format::Pdf : PagePicture::Format::Svg;
+    return PagePicture::encode(format, 100, PagePicture::CanvasDrawing(drawing), error).value_or(QByteArray());
 }
 
 // The picture rasterised into an image `width` pixels wide by rsvg-convert
