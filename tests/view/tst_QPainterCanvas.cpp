@@ -97,6 +97,21 @@ private slots:
         QCOMPARE(screen, paper);
     }
 
+    // The fills gathered and painted one colour at a time, before the outline,
+    // give the page of one fill per run, texts and lines included.
+    void fillsMergedByColourPaintTheSamePage()
+    {
+        const std::vector<float> cells = randomCells(300 * 250, 23);
+        const MemoryGrid data(300, 250, 1.0f, [&cells](int ix, int iy) { return cells[ix * 250 + iy]; });
+        PlotSettings eachRunSettings;
+        PlotSettings mergedSettings;
+        QImage eachRun = whitePage(150);
+        QImage merged = whitePage(150);
+        QVERIFY(drawOnto<PaperCanvas>(eachRun, 150, data, eachRunSettings));
+        QVERIFY(drawOnto<PaperCanvas>(merged, 150, data, mergedSettings, QPainterCanvas::Fills::MergedByColour));
+        QCOMPARE(merged, eachRun);
+    }
+
     // At 96 dpi a 1000 x 1000 grid is drawn into about 576 pixels: every one
     // of them is a band colour, none a blend.
     void shrunkGridKeepsBandColours()

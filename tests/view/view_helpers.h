@@ -29,11 +29,15 @@ struct MemoryGrid
 };
 
 // The QPainter canvas answering as paper does: one fill per run even on an
-// image, as printed, PDF and SVG output always had the cells.
+// image, as printed, PDF and SVG output always had the cells, or the fills
+// merged by colour as the PDF has them now.
 class PaperCanvas : public Canvas
 {
 public:
-    PaperCanvas(QPainter &painter, double dpi) : m_canvas(painter, dpi) {}
+    PaperCanvas(QPainter &painter, double dpi, QPainterCanvas::Fills fills = QPainterCanvas::Fills::EachRun)
+        : m_canvas(painter, dpi, {}, fills)
+    {
+    }
     bool isReady() const override { return m_canvas.isReady(); }
     bool isScreen() const override { return false; }
     QTransform deviceTransform() const override { return m_canvas.deviceTransform(); }
@@ -63,12 +67,13 @@ QImage whitePage(int dpi);
 // Values spread evenly over 0..10, the same for the same seed.
 std::vector<float> randomCells(int count, unsigned seed);
 
-// Draws the plot of the data onto the page, on a canvas of type C.
-template <typename C>
-bool drawOnto(QImage &page, int dpi, const MemoryGrid &data, PlotSettings &settings)
+// Draws the plot of the data onto the page, on a canvas of type C made of the
+// painter, the dpi and the further arguments.
+template <typename C, typename... Arguments>
+bool drawOnto(QImage &page, int dpi, const MemoryGrid &data, PlotSettings &settings, Arguments... arguments)
 {
     QPainter painter(&page);
-    C canvas(painter, dpi);
+    C canvas(painter, dpi, arguments...);
     ColSqLayout layout;
     RunLayoutStep(data.header, settings, layout);
     RecordingReporter reporter;
