@@ -1,25 +1,30 @@
 // Speed of the exports: the ASCII grid file and the DXF drawing of a
 // 1000 x 1000 grid of random data, each written through the viewer's own
-// routine to a file in a temporary folder (the folder of the seam file).
+// routine to a file in a temporary folder, beside numpy.savetxt writing the
+// same lines and ezdxf writing the same SOLIDs, in one run.
 //
-//   export_bench [--repeats N] [--keep]
+//   export_bench [--repeats N] [--python PATH] [--keep]
 //
-// --keep leaves the folder and prints its path, to look at the files.
+// N (default 5) runs of ours and of numpy, medians counted; ezdxf, which takes
+// about a minute for the million cells, runs once. --keep leaves the folder
+// and prints its path, to look at the files.
+
+#include "BenchSupport.h"
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "export/AsciiExport.h"
 #include "export/ColoredSquareDxf.h"
 #include "view/PlotSettings.h"
+#include "view/ScaleBands.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <clocale>
-#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -52,28 +57,61 @@ bool writeSeamFile(const std::string &path)
     return static_cast<bool>(out);
 }
 
-double median(std::vector<double> values)
+bool writeGridValues(const CPlotDoc &document, const QString &path)
 {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    QFile file(path);
+    const auto bytes = static_cast<qint64>(document.grid().valueCount() * sizeof(float));
+    return file.open(QIODevice::WriteOnly)
+           && file.write(reinterpret_cast<const char *>(document.grid().data()), bytes) == bytes;
+}
+
+// The runs of the drawing's SOLIDs, column by column, bottom to top, for ezdxf to write.
+bool writeRuns(const CPlotDoc &document, const QString &path)
+{
+    struct Run
+    {
+        float left, right, bottom, top;
+        std::int32_t band;
+    };
+    const SeamHeader &header = document.header();
+    PlotSettings settings;
+    ComputeScaleTable(header, document.grid(), settings);
+    std::vector<Run> runs;
+    const float c = header.cellSize;
+    for (int ix = 0; ix < header.columnCount; ++ix) {
+        const float left = header.originX + static_cast<float>(ix) * c;
+        const float right = header.originX + static_cast<float>(ix + 1) * c;
+        int start = 0;
+        int band = BandIndex(settings.scaleTable, document.grid().values[ix][0][0]);
+        for (int iy = 1; iy <= header.rowCount; ++iy) {
+            const int next = iy < header.rowCount ? BandIndex(settings.scaleTable, document.grid().values[ix][iy][0]) : -1;
+            if (next == band)
+                continue;
+            runs.push_back({left, right, header.originY + static_cast<float>(start) * c,
+                            header.originY + static_cast<float>(iy) * c, band});
+            start = iy;
+            band = next;
+        }
+    }
+    QFile file(path);
+    const auto bytes = static_cast<qint64>(runs.size() * sizeof(Run));
+    return file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char *>(runs.data()), bytes) == bytes;
 }
 
 template<typename Export>
-void measure(const char *name, int repeats, const std::string &path, Export run)
+double medianSeconds(const char *name, int repeats, const std::string &path, Export run)
 {
-    std::vector<double> seconds;
+    std::vector<Bench::Timing> runs;
     for (int r = 0; r < repeats; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!run(path)) {
+        bool written = false;
+        runs.push_back(Bench::timeOf([&] { written = run(path); }));
+        if (!written) {
             std::cerr << name << ": the export failed\n";
-            return;
+            return NAN;
         }
-        seconds.push_back(timer.nsecsElapsed() / 1e9);
     }
-    const double megabytes = QFileInfo(QString::fromStdString(path)).size() / 1e6;
-    std::printf("%-34s median %.3f s  best %.3f s  (%d runs, %.1f MB)\n", name, median(seconds),
-                *std::min_element(seconds.begin(), seconds.end()), repeats, megabytes);
+    std::printf("%s: %.1f MB\n", name, QFileInfo(QString::fromStdString(path)).size() / 1e6);
+    return Bench::median(runs).wall;
 }
 
 } // namespace
@@ -83,12 +121,12 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const QStringList arguments = QCoreApplication::arguments();
-    int repeats = 5;
-    if (const qsizetype at = arguments.indexOf("--repeats"); at > 0 && at + 1 < arguments.size())
-        repeats = std::max(1, arguments[at + 1].toInt());
+    const Bench::Options options = Bench::parseOptions(arguments, 5);
+    const int repeats = options.repeats;
+    const QString &python = options.python;
 
     QTemporaryDir folder;
-    folder.setAutoRemove(!arguments.contains("--keep"));
+    folder.setAutoRemove(!options.keep);
     const std::string seamPath = folder.filePath("random.f1").toStdString();
     if (!writeSeamFile(seamPath)) {
         std::cerr << "cannot write " << seamPath << '\n';
@@ -98,17 +136,32 @@ int main(int argc, char *argv[])
     CPlotDoc document(reporter);
     if (document.openFile(seamPath) != CPlotDoc::OpenResult::Opened || !document.loadStep(1))
         return 1;
-    std::printf("grid of %d x %d random values\n", gridSize, gridSize);
+    const QString gridPath = folder.filePath("grid.f32");
+    const QString runsPath = folder.filePath("runs.bin");
+    if (!writeGridValues(document, gridPath) || !writeRuns(document, runsPath))
+        return 1;
+    std::printf("export_bench: a grid of %d x %d random values; medians of %d runs\n", gridSize, gridSize, repeats);
 
-    measure("ASCII grid (WriteGridAscii)", repeats, folder.filePath("grid.asc").toStdString(),
-            [&document](const std::string &path) { return WriteGridAscii(document, 0, path); });
+    const double ascii = medianSeconds("ASCII grid (WriteGridAscii)", repeats, folder.filePath("grid.asc").toStdString(),
+                                       [&document](const std::string &path) { return WriteGridAscii(document, 0, path); });
     PlotSettings settings;
     settings.stepReloadPending = false;
-    measure("DXF drawing (SaveDxfCommand)", repeats, folder.filePath("plot.dxf").toStdString(),
-            [&](const std::string &path) {
-                return SaveDxfCommand(document, settings, [&path](const OutputFileRequest &) { return path; });
-            });
+    const double dxf = medianSeconds("DXF drawing (SaveDxfCommand)", repeats, folder.filePath("plot.dxf").toStdString(),
+                                     [&](const std::string &path) {
+                                         return SaveDxfCommand(document, settings,
+                                                               [&path](const OutputFileRequest &) { return path; });
+                                     });
+    const SeamHeader &header = document.header();
+    const std::vector<Bench::Timing> savetxt = Bench::runPython(
+        python, "export_bench_reference.py",
+        {"ascii", gridPath, QString::number(gridSize), QString::number(gridSize), QString::number(header.originX),
+         QString::number(header.originY), QString::number(header.cellSize), QString::number(repeats),
+         folder.filePath("numpy.asc")});
+    const std::vector<Bench::Timing> ezdxf = Bench::runPython(
+        python, "export_bench_reference.py", {"dxf", runsPath, "1", folder.filePath("ezdxf.dxf")});
     if (!folder.autoRemove())
         std::printf("files kept in %s\n", qPrintable(folder.path()));
+    Bench::printFigures({{"ASCII grid vs numpy.savetxt('%g')", ascii, Bench::median(savetxt).wall},
+                         {"DXF drawing vs ezdxf writing the same SOLIDs", dxf, Bench::median(ezdxf).wall}});
     return 0;
 }

@@ -1,24 +1,29 @@
-// Speed and memory of opening a seam output file: the whole File Open of the
-// document (parse, plus writing every step's cache file) beside a plain
-// getline + strtod reader and pandas.read_csv on the same file.
+// Speed of opening a seam output file as a user meets it: the whole open of
+// the document (reading every step and writing its cache file, and the
+// removal of the cache files when the file is closed), in wall-clock and in
+// CPU time, beside a reader that also uses both cores (std::from_chars over
+// the same lines on two threads), pandas.read_csv and numpy.loadtxt, on two
+// shapes of file: 18 items per line in "%12.5E", as the analysis program
+// writes them, and 6 items per line in "%g".
 //
-//   open_bench [--repeats N] [--keep]
+//   open_bench [--repeats N] [--python PATH] [--keep]
 //
-// Generates once, in a temporary folder, a file of 300 x 300 elements, 18
-// items and 10 steps; every reader runs N times (default 3) and the best run
-// counts. --keep leaves the folder and prints its path. Exit status 1 when a
-// target is missed.
+// Each file has 300 x 300 elements and 10 steps and is made once in a
+// temporary folder; every reader runs N times (default 3), medians counted.
+// --keep leaves the folder and prints its path.
+
+#include "BenchSupport.h"
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -26,20 +31,18 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int columns = 300;
 constexpr int rows = 300;
-constexpr int items = 18;
 constexpr int steps = 10;
-constexpr double pandasTarget = 5.0;
-constexpr double referenceTarget = 8.0;
-constexpr double stepShare = 1.5;               // of one step's values
-constexpr long long fixedBuffer = 2LL << 20;    // the line buffer and the stream's, with room
+constexpr long dataLines = static_cast<long>(steps) * columns * rows;
 
 class CountingReporter : public Reporter
 {
@@ -52,104 +55,87 @@ public:
     int count = 0;
 };
 
-// As the analysis program writes its results: %12.5E, comma and blank separated,
-// values of every sign and size that stresses, convergences and factors take.
-bool writeSeamFile(const std::string &path)
+struct Shape
+{
+    const char *name;
+    int items;
+    const char *format; // of one value, as printf writes it
+};
+
+// Values of every sign and size that stresses, convergences and factors take,
+// comma and blank separated.
+bool writeSeamFile(const std::string &path, const Shape &shape)
 {
     std::FILE *out = std::fopen(path.c_str(), "wb");
     if (!out)
         return false;
-    std::fprintf(out, "%d, 0, 5.0, %d, %d, 1000.0, 2000.0\n%d", steps, columns, rows, items);
-    for (int k = 0; k < items; ++k)
+    std::fprintf(out, "%d, 0, 5.0, %d, %d, 1000.0, 2000.0\n%d", steps, columns, rows, shape.items);
+    for (int k = 0; k < shape.items; ++k)
         std::fprintf(out, ", Item %d", k + 1);
-    std::fprintf(out, "\n%d", items);
-    for (int k = 0; k < items; ++k)
+    std::fprintf(out, "\n%d", shape.items);
+    for (int k = 0; k < shape.items; ++k)
         std::fprintf(out, ", MPa");
     std::fprintf(out, "\n");
     std::mt19937 random(2024);
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> exponent(-6, 4);
-    char line[items * 16 + 2];
-    for (long element = 0; element < static_cast<long>(steps) * columns * rows; ++element) {
-        char *p = line;
-        for (int k = 0; k < items; ++k) {
-            const double value = mantissa(random) * std::pow(10.0, exponent(random));
-            p += std::snprintf(p, 16, k + 1 < items ? "%12.5E, " : "%12.5E\n", value);
+    std::vector<char> line(static_cast<std::size_t>(shape.items) * 32 + 2);
+    for (long element = 0; element < dataLines; ++element) {
+        char *p = line.data();
+        for (int k = 0; k < shape.items; ++k) {
+            if (k > 0)
+                p += std::snprintf(p, 3, ", ");
+            p += std::snprintf(p, 30, shape.format, mantissa(random) * std::pow(10.0, exponent(random)));
         }
-        std::fwrite(line, 1, static_cast<std::size_t>(p - line), out);
+        *p++ = '\n';
+        std::fwrite(line.data(), 1, static_cast<std::size_t>(p - line.data()), out);
     }
     return std::fclose(out) == 0;
 }
 
-// The reader one writes first: getline and strtod, every value into a step
-// buffer, no cache files. Returns the last step.
-std::vector<float> referenceRead(const std::string &path)
+// The lines from begin to end parsed with std::from_chars, every value into a float.
+std::vector<float> parseLines(const char *begin, const char *end, int items)
 {
-    std::ifstream in(path);
-    std::string line;
-    for (int header = 0; header < 3; ++header)
-        std::getline(in, line);
-    std::vector<float> step(static_cast<std::size_t>(columns) * rows * items);
-    for (int s = 0; s < steps; ++s) {
-        float *values = step.data();
-        for (int element = 0; element < columns * rows; ++element, values += items) {
-            std::getline(in, line);
-            const char *p = line.c_str();
-            for (int k = 0; k < items; ++k) {
-                values[k] = static_cast<float>(std::strtod(p, nullptr));
-                p = std::strchr(p, ',');
-                if (!p)
-                    break;
+    std::vector<float> values;
+    values.reserve(static_cast<std::size_t>(std::count(begin, end, '\n')) * items);
+    const char *p = begin;
+    while (p < end) {
+        for (int k = 0; k < items; ++k) {
+            while (p < end && (*p == ' ' || *p == ','))
                 ++p;
-            }
+            float value = 0.0f;
+            p = std::from_chars(p, end, value).ptr;
+            values.push_back(value);
         }
+        p = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        p = p ? p + 1 : end;
     }
-    return step;
+    return values;
 }
 
-template<typename Work>
-double secondsOf(Work work)
+// The reader that uses both cores: the whole file read, its data lines split
+// in two at a line end, each half parsed on a thread of its own.
+std::size_t fromCharsRead(const std::string &path, int items)
 {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e9;
-}
-
-// The best of the runs' timed parts.
-template<typename Run>
-double bestOf(int repeats, Run run)
-{
-    double best = 1e300;
-    for (int i = 0; i < repeats; ++i)
-        best = std::min(best, run());
-    return best;
-}
-
-// pandas' C parser on the same data lines, timed inside Python around the read
-// alone; a negative result when pandas is not at hand.
-double pandasSeconds(const std::string &path, int repeats)
-{
-    const QString script = QString("import sys, time\n"
-                                   "import pandas\n"
-                                   "best = 1e300\n"
-                                   "for _ in range(%1):\n"
-                                   "    start = time.perf_counter()\n"
-                                   "    frame = pandas.read_csv(sys.argv[1], header=None, engine='c', skiprows=3)\n"
-                                   "    best = min(best, time.perf_counter() - start)\n"
-                                   "    assert frame.shape == (%2, %3), frame.shape\n"
-                                   "    del frame\n"
-                                   "print(best)\n")
-                               .arg(repeats)
-                               .arg(static_cast<long>(steps) * columns * rows)
-                               .arg(items);
-    QProcess python;
-    python.start("/usr/bin/python3", {"-c", script, QString::fromStdString(path)});
-    if (!python.waitForFinished(600000) || python.exitCode() != 0) {
-        std::cerr << "pandas: " << python.readAllStandardError().toStdString();
-        return -1.0;
-    }
-    return python.readAllStandardOutput().trimmed().toDouble();
+    std::FILE *in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return 0;
+    const auto size = static_cast<std::size_t>(QFileInfo(QString::fromStdString(path)).size());
+    const std::unique_ptr<char[]> text(new char[size]); // no need to clear what fread fills
+    const char *end = text.get() + std::fread(text.get(), 1, size, in);
+    std::fclose(in);
+    // Just past the next line end from p, or the end of the text.
+    const auto nextLine = [end](const char *p) {
+        const void *lineEnd = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        return lineEnd ? static_cast<const char *>(lineEnd) + 1 : end;
+    };
+    const char *begin = nextLine(nextLine(nextLine(text.get())));
+    const char *middle = nextLine(begin + (end - begin) / 2);
+    std::vector<float> second;
+    std::thread helper([&] { second = parseLines(middle, end, items); });
+    const std::vector<float> first = parseLines(begin, middle, items);
+    helper.join();
+    return first.size() + second.size();
 }
 
 long long statusKilobytes(const char *field)
@@ -185,18 +171,6 @@ long long openPeakBytes(const std::string &path)
     return child.readAllStandardOutput().trimmed().toLongLong();
 }
 
-void printRow(const char *name, double seconds, double megabytes, double oursSeconds, double target)
-{
-    if (seconds < 0) {
-        std::printf("  %-34s %10s %10s %10s\n", name, "n/a", "", "");
-        return;
-    }
-    char ratio[32] = "";
-    if (target > 0)
-        std::snprintf(ratio, sizeof ratio, "%.1fx (>= %.0fx)", seconds / oursSeconds, target);
-    std::printf("  %-34s %9.3fs %8.1f MB/s  %s\n", name, seconds, megabytes / seconds, ratio);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -206,56 +180,61 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments[1] == "--open-child")
         return openChild(arguments[2].toStdString());
-    int repeats = 3;
-    if (const int at = static_cast<int>(arguments.indexOf("--repeats")); at > 0 && at + 1 < arguments.size())
-        repeats = std::max(1, arguments[at + 1].toInt());
+    const Bench::Options options = Bench::parseOptions(arguments, 3);
+    const int repeats = options.repeats;
+    const QString &python = options.python;
 
     QTemporaryDir dir;
-    dir.setAutoRemove(!arguments.contains("--keep"));
-    const std::string path = dir.filePath("bench.f1").toStdString();
-    std::printf("Generating %d x %d elements, %d items, %d steps ...\n", columns, rows, items, steps);
-    std::fflush(stdout);
-    if (!dir.isValid() || !writeSeamFile(path)) {
-        std::cerr << "cannot write " << path << '\n';
+    dir.setAutoRemove(!options.keep);
+    if (!dir.isValid())
         return 1;
-    }
-    const double megabytes = QFileInfo(QString::fromStdString(path)).size() / 1e6;
-
-    // Once untimed, so that every reader meets the file in the page cache.
-    std::vector<float> lastStep = referenceRead(path);
-
+    std::printf("open_bench: %d x %d elements, %d steps; medians of %d runs\n", columns, rows, steps, repeats);
+    const std::vector<Shape> shapes{{"18 items %12.5E", 18, "%12.5E"}, {"6 items %g", 6, "%g"}};
+    std::vector<Bench::Figure> figures;
     CountingReporter reporter;
-    std::vector<float> oursLastStep;
-    // The document's end removes the cache files: that is not part of the open.
-    const double ours = bestOf(repeats, [&] {
-        CPlotDoc document(reporter);
-        const double seconds = secondsOf([&] { document.openFile(path); });
-        oursLastStep.assign(document.grid().data(), document.grid().data() + document.grid().valueCount());
-        return seconds;
-    });
-    const double reference = bestOf(repeats, [&] { return secondsOf([&] { lastStep = referenceRead(path); }); });
-    const double pandas = pandasSeconds(path, repeats);
-    const long long peak = openPeakBytes(path);
+    for (const Shape &shape : shapes) {
+        const std::string path = dir.filePath(QString::number(shape.items) + "items.f1").toStdString();
+        if (!writeSeamFile(path, shape)) {
+            std::cerr << "cannot write " << path << '\n';
+            return 1;
+        }
+        // Once untimed, so that every reader meets the file in the page cache.
+        const std::size_t valueCount = fromCharsRead(path, shape.items);
 
-    const bool sameValues = oursLastStep.size() == lastStep.size()
-                            && std::memcmp(oursLastStep.data(), lastStep.data(), lastStep.size() * sizeof(float)) == 0;
-    const long long stepBytes = static_cast<long long>(columns) * rows * items * 4;
-    const long long peakLimit = static_cast<long long>(stepShare * stepBytes) + fixedBuffer;
+        std::vector<Bench::Timing> ours;
+        std::vector<Bench::Timing> reference;
+        for (int r = 0; r < repeats; ++r) {
+            ours.push_back(Bench::timeOf([&] {
+                CPlotDoc document(reporter);
+                document.openFile(path);
+                document.DeleteContents();
+            }));
+            reference.push_back(Bench::timeOf([&] { fromCharsRead(path, shape.items); }));
+        }
+        const QStringList pythonArguments{QString::fromStdString(path), QString::number(dataLines),
+                                          QString::number(shape.items), QString::number(repeats)};
+        const Bench::Timing pandas =
+            Bench::median(Bench::runPython(python, "open_bench_reference.py", QStringList{"pandas"} + pythonArguments));
+        const Bench::Timing numpy =
+            Bench::median(Bench::runPython(python, "open_bench_reference.py", QStringList{"numpy"} + pythonArguments));
+        const long long peak = openPeakBytes(path);
 
-    std::printf("\nInput: %.1f MB, %ld data lines, %ld values; best of %d runs\n\n", megabytes,
-                static_cast<long>(steps) * columns * rows, static_cast<long>(steps) * columns * rows * items, repeats);
-    std::printf("  %-34s %10s %13s  %s\n", "reader", "time", "speed", "open is faster by");
-    printRow("CPlotDoc::openFile (+ cache files)", ours, megabytes, ours, 0);
-    printRow("getline + strtod", reference, megabytes, ours, referenceTarget);
-    printRow("pandas.read_csv (C engine)", pandas, megabytes, ours, pandasTarget);
-    std::printf("\n  peak memory of the open: %.2f MB; one step's values %.2f MB; limit %.1f x step + %.0f MiB = %.2f MB\n",
-                peak / 1e6, stepBytes / 1e6, stepShare, fixedBuffer / 1048576.0, peakLimit / 1e6);
-    std::printf("  values of the last step equal to the reference's: %s\n", sameValues ? "yes" : "NO");
+        std::printf("%s: %.1f MB, %ld values; peak memory of the open %.1f MB\n", shape.name,
+                    QFileInfo(QString::fromStdString(path)).size() / 1e6, static_cast<long>(valueCount), peak / 1e6);
+        const Bench::Timing mine = Bench::median(ours);
+        const Bench::Timing twoThreads = Bench::median(reference);
+        const std::string open = std::string("open ") + shape.name;
+        figures.push_back({open + ", wall, vs std::from_chars on 2 threads", mine.wall, twoThreads.wall});
+        figures.push_back({open + ", CPU, vs std::from_chars on 2 threads", mine.cpu, twoThreads.cpu});
+        figures.push_back({open + ", wall, vs pandas.read_csv", mine.wall, pandas.wall});
+        figures.push_back({open + ", CPU, vs pandas.read_csv", mine.cpu, pandas.cpu});
+        figures.push_back({open + ", wall, vs numpy.loadtxt", mine.wall, numpy.wall});
+        figures.push_back({open + ", CPU, vs numpy.loadtxt", mine.cpu, numpy.cpu});
+    }
     if (!dir.autoRemove())
-        std::printf("  files kept in %s\n", qPrintable(dir.path()));
-
-    const bool met = reporter.count == 0 && sameValues && reference / ours >= referenceTarget
-                     && (pandas < 0 || pandas / ours >= pandasTarget) && peak >= 0 && peak <= peakLimit;
-    std::printf("\n%s\n", met ? "All targets met." : "A target was missed.");
-    return met ? 0 : 1;
+        std::printf("files kept in %s\n", qPrintable(dir.path()));
+    if (reporter.count > 0)
+        std::printf("the open reported %d messages\n", reporter.count);
+    Bench::printFigures(figures);
+    return reporter.count == 0 ? 0 : 1;
 }

@@ -1,42 +1,49 @@
-// Speed of the Colored Square Plot on screen: a 1000 x 1000 grid of smooth and
-// of random data drawn onto a screen-sized image, beside matplotlib's
-// pcolormesh of the same array saved as PNG at the same pixel size, in one run.
+// Speed and size of the Colored Square Plot's pictures: the PNG, SVG and PDF
+// of sembla-cli render and the clipboard of Edit > Copy, for a 1000 x 1000
+// grid of random and of smooth data, each made and written as the program
+// makes and writes it (PNG encoding and the file included), beside matplotlib
+// drawing the same array with imshow and with pcolormesh into the same
+// formats, in one run. The vector pictures are to stay within 25 MB and be
+// written in at most 4 times the PNG's time.
 //
-//   render_bench [--repeats N] [--python PATH]
+//   render_bench [--repeats N] [--python PATH] [--keep]
+//
+// N (default 5) runs of ours and of matplotlib's PNG and imshow, medians
+// counted; pcolormesh's SVG and PDF, which take half a minute, run once.
+// --keep leaves the temporary folder with every file written and prints its path.
 
+#include "BenchSupport.h"
+
+#include "data/CPlotDoc.h"
 #include "data/Reporter.h"
-#include "data/SeamHeader.h"
-#include "data/StepGrid.h"
+#include "export/OutputFile.h"
 #include "view/ColSqLayout.h"
+#include "view/ColoredSquareCopy.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PagePicture.h"
 #include "view/PlotSettings.h"
-#include "view/QPainterCanvas.h"
 
-#include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QProcess>
+#include <QMimeData>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <random>
-#include <vector>
 
 namespace {
 
 constexpr int gridSize = 1000;
-constexpr int pageWidth = 1024;
-constexpr int pageHeight = 768;
-constexpr int matplotlibRepeats = 3;
+constexpr double sizeTarget = 25e6;
+constexpr double timeTarget = 4.0; // times the PNG's
 
 class PrintingReporter : public Reporter
 {
@@ -44,121 +51,56 @@ public:
     void report(const std::string &message) override { std::cerr << message << '\n'; }
 };
 
-struct Grid
+bool writeSeamFile(const std::string &path, const std::function<float(int, int)> &value)
 {
-    SeamHeader header;
-    StepGrid grid;
-};
-
-void fill(Grid &data, const std::function<float(int, int)> &value)
-{
-    data.header.stepCount = 1;
-    data.header.cellSize = 1.0f;
-    data.header.columnCount = gridSize;
-    data.header.rowCount = gridSize;
-    data.header.itemCount = 1;
-    data.header.itemNames[0] = "Vertical Stress";
-    data.header.itemUnits[0] = "MPa";
-    data.grid.setUp(1, gridSize, gridSize);
+    std::ofstream out(path, std::ios::binary);
+    out << "1, 0, 1.0, " << gridSize << ", " << gridSize << ", 0, 0\n1, Vertical Stress\n1, MPa\n";
+    char text[32];
     for (int ix = 0; ix < gridSize; ++ix) {
-        for (int iy = 0; iy < gridSize; ++iy)
-            data.grid.values[ix][iy][0] = value(ix, iy);
+        for (int iy = 0; iy < gridSize; ++iy) {
+            std::snprintf(text, sizeof text, "%.9g\n", static_cast<double>(value(ix, iy)));
+            out << text;
+        }
     }
+    return static_cast<bool>(out);
 }
 
-double median(std::vector<double> values)
+// sembla-cli render: the page made in memory, then written to its file.
+bool renderToFile(CPlotDoc &document, PagePicture::Format format, const QString &path)
 {
-    if (values.empty())
-        return NAN;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    PlotSettings settings;
+    settings.stepReloadPending = false;
+    const PagePicture::CanvasDrawing drawing = [&](Canvas &canvas) {
+        ColSqLayout layout;
+        RunLayoutStep(document.header(), settings, layout);
+        ReadoutGeometry readout;
+        return DrawColoredSquare(document, settings, layout, canvas, readout);
+    };
+    QString error;
+    const std::optional<QByteArray> page = PagePicture::encode(format, 100, drawing, error);
+    if (!page || !OutputFile::writeWhole(path, *page, error)) {
+        std::cerr << error.toStdString() << '\n';
+        return false;
+    }
+    return true;
 }
 
-// One screen draw as the view makes it: the layout step and the plot onto a white page.
-bool drawOnce(Grid &data, QImage &page, PrintingReporter &reporter)
+// Edit > Copy: the bitmap and the SVG as the clipboard takes them; the SVG's size.
+qint64 copyToClipboard(CPlotDoc &document)
 {
-    page.fill(Qt::white);
     PlotSettings settings;
     ColSqLayout layout;
-    RunLayoutStep(data.header, settings, layout);
-    QPainter painter(&page);
-    QPainterCanvas canvas(painter, 100.0);
+    RunLayoutStep(document.header(), settings, layout);
     ReadoutGeometry readout;
-    return DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, readout);
+    const std::unique_ptr<QMimeData> data = ColoredSquareCopy::mimeData(document, settings, layout, readout);
+    return data->data("image/svg+xml").size();
 }
 
-struct SemblaTimes
+struct Case
 {
-    double drawMs = NAN;
-    double drawAndPngMs = NAN;
-    double pdfMs = NAN;
+    const char *name;
+    std::function<float(int, int)> value;
 };
-
-SemblaTimes timeSembla(Grid &data, int repeats, const QString &pngPath)
-{
-    PrintingReporter reporter;
-    QImage page(pageWidth, pageHeight, QImage::Format_RGB32);
-    drawOnce(data, page, reporter); // warm-up: font caches
-    std::vector<double> draws;
-    std::vector<double> withPng;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!drawOnce(data, page, reporter))
-            return {};
-        draws.push_back(timer.nsecsElapsed() / 1.0e6);
-        QBuffer png;
-        png.open(QIODevice::WriteOnly);
-        page.save(&png, "PNG");
-        withPng.push_back(timer.nsecsElapsed() / 1.0e6);
-    }
-    page.save(pngPath);
-
-    // Paper: one exact rectangle per run, into a PDF in memory.
-    QElapsedTimer timer;
-    timer.start();
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        QPainter painter(&writer);
-        PlotSettings settings;
-        ColSqLayout layout;
-        RunLayoutStep(data.header, settings, layout);
-        QPainterCanvas canvas(painter, writer.resolution());
-        ReadoutGeometry readout;
-        DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, readout);
-    }
-    return {median(draws), median(withPng), timer.nsecsElapsed() / 1.0e6};
-}
-
-double timeMatplotlib(const Grid &data, const QString &python, const QString &script, const QTemporaryDir &folder,
-                      const QString &name)
-{
-    const QString gridPath = folder.filePath(name + ".f32");
-    QFile file(gridPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return NAN;
-    file.write(reinterpret_cast<const char *>(data.grid.data()),
-               static_cast<qint64>(data.grid.valueCount() * sizeof(float)));
-    file.close();
-
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(python, {script, gridPath, QString::number(gridSize), QString::number(gridSize),
-                           QString::number(pageWidth), QString::number(pageHeight),
-                           QString::number(matplotlibRepeats), folder.filePath(name + "-matplotlib.png")});
-    if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-        std::cerr << "render_bench: " << python.toStdString() << " " << script.toStdString() << " failed\n";
-        return NAN;
-    }
-    std::vector<double> times;
-    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
-        if (!line.trimmed().isEmpty())
-            times.push_back(line.trimmed().toDouble());
-    }
-    return median(times);
-}
 
 } // namespace
 
@@ -168,54 +110,90 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-
-    int repeats = 20;
-    QString python = "/usr/bin/python3";
     const QStringList arguments = QGuiApplication::arguments();
-    for (int i = 1; i + 1 < arguments.size(); i += 2) {
-        if (arguments[i] == "--repeats")
-            repeats = std::max(1, arguments[i + 1].toInt());
-        else if (arguments[i] == "--python")
-            python = arguments[i + 1];
-    }
-    const QString script = QStringLiteral(SEMBLA_BENCH_DIR "/render_bench_pcolormesh.py");
+    const Bench::Options options = Bench::parseOptions(arguments, 5);
+    const int repeats = options.repeats;
+    const QString &python = options.python;
     QTemporaryDir folder;
+    folder.setAutoRemove(!options.keep);
     if (!folder.isValid())
         return 1;
 
-    struct Case
-    {
-        const char *name;
-        double target;
-        std::function<float(int, int)> value;
-    };
     std::mt19937 random(2024);
     std::uniform_real_distribution<float> uniform(0.0f, 100.0f);
     const std::vector<Case> cases{
-        {"smooth", 0.05,
+        {"random", [&](int, int) { return uniform(random); }},
+        {"smooth",
          [](int ix, int iy) {
              return static_cast<float>(50.0 + 40.0 * std::sin(ix * 0.006) * std::cos(iy * 0.004)
                                        + 5.0 * std::sin((ix + iy) * 0.01));
          }},
-        {"random", 0.10, [&](int, int) { return uniform(random); }},
     };
+    const std::vector<std::pair<const char *, PagePicture::Format>> formats{
+        {"png", PagePicture::Format::Png}, {"svg", PagePicture::Format::Svg}, {"pdf", PagePicture::Format::Pdf}};
 
-    std::printf("render_bench: %d x %d cells onto a %d x %d image at 100 dpi; median of %d draws "
-                "(matplotlib: %d, after one warm-up)\n",
-                gridSize, gridSize, pageWidth, pageHeight, repeats, matplotlibRepeats);
-    std::printf("%-7s %10s %12s %10s %14s %8s %8s %12s\n", "data", "sembla ms", "+ PNG save", "pdf runs",
-                "matplotlib ms", "ratio", "target", "");
+    std::printf("render_bench: %d x %d cells, a page of 1024 x 768 at 100 dpi; medians of %d runs\n", gridSize,
+                gridSize, repeats);
+    std::vector<Bench::Figure> figures;
     bool met = true;
     for (const Case &c : cases) {
-        Grid data;
-        fill(data, c.value);
-        const SemblaTimes sembla = timeSembla(data, repeats, folder.filePath(QString(c.name) + "-sembla.png"));
-        const double matplotlib = timeMatplotlib(data, python, script, folder, c.name);
-        const double ratio = sembla.drawMs / matplotlib;
-        const bool ok = ratio <= c.target;
-        met = met && ok;
-        std::printf("%-7s %10.1f %12.1f %10.1f %14.1f %8.3f %8.2f %12s\n", c.name, sembla.drawMs,
-                    sembla.drawAndPngMs, sembla.pdfMs, matplotlib, ratio, c.target, ok ? "met" : "NOT MET");
+        const QString seamPath = folder.filePath(QString(c.name) + ".f1");
+        PrintingReporter reporter;
+        CPlotDoc document(reporter);
+        if (!writeSeamFile(seamPath.toStdString(), c.value)
+            || document.openFile(seamPath.toStdString()) != CPlotDoc::OpenResult::Opened || !document.loadStep(1))
+            return 1;
+        const QString gridPath = folder.filePath(QString(c.name) + ".f32");
+        QFile grid(gridPath);
+        if (!grid.open(QIODevice::WriteOnly))
+            return 1;
+        grid.write(reinterpret_cast<const char *>(document.grid().data()),
+                   static_cast<qint64>(document.grid().valueCount() * sizeof(float)));
+        grid.close();
+
+        std::map<std::string, double> ours;
+        std::printf("%s:", c.name);
+        for (const auto &[extension, format] : formats) {
+            const QString path = folder.filePath(QString(c.name) + "." + extension);
+            std::vector<Bench::Timing> runs;
+            for (int r = 0; r < repeats; ++r)
+                runs.push_back(Bench::timeOf([&] { renderToFile(document, format, path); }));
+            ours[extension] = Bench::median(runs).wall;
+            const double bytes = QFileInfo(path).size();
+            std::printf(" %s %.2f MB,", extension, bytes / 1e6);
+            met = met && (format == PagePicture::Format::Png || bytes <= sizeTarget);
+        }
+        qint64 clipboardBytes = 0;
+        std::vector<Bench::Timing> copies;
+        for (int r = 0; r < repeats; ++r)
+            copies.push_back(Bench::timeOf([&] { clipboardBytes = copyToClipboard(document); }));
+        ours["clipboard"] = Bench::median(copies).wall;
+        met = met && clipboardBytes <= sizeTarget;
+        std::printf(" clipboard svg %.2f MB\n", clipboardBytes / 1e6);
+        std::fflush(stdout);
+
+        for (const auto &[extension, format] : formats) {
+            for (const char *method : {"imshow", "pcolormesh"}) {
+                // pcolormesh writes a shape per cell into a vector file: half a minute each.
+                const bool slow = format != PagePicture::Format::Png && std::string(method) == "pcolormesh";
+                const QString out = folder.filePath(QString(c.name) + "-" + method + "." + extension);
+                const std::vector<Bench::Timing> runs = Bench::runPython(
+                    python, "render_bench_matplotlib.py",
+                    {gridPath, QString::number(gridSize), QString::number(gridSize), method, extension,
+                     QString::number(slow ? 1 : repeats), out});
+                figures.push_back({std::string(c.name) + " " + extension + " vs matplotlib " + method,
+                                   ours[extension], Bench::median(runs).wall});
+            }
+        }
+        for (const char *picture : {"svg", "pdf", "clipboard"}) {
+            figures.push_back({std::string(c.name) + " " + picture + " vs our png", ours[picture], ours["png"]});
+            met = met && ours[picture] <= timeTarget * ours["png"];
+        }
     }
+    if (!folder.autoRemove())
+        std::printf("files kept in %s\n", qPrintable(folder.path()));
+    std::printf("targets (each vector picture at most 25 MB and 4 x the png's time): %s\n",
+                met ? "met" : "NOT MET");
+    Bench::printFigures(figures);
     return met ? 0 : 1;
 }

@@ -37,7 +37,7 @@ bool ChartRender::make()
     return false;
 }
 
-PageOutput::Drawing ChartRender::drawing()
+PagePicture::PainterDrawing ChartRender::drawing()
 {
     return [this](QPainter &painter, double dpi) {
         ChartHost *host = m_charts.host(m_settings.plotType);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "charts/widgets/ChartPlots.h"
-#include "cli/PageOutput.h"
+#include "view/PagePicture.h"
 
 #include <QWidget>
 
@@ -20,7 +20,7 @@ public:
     // Creates and fills the chart of the settings' plot type; false when it could
     // not be made (reported).
     bool make();
-    PageOutput::Drawing drawing();
+    PagePicture::PainterDrawing drawing();
 
 private:
     CPlotDoc &m_document;

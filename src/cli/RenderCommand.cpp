@@ -1,18 +1,16 @@
 #include "cli/ChartRender.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "cli/PageOutput.h"
 #include "cli/PlotOptions.h"
 
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
+#include "export/OutputFile.h"
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PagePicture.h"
 #include "view/PlotSettings.h"
-#include "view/QPainterCanvas.h"
 #include "view/StepReload.h"
-
-#include <QPainter>
 
 #include <map>
 #include <optional>
@@ -29,13 +27,12 @@ const std::map<QString, Palette> palettes{
 };
 
 // The Colored Square Plot of the settings, drawn by the viewer's own routine.
-PageOutput::Drawing coloredSquareDrawing(CPlotDoc &document, PlotSettings &settings)
+PagePicture::CanvasDrawing coloredSquareDrawing(CPlotDoc &document, PlotSettings &settings)
 {
-    return [&document, &settings](QPainter &painter, double dpi) {
+    return [&document, &settings](Canvas &canvas) {
         ColSqLayout layout;
         RunLayoutStep(document.header(), settings, layout);
         settings.plotTitle = document.header().itemName(settings.colSqItem);
-        QPainterCanvas canvas(painter, dpi);
         ReadoutGeometry readout;
         return DrawColoredSquare(document, settings, layout, canvas, readout);
     };
@@ -77,7 +74,7 @@ int runRender(const QStringList &givenArguments)
     if (!parser.isSet(output))
         return usageError("render needs -o OUT.");
     const QString outPath = parser.value(output);
-    const std::optional<PageOutput::Format> format = PageOutput::formatOf(outPath);
+    const std::optional<PagePicture::Format> format = PagePicture::formatOf(outPath);
     if (!format)
         return usageError("OUT must end in .png, .svg or .pdf: " + outPath);
 
@@ -106,20 +103,20 @@ int runRender(const QStringList &givenArguments)
         return status;
 
     // The charts are made as the viewer makes them, and then drawn onto the page.
-    std::optional<ChartRender> chart;
-    PageOutput::Drawing drawing;
+    QString error;
+    std::optional<QByteArray> page;
     if (settings.plotType == PlotType::ColoredSquare) {
         if (!applyStepReload(document, settings))
             return ExitStatus::failed;
-        drawing = coloredSquareDrawing(document, settings);
+        page = PagePicture::encode(*format, *pageDpi, coloredSquareDrawing(document, settings), error);
     } else {
-        chart.emplace(document, settings, reporter);
-        if (!chart->make())
+        ChartRender chart(document, settings, reporter);
+        if (!chart.make())
             return ExitStatus::failed;
-        drawing = chart->drawing();
+        page = PagePicture::encode(*format, *pageDpi, chart.drawing(), error);
     }
-    QString error;
-    if (!PageOutput::write(outPath, *format, *pageDpi, drawing, error)) {
+    // The page is made whole in memory first: the file is written only when there is one to write.
+    if (!page || !OutputFile::writeWhole(outPath, *page, error)) {
         reporter.report(error.toStdString());
         return ExitStatus::failed;
     }

@@ -6,17 +6,14 @@ TextFileWriter::TextFileWriter(const std::string &path) : m_file(QString::fromSt
 
 bool TextFileWriter::open()
 {
-    return m_file.open(QIODevice::WriteOnly);
+    return m_file.open();
 }
 
 bool TextFileWriter::commit()
 {
-    if (!m_file.isOpen())
+    if (!m_lines.flush()) {
+        m_file.cancel();
         return false;
-    // QSaveFile's commit does not notice when the last flush of its own buffer
-    // fails (a full disk would leave a cut-off file in place): flush it first.
-    if (!m_lines.flush() || !m_file.flush())
-        m_file.cancelWriting();
-    // After cancelWriting, commit only removes the temporary file and says false.
+    }
     return m_file.commit();
 }

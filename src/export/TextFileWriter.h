@@ -1,15 +1,15 @@
 #pragma once
 
+#include "export/OutputFile.h"
 #include "export/TextLines.h"
-
-#include <QSaveFile>
 
 #include <string>
 
 // An output text file that appears under its name only when it is complete: the
 // lines go to a temporary file beside it, renamed into place by commit(). A
 // failed or abandoned export leaves no half-written file and keeps the file it
-// was to replace.
+// was to replace. A FIFO or a device under the name is written through instead
+// (OutputFile).
 class TextFileWriter
 {
 public:
@@ -18,11 +18,12 @@ public:
     // False when the file cannot be created; nothing is written then.
     bool open();
     TextLines &lines() { return m_lines; }
-    // True when every line reached the disk and the file took its name; on false
-    // the temporary file is gone and whatever stood under the name is untouched.
+    // True when every line reached the target and a regular file took its name;
+    // on false the temporary file is gone and whatever stood under the name is
+    // untouched.
     bool commit();
 
 private:
-    QSaveFile m_file;
-    TextLines m_lines{m_file};
+    OutputFile m_file;
+    TextLines m_lines{m_file.device()};
 };

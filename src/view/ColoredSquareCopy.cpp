@@ -3,21 +3,17 @@
 #include "data/CPlotDoc.h"
 #include "view/DrawColoredSquare.h"
 #include "view/QPainterCanvas.h"
+#include "view/SvgCanvas.h"
 
-#include <QBuffer>
 #include <QMimeData>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace ColoredSquareCopy {
 
 namespace {
 
-// 10 device units per millimetre: the 256 x 192 mm frame is 2560 x 1920 units,
-// and the page of 1024 x 768 logical units fills it at 2.5 units each.
-constexpr int svgResolution = 254;
-constexpr QSize svgFrame(2560, 1920);
-constexpr double svgUnitsPerInch = 100.0 * 2560 / CPlotDoc::pageWidth;
+// The page of 1024 x 768 logical units fills the frame.
+constexpr QSizeF svgFrameMillimetres(256.0, 192.0);
 
 // The bitmap holds the page at 100 dots per inch: one pixel per logical unit.
 constexpr double bitmapDpi = 100.0;
@@ -26,22 +22,10 @@ constexpr double bitmapDpi = 100.0;
 
 QByteArray svg(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &layout, ReadoutGeometry &readout)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setResolution(svgResolution);
-    generator.setSize(svgFrame);
-    generator.setViewBox(QRect(QPoint(0, 0), svgFrame));
-    generator.setTitle("Sembla");
-    generator.setDescription("Colored Square Plot");
-    QPainter painter(&generator);
-    {
-        QPainterCanvas canvas(painter, svgUnitsPerInch);
-        DrawColoredSquare(document, settings, layout, canvas, readout);
-    }
-    painter.end();
-    return buffer.data();
+    SvgCanvas canvas(QSize(CPlotDoc::pageWidth, CPlotDoc::pageHeight), svgFrameMillimetres, "Sembla",
+                     "Colored Square Plot");
+    DrawColoredSquare(document, settings, layout, canvas, readout);
+    return canvas.finish();
 }
 
 QImage bitmap(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &layout, ReadoutGeometry &readout)

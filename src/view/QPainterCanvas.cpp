@@ -1,25 +1,12 @@
 #include "view/QPainterCanvas.h"
 
-#include <QFontDatabase>
-#include <QFontMetricsF>
+#include "view/CanvasFont.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 
 namespace {
-
-// A face name may carry its style ("Arial Bold"), which font matching does not
-// know as a family; the family alone then names it and the weight gives the style.
-QString familyOf(const QString &face)
-{
-    if (QFontDatabase::hasFamily(face))
-        return face;
-    for (const QString &style : {QStringLiteral(" Bold"), QStringLiteral(" Italic")}) {
-        if (face.endsWith(style))
-            return face.chopped(style.size());
-    }
-    return face;
-}
 
 // The painter works in (x, -y): y grows downward there, as on the device.
 QRectF painterRect(const LogicalRect &rect)
@@ -29,8 +16,8 @@ QRectF painterRect(const LogicalRect &rect)
 
 } // namespace
 
-QPainterCanvas::QPainterCanvas(QPainter &painter, double dpi, QPointF offset)
-    : m_painter(painter)
+QPainterCanvas::QPainterCanvas(QPainter &painter, double dpi, QPointF offset, Fills fills)
+    : m_painter(painter), m_fillMode(fills)
 {
     if (!m_painter.isActive())
         return;
@@ -47,6 +34,7 @@ QPainterCanvas::QPainterCanvas(QPainter &painter, double dpi, QPointF offset)
 
 QPainterCanvas::~QPainterCanvas()
 {
+    paintGatheredFills();
     if (m_saved)
         m_painter.restore();
 }
@@ -89,23 +77,28 @@ bool QPainterCanvas::selectFont(const FontSpec &wanted)
 {
     if (wanted.height < 1)
         return false;
-    QFont font;
-    font.setFamily(familyOf(wanted.face));
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(static_cast<QFont::Weight>(qBound(1, wanted.weight, 1000)));
-    font.setPixelSize(wanted.height);
-    // The height asked for is the cell height (ascent plus descent), as fonts
-    // were sized when this plot was laid out; Qt's pixel size is the em, smaller.
-    const QFontMetricsF metrics(font);
-    const qreal cell = metrics.ascent() + metrics.descent();
-    if (cell > 0.0)
-        font.setPixelSize(qMax(1, qRound(wanted.height * wanted.height / cell)));
-    m_font = font;
+    m_font = canvasFont(wanted);
     return true;
+}
+
+void QPainterCanvas::paintGatheredFills()
+{
+    if (m_fills.empty() || !m_painter.isActive())
+        return;
+    m_painter.setPen(Qt::NoPen);
+    for (const CellFills::Group &group : m_fills.take()) {
+        QList<QRectF> rects;
+        rects.reserve(static_cast<qsizetype>(group.rects.size()));
+        for (const LogicalRect &rect : group.rects)
+            rects.append(painterRect(rect));
+        m_painter.setBrush(QColor::fromRgb(group.colour));
+        m_painter.drawRects(rects.constData(), static_cast<int>(rects.size()));
+    }
 }
 
 void QPainterCanvas::drawText(const LogicalRect &rect, int flags, const QString &text)
 {
+    paintGatheredFills();
     m_painter.setFont(m_font);
     m_painter.setPen(m_textColor);
     m_painter.drawText(painterRect(rect), flags, text);
@@ -113,11 +106,15 @@ void QPainterCanvas::drawText(const LogicalRect &rect, int flags, const QString 
 
 void QPainterCanvas::fillRect(const LogicalRect &rect, const QColor &color)
 {
-    m_painter.fillRect(painterRect(rect), color);
+    if (m_fillMode == Fills::MergedByColour)
+        m_fills.add(rect, color.rgb());
+    else
+        m_painter.fillRect(painterRect(rect), color);
 }
 
 void QPainterCanvas::drawRectangle(const LogicalRect &rect, const QColor &pen, const QColor &brush)
 {
+    paintGatheredFills();
     m_painter.setPen(QPen(pen, 1.0));
     m_painter.setBrush(brush);
     m_painter.drawRect(painterRect(rect));
@@ -125,6 +122,7 @@ void QPainterCanvas::drawRectangle(const LogicalRect &rect, const QColor &pen, c
 
 void QPainterCanvas::drawPolyline(const std::vector<QPoint> &points, const QColor &pen)
 {
+    paintGatheredFills();
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(points.size()));
     for (const QPoint &point : points)
@@ -136,5 +134,6 @@ void QPainterCanvas::drawPolyline(const std::vector<QPoint> &points, const QColo
 
 void QPainterCanvas::drawImage(const LogicalRect &rect, const QImage &image)
 {
+    paintGatheredFills();
     m_painter.drawImage(painterRect(rect), image);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view/Canvas.h"
+#include "view/CellFills.h"
 
 #include <QFont>
 #include <QPointF>
@@ -14,7 +15,13 @@ class QPainter;
 class QPainterCanvas : public Canvas
 {
 public:
-    QPainterCanvas(QPainter &painter, double dpi, QPointF offset = {});
+    enum class Fills {
+        EachRun,       // one painter fill per fillRect, as printing has always had them
+        MergedByColour // gathered by CellFills and filled one colour at a time, before
+                       // the next other drawing and at the end: a lean PDF
+    };
+
+    QPainterCanvas(QPainter &painter, double dpi, QPointF offset = {}, Fills fills = Fills::EachRun);
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas &) = delete;
     QPainterCanvas &operator=(const QPainterCanvas &) = delete;
@@ -34,7 +41,11 @@ public:
     void drawImage(const LogicalRect &rect, const QImage &image) override;
 
 private:
+    void paintGatheredFills();
+
     QPainter &m_painter;
+    Fills m_fillMode;
+    CellFills m_fills;
     bool m_saved = false;
     QColor m_textColor = Qt::black;
     QFont m_font;

@@ -1,3 +1,6 @@
+#include "support/SpecialFiles.h"
+
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -136,6 +139,54 @@ private slots:
         const Run run = render({"-o", m_folder.filePath("panel.bmp")});
         QCOMPARE(run.status, 2);
         QVERIFY(run.errors.contains(".png, .svg or .pdf"));
+    }
+
+    // The page is written through a device under the name, which stays a device.
+    void deviceStaysADevice_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("png") << "png";
+        QTest::newRow("svg") << "svg";
+        QTest::newRow("pdf") << "pdf";
+    }
+    void deviceStaysADevice()
+    {
+        QFETCH(QString, extension);
+        QTemporaryDir folder;
+        const QString device = folder.filePath("null." + extension);
+        if (!makeMemoryDevice(device, 3))
+            QSKIP("device nodes cannot be made here");
+        const Run run = render({"-o", device});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(fileKind(device), QString("character device"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 1);
+    }
+
+    // A disk that takes nothing: the reason is told, the status is 1 and no file is left.
+    void fullDiskFailsCleanly_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("device");
+        for (const char *extension : {"png", "svg", "pdf"}) {
+            QTest::addRow("%s on a full file system", extension) << extension << false;
+            QTest::addRow("%s into a full device", extension) << extension << true;
+        }
+    }
+    void fullDiskFailsCleanly()
+    {
+        QFETCH(QString, extension);
+        QFETCH(bool, device);
+        SmallFileSystem disk;
+        const QString out = disk.path("plot." + extension);
+        if (!disk.mounted() || (device && !makeMemoryDevice(out, 7)))
+            QSKIP("a small file system or a device node cannot be made here");
+        disk.fill();
+        const Run run = render({"-o", out});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.errors, "Cannot write " + out + " (No space left on device).\n");
+        QCOMPARE(fileKind(out), device ? QString("character device") : QString("missing"));
+        QCOMPARE(QDir(disk.root()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+                 device ? 2 : 1);
     }
 
     void missingFileFails()

@@ -59,7 +59,7 @@ void writeBytes(const std::string &path, const QByteArray &bytes)
 
 QStringList entriesOf(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)

@@ -18,7 +18,7 @@
 QByteArray crlfLines(std::initializer_list<const char *> lines);
 QByteArray fileBytes(const std::string &path);
 void writeBytes(const std::string &path, const QByteArray &bytes);
-// The names in a folder, sorted.
+// The names in a folder, sorted: files, folders, links, FIFOs and devices.
 QStringList entriesOf(const QString &folder);
 
 // While it lives, no file of this process can grow beyond the limit: writes past

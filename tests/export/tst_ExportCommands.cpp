@@ -1,6 +1,7 @@
 #include "export_helpers.h"
 
 #include "export/AsciiExport.h"
+#include "support/SpecialFiles.h"
 #include "export/ColoredSquareDxf.h"
 #include "export/TextFileWriter.h"
 #include "view/PlotSettings.h"
@@ -23,6 +24,8 @@ private slots:
     void dxfWritesWhatTheViewerWrites_data();
     void dxfWritesWhatTheViewerWrites();
     void outputGoesWhereAsked();
+    void outputGoesThroughAFifo_data();
+    void outputGoesThroughAFifo();
     void optionsOutsideTheirRange_data();
     void optionsOutsideTheirRange();
     void messagesGoToStderr_data();
@@ -218,6 +221,28 @@ void TestExportCommands::outputGoesWhereAsked()
     QVERIFY(cli.outputs().isEmpty());
     QCOMPARE(fileBytes(cli.path("grid.txt").toStdString()).count("\r\n"), 20);
     QVERIFY(fileBytes(cli.path("drawing").toStdString()).endsWith("  0\r\nEOF\r\n"));
+}
+
+void TestExportCommands::outputGoesThroughAFifo_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QByteArray>("ending");
+    QTest::newRow("ascii") << "ascii" << QByteArray("\r\n");
+    QTest::newRow("dxf") << "dxf" << QByteArray("  0\r\nEOF\r\n");
+}
+
+void TestExportCommands::outputGoesThroughAFifo()
+{
+    QFETCH(QString, verb);
+    QFETCH(QByteArray, ending);
+    CliFolder cli;
+    const QString fifo = cli.path("out." + verb);
+    if (!makeFifo(fifo))
+        QSKIP("FIFOs cannot be made here");
+    std::future<QByteArray> received = readFifo(fifo);
+    QCOMPARE(runCli({verb, cli.path("run.f1"), "-o", fifo}).exitCode, 0);
+    QVERIFY(received.get().endsWith(ending));
+    QCOMPARE(fileKind(fifo), QString("fifo"));
 }
 
 void TestExportCommands::optionsOutsideTheirRange_data()

@@ -14,71 +14,6 @@
 #include <QPicture>
 #include <QtTest>
 
-#include <random>
-
-namespace {
-
-// The QPainter canvas answering as paper does, to force one fill per run on an image.
-class PaperCanvas : public Canvas
-{
-public:
-    PaperCanvas(QPainter &painter, double dpi) : m_canvas(painter, dpi) {}
-    bool isReady() const override { return m_canvas.isReady(); }
-    bool isScreen() const override { return false; }
-    QTransform deviceTransform() const override { return m_canvas.deviceTransform(); }
-    void setTextColor(const QColor &color) override { m_canvas.setTextColor(color); }
-    bool selectFont(const FontSpec &font) override { return m_canvas.selectFont(font); }
-    void drawText(const LogicalRect &rect, int flags, const QString &text) override
-    {
-        m_canvas.drawText(rect, flags, text);
-    }
-    void fillRect(const LogicalRect &rect, const QColor &color) override { m_canvas.fillRect(rect, color); }
-    void drawRectangle(const LogicalRect &rect, const QColor &pen, const QColor &brush) override
-    {
-        m_canvas.drawRectangle(rect, pen, brush);
-    }
-    void drawPolyline(const std::vector<QPoint> &points, const QColor &pen) override
-    {
-        m_canvas.drawPolyline(points, pen);
-    }
-    void drawImage(const LogicalRect &rect, const QImage &image) override { m_canvas.drawImage(rect, image); }
-
-private:
-    QPainterCanvas m_canvas;
-};
-
-QImage whitePage(int dpi)
-{
-    QImage page(1024 * dpi / 100, 768 * dpi / 100, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    return page;
-}
-
-std::vector<float> randomCells(int count, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<float> values(0.0f, 10.0f);
-    std::vector<float> cells(static_cast<std::size_t>(count));
-    for (float &cell : cells)
-        cell = values(random);
-    return cells;
-}
-
-// Draws the plot of the data onto the page, on a canvas of type C.
-template <typename C>
-bool drawOnto(QImage &page, int dpi, const MemoryGrid &data, PlotSettings &settings)
-{
-    QPainter painter(&page);
-    C canvas(painter, dpi);
-    ColSqLayout layout;
-    RunLayoutStep(data.header, settings, layout);
-    RecordingReporter reporter;
-    ReadoutGeometry readout;
-    return DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, readout);
-}
-
-} // namespace
-
 class tst_QPainterCanvas : public QObject
 {
     Q_OBJECT
@@ -160,6 +95,21 @@ private slots:
         QVERIFY(drawOnto<QPainterCanvas>(screen, 100, data, screenSettings));
         QVERIFY(drawOnto<PaperCanvas>(paper, 100, data, paperSettings));
         QCOMPARE(screen, paper);
+    }
+
+    // The fills gathered and painted one colour at a time, before the outline,
+    // give the page of one fill per run, texts and lines included.
+    void fillsMergedByColourPaintTheSamePage()
+    {
+        const std::vector<float> cells = randomCells(300 * 250, 23);
+        const MemoryGrid data(300, 250, 1.0f, [&cells](int ix, int iy) { return cells[ix * 250 + iy]; });
+        PlotSettings eachRunSettings;
+        PlotSettings mergedSettings;
+        QImage eachRun = whitePage(150);
+        QImage merged = whitePage(150);
+        QVERIFY(drawOnto<PaperCanvas>(eachRun, 150, data, eachRunSettings));
+        QVERIFY(drawOnto<PaperCanvas>(merged, 150, data, mergedSettings, QPainterCanvas::Fills::MergedByColour));
+        QCOMPARE(merged, eachRun);
     }
 
     // At 96 dpi a 1000 x 1000 grid is drawn into about 576 pixels: every one

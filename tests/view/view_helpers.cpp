@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <random>
+
 MemoryGrid::MemoryGrid(int columns, int rows, float cellSize, const CellValue &value, float originX, float originY)
 {
     header.stepCount = 1;
@@ -20,4 +22,21 @@ MemoryGrid::MemoryGrid(int columns, int rows, float cellSize, const CellValue &v
         for (int iy = 0; iy < rows; ++iy)
             grid.values[ix][iy][0] = value(ix, iy);
     }
+}
+
+QImage whitePage(int dpi)
+{
+    QImage page(1024 * dpi / 100, 768 * dpi / 100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    return page;
+}
+
+std::vector<float> randomCells(int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> values(0.0f, 10.0f);
+    std::vector<float> cells(static_cast<std::size_t>(count));
+    for (float &cell : cells)
+        cell = values(random);
+    return cells;
 }
