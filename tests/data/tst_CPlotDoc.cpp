@@ -4,7 +4,7 @@
 #include "data/CPlotDoc.h"
 #include "data/FilePath.h"
 #include "data/StepCache.h"
-#include "support/TestMount.h"
+#include "support/SpecialFiles.h"
 #include "support/TestSeam.h"
 
 #include <QDir>
@@ -396,11 +396,10 @@ void TestCPlotDoc::cacheWriteFailureUndoesTheOpen()
     seam.value = [](int step, int, int, int) { return float(step); };
     QVERIFY(writeSeamFile(first.filePath("run.f1").toStdString(), seam));
     const int inputPages = int((QFileInfo(first.filePath("run.f1")).size() + 4095) / 4096);
-    QTemporaryDir dir;
-    const auto disk = TestMount::smallDisk(dir.path(), 4 * (inputPages + 2));
-    if (!disk)
+    const SmallFileSystem disk(4 * (inputPages + 2));
+    if (!disk.mounted())
         QSKIP("no small disk can be mounted here");
-    const QString path = dir.filePath("run.f1");
+    const QString path = disk.path("run.f1");
     QVERIFY(QFile::rename(first.filePath("run.f1"), path) || QFile::copy(first.filePath("run.f1"), path));
     RecordingReporter reporter;
     CPlotDoc document(reporter);
@@ -411,7 +410,7 @@ void TestCPlotDoc::cacheWriteFailureUndoesTheOpen()
     QVERIFY2(message.startsWith("Cannot write the step cache file ") && message.endsWith(" (No space left on device)."),
              qPrintable(message));
     // The steps written are gone again; the file open before stays.
-    QCOMPARE(entriesOf(dir.path()), QStringList{"run.f1"});
+    QCOMPARE(entriesOf(disk.root()), QStringList{"run.f1"});
     verifyFiveSteps(document);
 }
 
@@ -512,8 +511,8 @@ void TestCPlotDoc::unremovableCacheFilesAreReported()
     CPlotDoc document(reporter);
     QCOMPARE(document.openFile(copyTestFile("five_steps.f3", dir.path())), CPlotDoc::OpenResult::Opened);
     {
-        const auto readOnly = TestMount::readOnly(dir.path());
-        if (!readOnly)
+        const ReadOnlyMount readOnly(dir.path());
+        if (!readOnly.mounted())
             QSKIP("no read-only mount can be made here");
         document.DeleteContents();
     }
@@ -529,8 +528,8 @@ void TestCPlotDoc::readOnlyFolderIsViewed()
 {
     QTemporaryDir dir;
     copyTestFile("five_steps.f3", dir.path());
-    const auto readOnly = TestMount::readOnly(dir.path());
-    if (!readOnly)
+    const ReadOnlyMount readOnly(dir.path());
+    if (!readOnly.mounted())
         QSKIP("no read-only mount can be made here");
     RecordingReporter reporter;
     CPlotDoc document(reporter);

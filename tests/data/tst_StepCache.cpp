@@ -2,7 +2,7 @@
 
 #include "data/StepCache.h"
 #include "support/RecordingReporter.h"
-#include "support/TestMount.h"
+#include "support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,8 +112,8 @@ void TestStepCache::takenNamesSendTheSetToAPrivateFolder()
 void TestStepCache::readOnlyFolderSendsTheSetToAPrivateFolder()
 {
     QTemporaryDir dir;
-    const auto readOnly = TestMount::readOnly(dir.path());
-    if (!readOnly)
+    const ReadOnlyMount readOnly(dir.path());
+    if (!readOnly.mounted())
         QSKIP("no read-only mount can be made here");
     StepCache cache(dir.path().toStdString() + "/", 2);
     writeStep(cache, 1);

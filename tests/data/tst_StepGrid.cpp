@@ -2,7 +2,7 @@
 
 #include "data/StepCache.h"
 #include "data/StepGrid.h"
-#include "support/TestMount.h"
+#include "support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,13 +166,12 @@ void TestStepGrid::writtenInPartsAsAtOnce()
 
 void TestStepGrid::failedWriteInPartsRemovesTheFile()
 {
-    QTemporaryDir dir;
-    const auto disk = TestMount::smallDisk(dir.path(), 64);
-    if (!disk)
+    const SmallFileSystem disk(64);
+    if (!disk.mounted())
         QSKIP("no small disk can be mounted here");
-    const QString name = dir.filePath("SemTmp3.bin");
+    const QString name = disk.path("SemTmp3.bin");
     StepGrid grid;
-    grid.setUp(4, 100, 100, std::make_shared<StepCache>(dir.path().toStdString() + "/")); // 160 kB a step
+    grid.setUp(4, 100, 100, std::make_shared<StepCache>(disk.root().toStdString() + "/")); // 160 kB a step
     QVERIFY(grid.beginWriteStep(3));
     grid.writeStepUpTo(grid.valueCount() / 2);
     grid.writeStepUpTo(grid.valueCount() - 1);

@@ -96,3 +96,16 @@ void SmallFileSystem::fill()
     while (filler.write(block) > 0) {
     }
 }
+
+ReadOnlyMount::ReadOnlyMount(const QString &folder) : m_folder(QFile::encodeName(folder))
+{
+    m_bound = ::mount(m_folder.constData(), m_folder.constData(), nullptr, MS_BIND, nullptr) == 0;
+    m_readOnly = m_bound
+                 && ::mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+}
+
+ReadOnlyMount::~ReadOnlyMount()
+{
+    if (m_bound)
+        ::umount2(m_folder.constData(), MNT_DETACH);
+}

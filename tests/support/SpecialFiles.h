@@ -40,3 +40,21 @@ private:
     QTemporaryDir m_folder;
     bool m_mounted = false;
 };
+
+// A folder bound read-only over itself while this lives, as a results share or
+// a read-only mount is.
+class ReadOnlyMount
+{
+public:
+    explicit ReadOnlyMount(const QString &folder);
+    ~ReadOnlyMount();
+    ReadOnlyMount(const ReadOnlyMount &) = delete;
+    ReadOnlyMount &operator=(const ReadOnlyMount &) = delete;
+
+    bool mounted() const { return m_readOnly; }
+
+private:
+    QByteArray m_folder;
+    bool m_bound = false;
+    bool m_readOnly = false;
+};
