@@ -78,7 +78,7 @@ bool renderToFile(CPlotDoc &document, PagePicture::Format format, const QString 
     };
     QString error;
     const std::optional<QByteArray> page = PagePicture::encode(format, 100, drawing, error);
-    if (!page || !OutputFile::writeWhole(path, *page, error)) {
+    if (!page || !OutputFile::writeWhole(path.toStdString(), *page, error)) {
         std::cerr << error.toStdString() << '\n';
         return false;
     }

@@ -76,7 +76,7 @@ int runRender(const QStringList &givenArguments)
     const QString outPath = parser.value(output);
     const std::optional<PagePicture::Format> format = PagePicture::formatOf(outPath);
     if (!format)
-        return usageError("OUT must end in .png, .svg or .pdf: " + outPath);
+        return usageError("OUT must end in .png, .svg or .pdf: " + LocalFileNames::display(outPath));
 
     PlotSettings settings;
     const auto chosenPalette = palettes.find(parser.value(palette));
@@ -116,7 +116,7 @@ int runRender(const QStringList &givenArguments)
         page = PagePicture::encode(*format, *pageDpi, chart.drawing(), error);
     }
     // The page is made whole in memory first: the file is written only when there is one to write.
-    if (!page || !OutputFile::writeWhole(outPath, *page, error)) {
+    if (!page || !OutputFile::writeWhole(LocalFileNames::toPath(outPath), *page, error)) {
         reporter.report(error.toStdString());
         return ExitStatus::failed;
     }

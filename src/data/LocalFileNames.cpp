@@ -28,19 +28,20 @@ QStringList arguments(int argc, char **argv)
             list << text;
             continue;
         }
+        // The readable text last, so a parser still sees its extension.
         std::lock_guard<std::mutex> lock(tokensMutex);
         tokenPaths.push_back(bytes.toStdString());
-        list << text + QChar(tokenMark) + QString::number(tokenPaths.size() - 1);
+        list << QChar(tokenMark) + QString::number(tokenPaths.size() - 1) + QChar(tokenMark) + text;
     }
     return list;
 }
 
 std::string toPath(const QString &text)
 {
-    const qsizetype mark = text.indexOf(QChar(tokenMark));
-    if (mark >= 0) {
+    const qsizetype end = text.indexOf(QChar(tokenMark), 1);
+    if (text.startsWith(QChar(tokenMark)) && end > 0) {
         bool number = false;
-        const qsizetype index = text.mid(mark + 1).toLongLong(&number);
+        const qsizetype index = text.mid(1, end - 1).toLongLong(&number);
         std::lock_guard<std::mutex> lock(tokensMutex);
         if (number && index >= 0 && index < static_cast<qsizetype>(tokenPaths.size()))
             return tokenPaths[static_cast<std::size_t>(index)];
@@ -55,8 +56,8 @@ QString display(const std::string &path)
 
 QString display(const QString &text)
 {
-    const qsizetype mark = text.indexOf(QChar(tokenMark));
-    return mark >= 0 ? text.left(mark) : text;
+    const qsizetype end = text.indexOf(QChar(tokenMark), 1);
+    return text.startsWith(QChar(tokenMark)) && end > 0 ? text.mid(end + 1) : text;
 }
 
 std::string fromUrl(const QUrl &url)
@@ -67,6 +68,11 @@ std::string fromUrl(const QUrl &url)
     // The URL keeps the name's bytes percent-encoded; its text form would lose those that are no text.
     return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
 #endif
+}
+
+std::string chosenPath(const QString &chosen, const std::string &proposed)
+{
+    return chosen == display(proposed) ? proposed : toPath(chosen);
 }
 
 } // namespace LocalFileNames

@@ -29,4 +29,9 @@ QString display(const QString &text);
 // The local file a URL names (a dropped file), in the system's bytes.
 std::string fromUrl(const QUrl &url);
 
+// What a file dialog handed back for a proposed path: the proposal's own bytes
+// when the user kept it (a dialog sees a name that is no text only as its
+// display), else the chosen text's.
+std::string chosenPath(const QString &chosen, const std::string &proposed);
+
 } // namespace LocalFileNames

@@ -1,123 +1,157 @@
 #include "export/OutputFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "data/LocalFileNames.h"
+
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 namespace {
 
 // Something that exists under the name and is neither a regular file nor a
 // folder: a FIFO, a character or block device, a socket (links followed).
-bool isSpecialFile(const QString &path)
+bool isSpecialFile(const std::string &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    return !error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)
+           && !std::filesystem::is_directory(status);
+}
+
+int lastError()
+{
+    return errno != 0 ? errno : EIO;
 }
 
 } // namespace
 
-OutputFile::OutputFile(const QString &path) : m_path(path)
+OutputFile::OutputFile(std::string path) : m_path(std::move(path)), m_writesThrough(isSpecialFile(m_path)) {}
+
+OutputFile::~OutputFile()
 {
-    if (isSpecialFile(path)) {
-        m_file = std::make_unique<QFile>(path);
-    } else {
-        auto saveFile = std::make_unique<QSaveFile>(path);
-        m_saveFile = saveFile.get();
-        m_file = std::move(saveFile);
-    }
+    cancel();
 }
 
-OutputFile::~OutputFile() = default;
+std::FILE *OutputFile::createTemporary()
+{
+    // Beside the target, so the rename stays on its file system; a name taken
+    // by anything, even a link, is passed over.
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = m_path + ".";
+        for (int i = 0; i < 6; ++i)
+            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        errno = 0;
+        if (std::FILE *file = std::fopen(name.c_str(), "wbx")) {
+            m_temporary = name;
+            return file;
+        }
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void OutputFile::removeTemporary()
+{
+    if (!m_temporary.empty())
+        std::remove(m_temporary.c_str());
+    m_temporary.clear();
+}
 
 bool OutputFile::open()
 {
+    errno = 0;
+    m_file.reset(m_writesThrough ? std::fopen(m_path.c_str(), "wb") : createTemporary());
+    if (!m_file) {
+        keepError(lastError());
+        return false;
+    }
     // Written through unbuffered: every write reaches the FIFO or device as it
     // is made, and a refused one says so at once.
-    const QIODevice::OpenMode mode =
-        m_saveFile ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Unbuffered;
-    if (m_file->open(mode))
-        return true;
-    keepError();
-    return false;
+    if (m_writesThrough)
+        std::setvbuf(m_file.get(), nullptr, _IONBF, 0);
+    m_stream.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return true;
 }
 
 QIODevice &OutputFile::device()
 {
-    return *m_file;
+    return m_stream;
+}
+
+qint64 OutputFile::Stream::writeData(const char *data, qint64 size)
+{
+    if (!m_owner.m_file)
+        return -1;
+    errno = 0;
+    const std::size_t written = std::fwrite(data, 1, static_cast<std::size_t>(size), m_owner.m_file.get());
+    if (written < static_cast<std::size_t>(size)) {
+        m_owner.keepError(lastError());
+        if (written == 0)
+            return -1;
+    }
+    return static_cast<qint64>(written);
 }
 
 bool OutputFile::write(const QByteArray &bytes)
 {
-    // A write the disk takes only part of says so without a reason; the next
-    // one, refused outright, gives it.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = m_file->write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            keepError();
-            return false;
-        }
-        written += step;
-    }
-    return true;
+    return m_stream.write(bytes) == bytes.size() && m_error.isEmpty();
 }
 
-void OutputFile::keepError()
+void OutputFile::keepError(int error)
 {
-    if (!m_error.isEmpty())
-        return;
-    m_error = m_file->errorString();
-    if (m_error.isEmpty() || m_error == QLatin1String("Unknown error"))
-        m_error = QStringLiteral("the data could not be written");
+    if (m_error.isEmpty())
+        m_error = QString::fromLocal8Bit(std::strerror(error));
 }
 
 bool OutputFile::commit()
 {
-    if (!m_file->isOpen())
+    if (!m_file)
         return false;
-    // A failed write leaves its reason on the file until closing clears it, and
-    // QSaveFile's commit does not notice when the last flush of its own buffer
-    // fails: both are looked at before the file is closed.
-    const bool flushed = m_file->flush();
-    if (!flushed || m_file->error() != QFileDevice::NoError) {
-        keepError();
-        if (m_saveFile)
-            m_saveFile->cancelWriting();
+    errno = 0;
+    if (std::fflush(m_file.get()) != 0 || std::ferror(m_file.get()))
+        keepError(lastError());
+    errno = 0;
+    if (std::fclose(m_file.release()) != 0)
+        keepError(lastError());
+    m_stream.close();
+    if (!m_error.isEmpty()) {
+        removeTemporary();
+        return false;
     }
-    if (m_saveFile) {
-        // After cancelWriting, commit only removes the temporary file and says false.
-        if (m_saveFile->commit())
-            return m_error.isEmpty();
-    } else {
-        m_file->close();
-        if (m_error.isEmpty() && m_file->error() == QFileDevice::NoError)
-            return true;
+    if (m_writesThrough)
+        return true;
+    std::error_code error;
+    // A file replaced keeps the permissions it had.
+    const auto status = std::filesystem::status(m_path, error);
+    if (!error && std::filesystem::is_regular_file(status))
+        std::filesystem::permissions(m_temporary, status.permissions(), error);
+    std::filesystem::rename(m_temporary, m_path, error);
+    if (error) {
+        keepError(error.value());
+        removeTemporary();
+        return false;
     }
-    keepError();
-    return false;
+    m_temporary.clear();
+    return true;
 }
 
 void OutputFile::cancel()
 {
-    if (!m_file->isOpen())
-        return;
-    if (m_saveFile) {
-        // A save file is never closed by hand: after cancelWriting its commit
-        // only removes the temporary file.
-        m_saveFile->cancelWriting();
-        m_saveFile->commit();
-    } else {
-        m_file->close();
-    }
+    m_file.reset();
+    m_stream.close();
+    removeTemporary();
 }
 
-bool OutputFile::writeWhole(const QString &path, const QByteArray &bytes, QString &error)
+bool OutputFile::writeWhole(const std::string &path, const QByteArray &bytes, QString &error)
 {
     OutputFile file(path);
     if (file.open() && file.write(bytes) && file.commit())
         return true;
     file.cancel();
-    file.keepError();
-    error = "Cannot write " + path + " (" + file.errorString() + ").";
+    error = "Cannot write " + LocalFileNames::display(path) + " (" + file.errorString() + ").";
     return false;
 }

@@ -1,24 +1,24 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
+#include <cstdio>
 #include <memory>
-
-class QFileDevice;
-class QIODevice;
-class QSaveFile;
+#include <string>
 
 // A file written whole or not at all. A regular file, or a name where nothing
 // stands yet, is written to a temporary file beside it and renamed into place
 // by commit(): a failed write leaves no empty or partial file and keeps the
 // file it was to replace. A FIFO, a device or a socket under the name is
 // written through instead and never replaced, so "-o /dev/null" leaves
-// /dev/null the device it is.
+// /dev/null the device it is. Paths are the system's bytes, so a folder whose
+// name is no valid text takes files too.
 class OutputFile
 {
 public:
-    explicit OutputFile(const QString &path);
+    explicit OutputFile(std::string path);
     ~OutputFile();
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
@@ -38,17 +38,39 @@ public:
     // The reason of the first failure, as the system gives it.
     QString errorString() const { return m_error; }
     // True when the target is written through rather than replaced.
-    bool writesThrough() const { return m_saveFile == nullptr; }
+    bool writesThrough() const { return m_writesThrough; }
 
     // Opens, writes the bytes and commits; on failure error reads
     // "Cannot write PATH (reason)."
-    static bool writeWhole(const QString &path, const QByteArray &bytes, QString &error);
+    static bool writeWhole(const std::string &path, const QByteArray &bytes, QString &error);
 
 private:
-    void keepError();
+    // The open file as a device to write to.
+    class Stream : public QIODevice
+    {
+    public:
+        explicit Stream(OutputFile &owner) : m_owner(owner) {}
 
-    QString m_path;
-    std::unique_ptr<QFileDevice> m_file;
-    QSaveFile *m_saveFile = nullptr;
+    protected:
+        qint64 readData(char *, qint64) override { return -1; }
+        qint64 writeData(const char *data, qint64 size) override;
+
+    private:
+        OutputFile &m_owner;
+    };
+    struct Closer
+    {
+        void operator()(std::FILE *file) const { std::fclose(file); }
+    };
+
+    void keepError(int error);
+    std::FILE *createTemporary();
+    void removeTemporary();
+
+    std::string m_path;
+    bool m_writesThrough = false;
+    std::string m_temporary;
+    std::unique_ptr<std::FILE, Closer> m_file;
+    Stream m_stream{*this};
     QString m_error;
 };

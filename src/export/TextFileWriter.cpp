@@ -1,8 +1,6 @@
 #include "export/TextFileWriter.h"
 
-#include <QString>
-
-TextFileWriter::TextFileWriter(const std::string &path) : m_file(QString::fromStdString(path)) {}
+TextFileWriter::TextFileWriter(const std::string &path) : m_file(path) {}
 
 bool TextFileWriter::open()
 {

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,7 +24,7 @@ private slots:
     void exportWhileAnotherFileOpensBesideIt();
     void signalDuringAnOpenLeavesNoCacheFile_data();
     void signalDuringAnOpenLeavesNoCacheFile();
-    void nameThatIsNoTextOpens();
+    void nameThatIsNoTextOpensAndExports();
     void lineLargerThanMemoryIsReported();
 
 private:
@@ -123,23 +124,29 @@ void TestOpenHazards::signalDuringAnOpenLeavesNoCacheFile()
     QCOMPARE(cacheFilesOf(), QStringList());
 }
 
-void TestOpenHazards::nameThatIsNoTextOpens()
+void TestOpenHazards::nameThatIsNoTextOpensAndExports()
 {
     // A folder named in Latin-1; the command line passes its bytes unchanged.
     QVERIFY(writeSeamFile(m_dir.filePath("plain.f1").toStdString(), seamOf(0)));
     const std::string folder = m_dir.path().toStdString() + "/caf\xe9";
     QCOMPARE(::mkdir(folder.c_str(), 0700), 0);
-    QVERIFY(QFile::copy(m_dir.filePath("plain.f1"), QString::fromStdString(m_dir.path().toStdString() + "/moved.f1")));
-    QCOMPARE(::rename((m_dir.path().toStdString() + "/moved.f1").c_str(), (folder + "/run.f1").c_str()), 0);
-    QProcess shell;
-    shell.setWorkingDirectory(m_dir.path());
-    shell.start("/bin/sh", {"-c", "exec \"$0\" info \"$(printf 'caf\\351')/run.f1\"", SEMBLA_CLI});
-    QVERIFY(shell.waitForFinished(60000));
-    QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(shell.exitCode(), 0);
-    QVERIFY(shell.readAllStandardOutput().contains("columnCount: 80"));
-    std::remove((folder + "/run.f1").c_str());
-    ::rmdir(folder.c_str());
+    QCOMPARE(::rename((m_dir.path().toStdString() + "/plain.f1").c_str(), (folder + "/run.f1").c_str()), 0);
+    const auto run = [&](const QString &arguments) {
+        QProcess shell;
+        shell.setWorkingDirectory(m_dir.path());
+        shell.start("/bin/sh", {"-c", "folder=$(printf 'caf\\351'); exec \"$0\" " + arguments, SEMBLA_CLI});
+        shell.waitForFinished(60000);
+        return shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1;
+    };
+    QCOMPARE(run("info \"$folder/run.f1\""), 0);
+    // The default name of an export stands in the input's folder.
+    QCOMPARE(run("ascii \"$folder/run.f1\""), 0);
+    QCOMPARE(run("render \"$folder/run.f1\" -o \"$folder/run.png\""), 0);
+    for (const char *name : {"/run-Vert_3D.asc", "/run.png"}) {
+        QVERIFY2(std::filesystem::is_regular_file(folder + name), name);
+        std::filesystem::remove(folder + name);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 void TestOpenHazards::lineLargerThanMemoryIsReported()

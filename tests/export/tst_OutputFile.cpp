@@ -45,7 +45,7 @@ private slots:
             QVERIFY(QFile::link(device, target));
 
         QString error;
-        QCOMPARE(OutputFile::writeWhole(target, megabyte(), error), written);
+        QCOMPARE(OutputFile::writeWhole(target.toStdString(), megabyte(), error), written);
 
         QCOMPARE(fileKind(device), QString("character device"));
         QCOMPARE(fileKind(target), linked ? QString("link") : QString("character device"));
@@ -62,7 +62,7 @@ private slots:
             QSKIP("FIFOs cannot be made here");
         std::future<QByteArray> received = readFifo(fifo);
         QString error;
-        QVERIFY2(OutputFile::writeWhole(fifo, megabyte(), error), qPrintable(error));
+        QVERIFY2(OutputFile::writeWhole(fifo.toStdString(), megabyte(), error), qPrintable(error));
         QCOMPARE(received.get(), megabyte());
         QCOMPARE(fileKind(fifo), QString("fifo"));
         QCOMPARE(entriesOf(folder.path()), QStringList{"out.pdf"});
@@ -86,7 +86,7 @@ private slots:
             writeBytes(target.toStdString(), before);
 
         QString error;
-        QVERIFY(!OutputFile::writeWhole(target, megabyte(), error));
+        QVERIFY(!OutputFile::writeWhole(target.toStdString(), megabyte(), error));
 
         QCOMPARE(error, "Cannot write " + target + " (No space left on device).");
         QCOMPARE(entriesOf(disk.root()), before.isEmpty() ? QStringList{} : QStringList{"out.png"});

@@ -2,6 +2,7 @@
 
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
+#include "data/LocalFileNames.h"
 #include "data/Reporter.h"
 #include "dialogs/widgets/C3DPlotOptionsDlg.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
@@ -350,12 +351,13 @@ std::string CPlotView::askForOutputPath(const OutputFileRequest &request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QString::fromStdString(request.filter).split(";;"));
     dialog.setDefaultSuffix(suffix);
-    const QString defaultName = QString::fromStdString(request.defaultName) + "." + suffix;
+    const std::string proposed = request.defaultName + "." + request.defaultSuffix;
+    const QString defaultName = LocalFileNames::display(proposed);
     dialog.setDirectory(QFileInfo(defaultName).absolutePath());
     dialog.selectFile(QFileInfo(defaultName).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().front().toStdString();
+    return LocalFileNames::chosenPath(dialog.selectedFiles().front(), proposed);
 }
 
 template<typename Export> void CPlotView::runExport(Export exportCommand)
