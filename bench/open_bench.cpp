@@ -1,8 +1,9 @@
 // Speed of opening a seam output file as a user meets it: the whole open of
 // the document (reading every step and writing its cache file, and the
 // removal of the cache files when the file is closed), in wall-clock and in
-// CPU time, beside a reader that also uses both cores (std::from_chars over
-// the same lines on two threads), pandas.read_csv and numpy.loadtxt, on two
+// CPU time, beside a plain getline + strtod reader, a reader that also uses
+// both cores (std::from_chars over the same lines on two threads),
+// pandas.read_csv and numpy.loadtxt, on two
 // shapes of file: 18 items per line in "%12.5E", as the analysis program
 // writes them, and 6 items per line in "%g".
 //
@@ -138,6 +139,26 @@ std::size_t fromCharsRead(const std::string &path, int items)
     return first.size() + second.size();
 }
 
+// The reader one writes first: getline and strtod on one thread.
+std::size_t getlineRead(const std::string &path, int items)
+{
+    std::ifstream in(path);
+    std::string line;
+    for (int header = 0; header < 3; ++header)
+        std::getline(in, line);
+    std::vector<float> values;
+    while (std::getline(in, line)) {
+        const char *p = line.c_str();
+        for (int k = 0; k < items && p; ++k) {
+            values.push_back(static_cast<float>(std::strtod(p, nullptr)));
+            p = std::strchr(p, ',');
+            if (p)
+                ++p;
+        }
+    }
+    return values.size();
+}
+
 long long statusKilobytes(const char *field)
 {
     std::ifstream status("/proc/self/status");
@@ -203,6 +224,7 @@ int main(int argc, char *argv[])
 
         std::vector<Bench::Timing> ours;
         std::vector<Bench::Timing> reference;
+        std::vector<Bench::Timing> plain;
         for (int r = 0; r < repeats; ++r) {
             ours.push_back(Bench::timeOf([&] {
                 CPlotDoc document(reporter);
@@ -210,6 +232,7 @@ int main(int argc, char *argv[])
                 document.DeleteContents();
             }));
             reference.push_back(Bench::timeOf([&] { fromCharsRead(path, shape.items); }));
+            plain.push_back(Bench::timeOf([&] { getlineRead(path, shape.items); }));
         }
         const QStringList pythonArguments{QString::fromStdString(path), QString::number(dataLines),
                                           QString::number(shape.items), QString::number(repeats)};
@@ -226,6 +249,7 @@ int main(int argc, char *argv[])
         const std::string open = std::string("open ") + shape.name;
         figures.push_back({open + ", wall, vs std::from_chars on 2 threads", mine.wall, twoThreads.wall});
         figures.push_back({open + ", CPU, vs std::from_chars on 2 threads", mine.cpu, twoThreads.cpu});
+        figures.push_back({open + ", wall, vs getline + strtod", mine.wall, Bench::median(plain).wall});
         figures.push_back({open + ", wall, vs pandas.read_csv", mine.wall, pandas.wall});
         figures.push_back({open + ", CPU, vs pandas.read_csv", mine.cpu, pandas.cpu});
         figures.push_back({open + ", wall, vs numpy.loadtxt", mine.wall, numpy.wall});
