@@ -29,6 +29,12 @@ constexpr int historyPlot = 32785;
 constexpr int fishNetPlot = 32786;
 constexpr int crossSectionPlot = 32787;
 constexpr int coloredSquarePlot = 32788;
+
+// The program's own commands around the described ones.
+constexpr int viewFitToWindow = 33001;
+constexpr int viewActualSize = 33002;
+constexpr int viewZoomIn = 33003;
+constexpr int viewZoomOut = 33004;
 } // namespace CommandId
 
 // The size of the recent-file list.

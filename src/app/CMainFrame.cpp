@@ -3,9 +3,11 @@
 #include "app/CAboutDlg.h"
 #include "app/CModeless.h"
 #include "app/OpenProgressField.h"
+#include "app/StepToolBar.h"
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
 #include "resources/CommandIds.h"
+#include "view/StepNavigation.h"
 #include "view/widgets/CPlotView.h"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
@@ -56,6 +59,12 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     createToolBar();
     statusBar()->showMessage(QString());
     statusBar()->addPermanentWidget(new OpenProgressField(m_document, this));
+    m_stepField = new QLabel(this);
+    m_stepField->setObjectName("stepField");
+    statusBar()->addPermanentWidget(m_stepField);
+    connect(m_view, &CPlotView::plotChanged, this, &CMainFrame::showStep);
+    connect(m_view, &CPlotView::zoomChanged, this,
+            [this] { action(CommandId::viewFitToWindow)->setChecked(m_view->zoom().fitsWindow()); });
     // The cell readout also stands in the message pane, readable without waiting for the tip.
     connect(m_view, &CPlotView::readoutChanged, statusBar(), [this](const QString &text) {
         if (text.isEmpty())
@@ -117,6 +126,11 @@ void CMainFrame::createActions()
     addCommand(fishNetPlot, "3-D &FishNet Plot... \tCtrl+F", "Opens the FishNet Options Dialog\nFishNet");
     addCommand(viewToolbar, "&Toolbar", "Shows or hides the toolbar\nToggle ToolBar")->setCheckable(true);
     addCommand(viewStatusBar, "&Status Bar", "Shows or hides the status bar\nToggle StatusBar")->setCheckable(true);
+    addCommand(viewFitToWindow, "&Fit to Window", "Fits the page to the window\nFit to Window")->setCheckable(true);
+    action(viewFitToWindow)->setChecked(true);
+    addCommand(viewActualSize, "&Actual Size\tCtrl+0", "Shows the page at its true size\nActual Size");
+    addCommand(viewZoomIn, "Zoom &In\tCtrl+=", "Shows the page larger\nZoom In");
+    addCommand(viewZoomOut, "Zoom &Out\tCtrl+-", "Shows the page smaller\nZoom Out");
     addCommand(helpTopics, "&Help Topics", "Lists Help topics\nHelp Topics");
     addCommand(appAbout, "&About Sembla...", "Displays program information and version number\nAbout");
     addCommand(contextHelp, "Context Help", "Displays help for clicked on buttons, menus and windows\nHelp")
@@ -171,6 +185,15 @@ void CMainFrame::createActions()
     connect(action(crossSectionPlot), &QAction::triggered, m_view, &CPlotView::OnCrossSectionPlot);
     connect(action(historyPlot), &QAction::triggered, m_view, &CPlotView::OnHistoryPlot);
     connect(action(fishNetPlot), &QAction::triggered, m_view, &CPlotView::OnFishNetPlot);
+    connect(action(viewFitToWindow), &QAction::triggered, m_view, [this](bool fit) {
+        if (fit)
+            m_view->fitToWindow();
+        else
+            m_view->actualSize();
+    });
+    connect(action(viewActualSize), &QAction::triggered, m_view, &CPlotView::actualSize);
+    connect(action(viewZoomIn), &QAction::triggered, m_view, &CPlotView::zoomIn);
+    connect(action(viewZoomOut), &QAction::triggered, m_view, &CPlotView::zoomOut);
 }
 
 void CMainFrame::createMenus()
@@ -214,6 +237,9 @@ void CMainFrame::createMenus()
     QMenu *view = menuBar()->addMenu("&View");
     view->addAction(action(viewToolbar));
     view->addAction(action(viewStatusBar));
+    view->addSeparator();
+    for (int id : {viewFitToWindow, viewActualSize, viewZoomIn, viewZoomOut})
+        view->addAction(action(id));
 
     QMenu *helpMenu = menuBar()->addMenu("&Help");
     helpMenu->addAction(action(helpTopics));
@@ -242,6 +268,24 @@ void CMainFrame::createToolBar()
     QAction *statusToggle = action(viewStatusBar);
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+
+    m_stepToolBar = new StepToolBar(this);
+    addToolBar(m_stepToolBar);
+    // The step keys work while the toolbar is hidden too.
+    addActions(m_stepToolBar->keyActions());
+    connect(m_stepToolBar, &StepToolBar::stepChosen, m_view, &CPlotView::changeStep);
+    // Playing stops at any command.
+    for (const auto &command : m_actions)
+        connect(command.second, &QAction::triggered, m_stepToolBar, &StepToolBar::stopPlaying);
+    connect(m_view, &CPlotView::commandRun, m_stepToolBar, &StepToolBar::stopPlaying);
+}
+
+void CMainFrame::showStep()
+{
+    const bool loaded = m_document.isLoaded();
+    const int stepCount = loaded ? m_document.header().stepCount : 0;
+    m_stepToolBar->showStep(loaded ? m_view->settings().step : 0, stepCount);
+    m_stepField->setText(QString::fromStdString(StepNavigation::statusText(m_view->settings(), loaded, stepCount)));
 }
 
 void CMainFrame::openDocument(const std::string &path)

@@ -11,6 +11,8 @@
 
 class CPlotView;
 class QAction;
+class QLabel;
+class StepToolBar;
 class QMenu;
 
 // The main window: menu, toolbar, status bar and the plot view. Every way of
@@ -46,11 +48,15 @@ private:
     void updateRecentFileActions();
     void updateTitle();
     void openEnded(CPlotDoc::OpenResult result, const std::string &path);
+    // The step toolbar and the status bar's "Step s of N" follow the plot shown.
+    void showStep();
     void enableWhatWaitsForTheFile();
 
     CPlotDoc &m_document;
     CPlotView *m_view = nullptr;
     QToolBar *m_toolBar = nullptr;
+    StepToolBar *m_stepToolBar = nullptr;
+    QLabel *m_stepField = nullptr;
     QMenu *m_fileMenu = nullptr;
     std::map<int, QAction *> m_actions;
     RecentFileList m_recentFiles;

@@ -74,7 +74,9 @@ private slots:
                  QStringList({"&Copy \tCtrl+C", "-", "Colored Square &Plot... \tCtrl+P",
                               "Cross &Section Plot... \tCtrl+S", "&History Plot... \tCtrl+H",
                               "3-D &FishNet Plot... \tCtrl+F"}));
-        QCOMPARE(menuTexts(topMenu(frame, "&View")), QStringList({"&Toolbar", "&Status Bar"}));
+        QCOMPARE(menuTexts(topMenu(frame, "&View")),
+                 QStringList({"&Toolbar", "&Status Bar", "-", "&Fit to Window", "&Actual Size\tCtrl+0",
+                              "Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-"}));
         QCOMPARE(menuTexts(topMenu(frame, "&Help")), QStringList({"&Help Topics", "-", "&About Sembla..."}));
     }
 

@@ -1,5 +1,6 @@
 #include "screen_helpers.h"
 
+#include "charts/ChartReadout.h"
 #include "charts/ChartTemplates.h"
 #include "charts/widgets/ChartPlots.h"
 #include "view/PlotClipboard.h"
@@ -144,7 +145,7 @@ void TestChartHosts::batchHoldsChangesUntilReleased()
 {
     QWidget parent;
     parent.resize(400, 300);
-    LineChartHost host(&parent, "Cross Section Plot");
+    LineChartHost host(&parent, "Cross Section Plot", &ChartReadout::crossSectionText);
     QVERIFY(host.create());
     host.setBatch(true);
     host.setContent({{1, 2}, {3, 4}}, "Header", "Y (m)");

@@ -45,6 +45,10 @@ public:
     // While set, every creation fails as if the control could not be made.
     void setCreationRefused(bool refused) { m_creationRefused = refused; }
 
+signals:
+    // What the status bar says of the chart point under the pointer (or picked); empty when none.
+    void pointerReadout(const QString &text);
+
 protected:
     bool creationRefused() const { return m_creationRefused; }
     // Takes the new control as a child of the parent, sized to it and shown.

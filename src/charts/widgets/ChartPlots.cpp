@@ -1,11 +1,13 @@
 #include "charts/widgets/ChartPlots.h"
 
+#include "charts/ChartReadout.h"
+
 #include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
 
 ChartPlots::ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter)
-    : m_settings(settings), m_crossSection(parent, QStringLiteral("Cross Section Plot")),
-      m_history(parent, QStringLiteral("History Plot")), m_fishNet(parent),
+    : m_settings(settings), m_crossSection(parent, QStringLiteral("Cross Section Plot"), &ChartReadout::crossSectionText),
+      m_history(parent, QStringLiteral("History Plot"), &ChartReadout::historyText), m_fishNet(parent),
       m_routines(document, settings, reporter, m_crossSection, m_history, m_fishNet)
 {
 }

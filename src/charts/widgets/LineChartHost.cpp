@@ -1,5 +1,6 @@
 #include "charts/widgets/LineChartHost.h"
 
+#include "charts/ChartReadout.h"
 #include "charts/widgets/ZoomPanChartView.h"
 
 #include <QChart>
@@ -53,7 +54,8 @@ QFont arialBold(int pointSize)
 
 } // namespace
 
-LineChartHost::LineChartHost(QWidget *parent, const QString &pictureName) : ChartHost(parent, pictureName)
+LineChartHost::LineChartHost(QWidget *parent, const QString &pictureName, QString (*pointText)(const QPointF &point))
+    : ChartHost(parent, pictureName), m_pointText(pointText)
 {
 }
 
@@ -91,12 +93,20 @@ bool LineChartHost::create()
 
     m_view = new ZoomPanChartView(m_chart);
     connect(m_view, &ZoomPanChartView::homeRequested, this, &LineChartHost::showHome);
+    connect(m_view, &ZoomPanChartView::pointerMoved, this, &LineChartHost::pointTo);
+    connect(m_view, &ZoomPanChartView::pointerLeft, this, [this] { emit pointerReadout(QString()); });
     adoptControl(m_view);
     m_changed = true;
     applyContent();
     if (m_held)
         m_view->setUpdatesEnabled(false);
     return true;
+}
+
+void LineChartHost::pointTo(QPointF value)
+{
+    const int nearest = ChartReadout::nearestPoint(m_points, value.x());
+    emit pointerReadout(nearest < 0 ? QString() : m_pointText(m_points[nearest]));
 }
 
 void LineChartHost::destroy()

@@ -20,7 +20,8 @@ class LineChartHost : public ChartHost, public LineChartWindow
     Q_OBJECT
 
 public:
-    LineChartHost(QWidget *parent, const QString &pictureName);
+    // pointText: what the status bar says of the point nearest to the pointer.
+    LineChartHost(QWidget *parent, const QString &pictureName, QString (*pointText)(const QPointF &point));
 
     bool exists() const override { return control() != nullptr; }
     bool create() override;
@@ -44,7 +45,9 @@ public:
 
 private:
     void applyContent();
+    void pointTo(QPointF value);
 
+    QString (*m_pointText)(const QPointF &point);
     QPointer<ZoomPanChartView> m_view;
     QChart *m_chart = nullptr;
     QLineSeries *m_series = nullptr;

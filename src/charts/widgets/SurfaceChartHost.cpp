@@ -1,5 +1,7 @@
 #include "charts/widgets/SurfaceChartHost.h"
 
+#include "charts/ChartReadout.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -59,6 +61,10 @@ bool SurfaceChartHost::create()
     m_series->setBaseGradient(coldToHot());
     m_series->setColorStyle(Q3DTheme::ColorStyleRangeGradient);
     surface->addSeries(m_series);
+    // A click picks a point of the surface.
+    connect(m_series, &QSurface3DSeries::selectedPointChanged, this, [this](const QPoint &position) {
+        emit pointerReadout(ChartReadout::surfaceText(m_table, position.y(), position.x()));
+    });
     for (QValue3DAxis *axis : {surface->axisX(), surface->axisY(), surface->axisZ()})
         axis->setTitleVisible(true);
     // Columns and rows are whole numbers; values of any size keep six digits, as on the 2-D charts.

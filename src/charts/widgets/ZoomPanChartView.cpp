@@ -18,6 +18,7 @@ ZoomPanChartView::ZoomPanChartView(QChart *chart, QWidget *parent) : QChartView(
     setRubberBand(QChartView::RectangleRubberBand);
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
 }
 
 void ZoomPanChartView::wheelEvent(QWheelEvent *event)
@@ -50,7 +51,14 @@ void ZoomPanChartView::mouseMoveEvent(QMouseEvent *event)
         event->accept();
         return;
     }
+    emit pointerMoved(chart()->mapToValue(event->position()));
     QChartView::mouseMoveEvent(event);
+}
+
+void ZoomPanChartView::leaveEvent(QEvent *event)
+{
+    emit pointerLeft();
+    QChartView::leaveEvent(event);
 }
 
 void ZoomPanChartView::mouseReleaseEvent(QMouseEvent *event)

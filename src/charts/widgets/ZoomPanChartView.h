@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QPoint>
+#include <QPointF>
 
 // A chart view the user zooms and pans: drag a rectangle to zoom into it, the
 // right button zooms out, the wheel zooms about the centre, the middle button
@@ -15,6 +16,9 @@ public:
 
 signals:
     void homeRequested();
+    // The chart value under the pointer, or leaving the chart.
+    void pointerMoved(QPointF value);
+    void pointerLeft();
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
@@ -23,6 +27,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     bool m_panning = false;

@@ -15,7 +15,9 @@
 #include "view/PlotCommands.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
+#include "view/StepNavigation.h"
 #include "view/StepReload.h"
+#include "view/widgets/CellMenus.h"
 #include "view/widgets/ThumbStyle.h"
 
 #include <QFileDialog>
@@ -28,6 +30,7 @@
 #include <QPrintPreviewDialog>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <vector>
@@ -70,6 +73,21 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
         if (m_waitingForSteps)
             OnUpdate();
     });
+    // The chart under the pointer says its value where the cells say theirs.
+    for (PlotType type : {PlotType::CrossSection, PlotType::History, PlotType::FishNet})
+        connect(m_charts->host(type), &ChartHost::pointerReadout, this, &CPlotView::readoutChanged);
+    m_cellMenus = new CellMenus(viewport(), m_settings, [this](QPoint point) { return cellAt(point); });
+    connect(m_cellMenus, &CellMenus::menuOpening, this, &CPlotView::hideReadoutTip);
+    connect(m_cellMenus, &CellMenus::crossSectionChosen, this, [this](const XSecChoice &choice) {
+        emit commandRun();
+        PlotCommands::apply(m_settings, choice, m_document.header());
+        OnUpdate();
+    });
+    connect(m_cellMenus, &CellMenus::historyChosen, this, [this](const HistoryChoice &choice) {
+        emit commandRun();
+        PlotCommands::apply(m_settings, choice, m_document.header());
+        OnUpdate();
+    });
     updateScrollBars();
 }
 
@@ -79,6 +97,70 @@ QSize CPlotView::pageSize() const
 {
     const double unit = viewport()->logicalDpiX() / 100.0;
     return QSize(qRound(CPlotDoc::pageWidth * unit), qRound(CPlotDoc::pageHeight * unit));
+}
+
+QSizeF CPlotView::shownPageSize() const
+{
+    return m_zoom.shownPage(viewport()->size(), pageSize());
+}
+
+QPointF CPlotView::pageOrigin() const
+{
+    return m_zoom.origin(viewport()->size(), pageSize(),
+                         QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+void CPlotView::changeStep(int step)
+{
+    if (m_document.isLoaded() && StepNavigation::changeStep(m_settings, step, m_document.header().stepCount))
+        OnUpdate();
+}
+
+void CPlotView::fitToWindow()
+{
+    m_zoom.fitToWindow();
+    updateScrollBars();
+    viewport()->update();
+    emit zoomChanged();
+}
+
+void CPlotView::actualSize()
+{
+    m_zoom.actualSize();
+    updateScrollBars();
+    viewport()->update();
+    emit zoomChanged();
+}
+
+void CPlotView::zoomChangedBy(void (PageZoom::*change)(const QSizeF &, const QSizeF &))
+{
+    (m_zoom.*change)(viewport()->size(), pageSize());
+    updateScrollBars();
+    viewport()->update();
+    emit zoomChanged();
+}
+
+void CPlotView::zoomIn()
+{
+    zoomChangedBy(&PageZoom::zoomIn);
+}
+
+void CPlotView::zoomOut()
+{
+    zoomChangedBy(&PageZoom::zoomOut);
+}
+
+void CPlotView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    if (event->angleDelta().y() > 0)
+        zoomIn();
+    else if (event->angleDelta().y() < 0)
+        zoomOut();
+    event->accept();
 }
 
 void CPlotView::documentChanged()
@@ -127,6 +209,7 @@ void CPlotView::OnDraw()
     }
     updateScrollBars();
     viewport()->update();
+    emit plotChanged();
 }
 
 bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter)
@@ -161,8 +244,8 @@ void CPlotView::paintEvent(QPaintEvent *)
     HeldMessages held;
     {
         QPainter painter(viewport());
-        drawColoredSquare(painter, viewport()->logicalDpiX(),
-                          QPointF(-horizontalScrollBar()->value(), -verticalScrollBar()->value()), held);
+        drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
+                          pageOrigin(), held);
     }
     if (held.messages.empty() || m_paintMessagesShown)
         return;
@@ -190,6 +273,15 @@ void CPlotView::scrollContentsBy(int, int)
 int CPlotView::hitTestCell(QPoint point) const
 {
     return CursorReadout::HitTestCell(point, m_settings, m_document.isLoaded(), m_document.header(), m_readout);
+}
+
+std::optional<QPoint> CPlotView::cellAt(QPoint point) const
+{
+    const int cell = hitTestCell(point);
+    if (cell == 0)
+        return std::nullopt;
+    const CursorReadout::Cell decoded = CursorReadout::decode(cell, m_document.header().rowCount);
+    return QPoint(decoded.ix + 1, decoded.iy + 1);
 }
 
 void CPlotView::mouseMoveEvent(QMouseEvent *event)
@@ -242,7 +334,7 @@ void CPlotView::updateScrollBars()
 {
     // A chart fills the view and follows its size: nothing to scroll then.
     const bool chartShown = m_document.isLoaded() && m_settings.plotType != PlotType::ColoredSquare;
-    const QSize page = chartShown ? QSize(0, 0) : pageSize();
+    const QSize page = chartShown ? QSize(0, 0) : shownPageSize().toSize();
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, qMax(0, page.width() - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());

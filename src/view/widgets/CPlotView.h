@@ -2,6 +2,7 @@
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PageZoom.h"
 #include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
 
@@ -13,7 +14,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class CellMenus;
 class ChartPlots;
 class CPlotDoc;
 class Reporter;
@@ -36,8 +39,10 @@ public:
     const ReadoutGeometry &readoutGeometry() const { return m_readout; }
     ChartPlots &charts() { return *m_charts; }
 
-    // The page in device pixels of this screen.
+    // The page in device pixels of this screen, at its true size and as shown.
     QSize pageSize() const;
+    QSizeF shownPageSize() const;
+    const PageZoom &zoom() const { return m_zoom; }
 
     // Draws the current plot onto a printer page (also the preview's pages).
     void printPlot(QPrinter *printer);
@@ -51,8 +56,14 @@ public:
     void setOutputPathChooser(OutputPathChooser chooser) { m_choosePath = std::move(chooser); }
 
 signals:
-    // The readout of the cell under the pointer, empty off the grid.
+    // The readout of the cell or chart point under the pointer, empty off the grid.
     void readoutChanged(const QString &text);
+    // A draw dispatch ran: the plot or its step may be another now.
+    void plotChanged();
+    // The page was fitted to the view, or left the fit.
+    void zoomChanged();
+    // A command of the view's own ran (a cell's context menu).
+    void commandRun();
 
 public slots:
     void OnColoredSquarePlot();
@@ -66,6 +77,15 @@ public slots:
     void OnFilePrintPreview();
     void OnFilePrintSetup();
 
+    // The shared step of the plots that show one; a changed one is drawn.
+    void changeStep(int step);
+
+    // The page fitted to the view, at its true size, or a zoom step larger or smaller.
+    void fitToWindow();
+    void actualSize();
+    void zoomIn();
+    void zoomOut();
+
     // Something changed: the draw dispatch runs once the current event is handled.
     void OnUpdate();
     // The draw dispatch: the step reload, the chart window switch, the chart
@@ -78,10 +98,14 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void documentChanged();
     int hitTestCell(QPoint point) const;
+    std::optional<QPoint> cellAt(QPoint point) const;
+    QPointF pageOrigin() const;
+    void zoomChangedBy(void (PageZoom::*change)(const QSizeF &, const QSizeF &));
     void showReadoutTip();
     void hideReadoutTip();
     std::string askForOutputPath(const OutputFileRequest &request);
@@ -98,6 +122,8 @@ private:
     ColSqLayout m_layout;
     ReadoutGeometry m_readout;
     std::unique_ptr<ChartPlots> m_charts;
+    PageZoom m_zoom;
+    CellMenus *m_cellMenus = nullptr;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_drawQueued = false;
     // The plot needs a step of the file being read that is not read yet.

@@ -9,7 +9,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
+#include <QContextMenuEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -92,6 +94,19 @@ QPoint cellCentre(const CPlotView &view, int ix, int iy, int columns, int rows)
     const QRect grid = view.readoutGeometry().gridDeviceRect;
     return QPoint(grid.left() + (2 * ix + 1) * grid.width() / (2 * columns),
                   grid.bottom() - (2 * iy + 1) * grid.height() / (2 * rows));
+}
+
+// Triggers the item of the next popup menu that opens, as a user picks it.
+void pickFromMenu(const QString &item)
+{
+    QTimer::singleShot(50, [item] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            for (QAction *action : menu->actions())
+                if (action->text() == item)
+                    action->trigger();
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    });
 }
 
 } // namespace
@@ -193,6 +208,7 @@ private slots:
     {
         OpenView open;
         open.view.resize(600, 400);
+        open.view.actualSize();
         open.showAndPaint();
         for (QScrollBar *bar : {open.view.horizontalScrollBar(), open.view.verticalScrollBar()}) {
             // The lightness along the track's middle line, a sixth in from either end.
@@ -436,6 +452,68 @@ private slots:
         QVERIFY(!drawnWhileWaiting);
         QTRY_VERIFY(view.settings().colSqDrawn);
         QCOMPARE(document.heldStep(), 5);
+    }
+
+    // From the map to the charts: a cell's menu runs the section along its
+    // row or column or its history; a Shift drag the history of a window.
+    void cellMenuRunsTheCommands()
+    {
+        OpenView open;
+        open.showAndPaint();
+        open.view.settings().colSqItem = 1;
+        const auto rightClick = [&](int ix, int iy, const QString &item) {
+            pickFromMenu(item);
+            const QPoint at = cellCentre(open.view, ix, iy, 6, 4);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, open.view.viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(open.view.viewport(), &event);
+        };
+        rightClick(2, 1, "Cross Section Along This Row");
+        const PlotSettings &settings = open.view.settings();
+        QCOMPARE(settings.plotType, PlotType::CrossSection);
+        QCOMPARE(settings.xsecDirection, CrossSectionDirection::ParallelToX);
+        QCOMPARE(settings.xsecLocation, 2);
+        QCOMPARE(settings.xsecItem, 1);
+
+        open.view.settings().plotType = PlotType::ColoredSquare;
+        open.view.OnDraw();
+        QTRY_VERIFY(open.view.settings().colSqDrawn);
+        rightClick(2, 1, "Cross Section Along This Column");
+        QCOMPARE(settings.xsecDirection, CrossSectionDirection::ParallelToY);
+        QCOMPARE(settings.xsecLocation, 3);
+
+        open.view.settings().plotType = PlotType::ColoredSquare;
+        open.view.OnDraw();
+        QTRY_VERIFY(open.view.settings().colSqDrawn);
+        pickFromMenu("History of This Window");
+        QWidget *viewport = open.view.viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::ShiftModifier, cellCentre(open.view, 3, 2, 6, 4));
+        QMouseEvent move(QEvent::MouseMove, cellCentre(open.view, 1, 0, 6, 4), viewport->mapToGlobal(QPoint()),
+                         Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::ShiftModifier, QPoint(-5, -5)); // off the grid
+        QCOMPARE(settings.plotType, PlotType::History);
+        QCOMPARE((QList<int>{settings.histMinX, settings.histMaxX, settings.histMinY, settings.histMaxY}),
+                 (QList<int>{2, 4, 1, 3}));
+        QCOMPARE(settings.histItem, 1);
+        QCOMPARE(settings.step, 1);
+    }
+
+    // The page fitted to the view or zoomed: the readout still names the cell under the pointer.
+    void readoutFollowsTheZoom()
+    {
+        OpenView open;
+        open.showAndPaint();
+        QVERIFY(open.view.zoom().fitsWindow());
+        open.view.zoomIn();
+        open.view.zoomIn();
+        QVERIFY(!open.view.zoom().fitsWindow());
+        QTRY_VERIFY(open.view.readoutGeometry().gridDeviceRect.width() > 0);
+        open.view.horizontalScrollBar()->setValue(0);
+        open.view.verticalScrollBar()->setValue(open.view.verticalScrollBar()->maximum());
+        QTest::qWait(50);
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        QTest::mouseMove(open.view.viewport(), cellCentre(open.view, 1, 0, 6, 4));
+        QCOMPARE(readouts.last().at(0).toString(), QString("x =   2, y =   1,          110"));
     }
 
     void fileNewLeavesTheViewBlank()

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTimer>
+#include <QToolBar>
+
+class QAction;
+class QSlider;
+class QSpinBox;
+
+// The Step toolbar: the step shown, in a spin box and on a slider over the
+// file's steps; buttons and keys for the first (Home), previous (Page Up),
+// next (Page Down) and last (End) step; and Play (Space), which steps through
+// the steps at a steady pace, adjustable in steps a second, back to the first
+// after the last, until it is paused or a command stops it.
+class StepToolBar : public QToolBar
+{
+    Q_OBJECT
+
+public:
+    explicit StepToolBar(QWidget *parent = nullptr);
+
+    // The step shown and the file's steps; 0 steps without a file.
+    void showStep(int step, int stepCount);
+    void stopPlaying();
+    bool isPlaying() const { return m_player.isActive(); }
+    // The step keys and Play, for the window to take their shortcuts while the toolbar is hidden.
+    QList<QAction *> keyActions() const;
+
+signals:
+    void stepChosen(int step);
+
+private:
+    void choose(int step);
+    void play(bool on);
+    void playNext();
+
+    QSpinBox *m_step = nullptr;
+    QSlider *m_slider = nullptr;
+    QSpinBox *m_speed = nullptr;
+    QAction *m_play = nullptr;
+    QList<QAction *> m_keyActions;
+    QTimer m_player;
+    int m_shown = 0;
+    int m_stepCount = 0;
+};

@@ -1,0 +1,31 @@
+#include "view/CellCommands.h"
+
+#include "view/PlotSettings.h"
+
+#include <algorithm>
+
+namespace CellCommands {
+
+XSecChoice sectionAlongRow(const PlotSettings &settings, int row)
+{
+    return XSecChoice{settings.colSqItem, settings.step, XSecOptions::parallelToX, row};
+}
+
+XSecChoice sectionAlongColumn(const PlotSettings &settings, int column)
+{
+    return XSecChoice{settings.colSqItem, settings.step, XSecOptions::parallelToY, column};
+}
+
+HistoryChoice historyOfWindow(const PlotSettings &settings, int firstColumn, int lastColumn, int firstRow,
+                              int lastRow)
+{
+    // A window dragged either way round.
+    return HistoryChoice{settings.colSqItem,
+                         static_cast<int>(settings.histMode),
+                         std::min(firstColumn, lastColumn),
+                         std::max(firstColumn, lastColumn),
+                         std::min(firstRow, lastRow),
+                         std::max(firstRow, lastRow)};
+}
+
+} // namespace CellCommands

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QSizeF>
+
+// How the page of the Colored Square Plot stands in the view: fitted to the
+// view with its proportions kept and centred (the default), or at a zoom of its
+// true size (1 is 0.01 inch a unit) with scroll bars, centred while it is
+// smaller than the view. Sizes are in device pixels; truePage is the page at
+// zoom 1.
+class PageZoom
+{
+public:
+    static constexpr double smallest = 0.1;
+    static constexpr double largest = 8.0;
+    static constexpr double step = 1.25; // one zoom in or out
+
+    bool fitsWindow() const { return m_fit; }
+    void fitToWindow() { m_fit = true; }
+    void actualSize() { setFactor(1.0); }
+    // From the zoom shown now, so that leaving the fit goes on from what is seen.
+    void zoomIn(const QSizeF &view, const QSizeF &truePage) { setFactor(factor(view, truePage) * step); }
+    void zoomOut(const QSizeF &view, const QSizeF &truePage) { setFactor(factor(view, truePage) / step); }
+
+    double factor(const QSizeF &view, const QSizeF &truePage) const;
+    QSizeF shownPage(const QSizeF &view, const QSizeF &truePage) const { return truePage * factor(view, truePage); }
+    // Where the page's top-left corner stands in the view at this scroll position.
+    QPointF origin(const QSizeF &view, const QSizeF &truePage, QPoint scroll) const;
+
+private:
+    void setFactor(double factor);
+
+    bool m_fit = true;
+    double m_factor = 1.0;
+};
