@@ -20,16 +20,16 @@ QString familyOf(const QString &face)
 
 } // namespace
 
-QFont canvasFont(const FontSpec &spec)
+QFont canvasFont(const FontSpec &wanted)
 {
     QFont font;
-    font.setFamily(familyOf(spec.face));
+    font.setFamily(familyOf(wanted.face));
     font.setStyleHint(QFont::SansSerif);
-    font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.weight, 1000)));
-    font.setPixelSize(qMax(1, spec.height));
+    font.setWeight(static_cast<QFont::Weight>(qBound(1, wanted.weight, 1000)));
+    font.setPixelSize(qMax(1, wanted.height));
     const QFontMetricsF metrics(font);
     const qreal cell = metrics.ascent() + metrics.descent();
     if (cell > 0.0)
-        font.setPixelSize(qMax(1, qRound(spec.height * spec.height / cell)));
+        font.setPixelSize(qMax(1, qRound(wanted.height * wanted.height / cell)));
     return font;
 }

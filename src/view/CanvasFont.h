@@ -9,4 +9,4 @@
 // out; Qt's pixel size is the em, which is smaller, so the pixel size is
 // scaled until the cell has the height asked for. Every canvas sizes its
 // fonts here, so screen, paper and vector files show the same text.
-QFont canvasFont(const FontSpec &spec);
+QFont canvasFont(const FontSpec &wanted);
