@@ -2,6 +2,7 @@
 
 #include "view/PlotSettings.h"
 
+#include <array>
 #include <string>
 
 class CPlotDoc;
@@ -51,5 +52,7 @@ private:
     LineChartWindow &m_crossSection;
     LineChartWindow &m_history;
     SurfaceChartWindow &m_fishNet;
+    // The three in the order of chartPlotTypes.
+    std::array<ChartWindow *, 3> m_windows;
     std::string m_lastProblem;
 };

@@ -21,16 +21,3 @@ ChartScreen::ChartScreen(const TestSeam &seam) : file(seam)
     parent.resize(800, 600);
     parent.show();
 }
-
-double inkIn(const QImage &image, const QRect &area)
-{
-    int ink = 0;
-    int all = 0;
-    for (int y = area.top(); y <= area.bottom(); y += 2)
-        for (int x = area.left(); x <= area.right(); x += 2) {
-            ++all;
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                ++ink;
-        }
-    return all ? double(ink) / all : 0.0;
-}

@@ -3,6 +3,7 @@
 #include "chart_helpers.h"
 
 #include "charts/widgets/ChartPlots.h"
+#include "support/ImageInk.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,6 +24,3 @@ struct ChartScreen
     PlotSettings settings;
     ChartPlots charts{&parent, file.document, settings, file.reporter};
 };
-
-// Share of the pixels in an area of the image that are not white (every second one looked at).
-double inkIn(const QImage &image, const QRect &area);

@@ -1,5 +1,8 @@
 #include "screen_helpers.h"
 
+#include "support/RefusingChart.h"
+
+#include "charts/ChartRoutines.h"
 #include "charts/ChartTemplates.h"
 #include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
@@ -183,10 +186,13 @@ void TestSurfaceChartHost::fishNetWithoutOpenGLReportsIFNP1()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    // Without OpenGL the creation fails by itself; with it, it is made to.
-    screen.charts.fishNetChart().setCreationRefused(m_openGL);
+    // Without OpenGL the creation fails by itself; with it, a window in front of the host refuses it.
+    RefusingSurfaceChart fishNet(screen.charts.fishNetChart());
+    fishNet.refuse = m_openGL;
+    ChartRoutines routines(screen.file.document, screen.settings, screen.file.reporter,
+                           screen.charts.crossSectionChart(), screen.charts.historyChart(), fishNet);
     screen.choose(PlotType::FishNet);
-    screen.draw();
+    drawCharts(screen.file.document, screen.settings, routines);
     QCOMPARE(screen.file.reporter.messages, (std::vector<std::string>{"Could Not Create the FishNet Chart - IFNP1"}));
     QVERIFY(!screen.settings.fishnetChartCreated);
     QVERIFY(!screen.charts.CopyActiveChartToClipboard(systemClipboard));

@@ -1,5 +1,5 @@
 #include "support/RecordingReporter.h"
-#include "data_helpers.h"
+#include "support/TestFiles.h"
 
 #include "data/CPlotDoc.h"
 #include "data/FilePath.h"

@@ -429,7 +429,7 @@ void TestAsciiExport::writingFailureKeepsTheOldFile()
     PlotSettings settings = settingsFor(type);
     settings.xsecDirection = direction;
     PathAnswer answer{file.path("out.asc")};
-    writeBytes(answer.path, "the file the export was to replace");
+    writeFile(answer.path, "the file the export was to replace");
     const QStringList before = entriesOf(file.folder.path());
 
     bool written = true;

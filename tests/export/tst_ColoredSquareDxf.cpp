@@ -456,7 +456,7 @@ void TestColoredSquareDxf::saveWritingFailureKeepsTheOldFile()
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
     const std::string path = file.path("plot.dxf");
-    writeBytes(path, "an earlier drawing");
+    writeFile(path, "an earlier drawing");
     const QStringList before = entriesOf(file.folder.path());
 
     bool written = true;

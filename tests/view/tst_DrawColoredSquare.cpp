@@ -2,7 +2,7 @@
 #include "view/DrawColoredSquare.h"
 #include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "view/ScaleBands.h"
 
 #include "view_helpers.h"

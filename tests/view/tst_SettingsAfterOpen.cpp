@@ -3,7 +3,7 @@
 #include "view/DrawColoredSquare.h"
 #include "view/PlotSettings.h"
 #include "view/PullSettingsInside.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "view/StepReload.h"
 
 #include "support/TestSeam.h"

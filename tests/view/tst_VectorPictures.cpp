@@ -7,7 +7,7 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/PagePicture.h"
 #include "view/PaletteColors.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 #include "support/TestSeam.h"
 #include "view_helpers.h"

@@ -1,15 +1,17 @@
-#include "export_helpers.h"
+#include "cli_helpers.h"
+#include "support/DxfReadBack.h"
+#include "support/SpecialFiles.h"
+#include "support/TestFiles.h"
+#include "support/TestSeam.h"
 
 #include "export/AsciiExport.h"
-#include "support/SpecialFiles.h"
 #include "export/ColoredSquareDxf.h"
-#include "export/TextFileWriter.h"
 #include "view/PlotSettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // sembla-cli ascii and dxf: the same files as the viewer's exports, options
@@ -53,39 +55,11 @@ TestSeam sample()
     return seam;
 }
 
-struct CliRun
-{
-    int exitCode = -1;
-    QString errors;
-};
-
-CliRun runCli(const QStringList &arguments)
-{
-    // The tool starts a GUI application offscreen; a runtime folder of its own
-    // keeps Qt's warning about a missing one off stderr.
-    static const QTemporaryDir runtime;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    process.setProcessEnvironment(environment);
-    process.start(SEMBLA_CLI, arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
 // The seam file copied into a folder of its own: the command-line tool writes
 // and removes the step cache files there, beside the file.
 struct CliFolder
 {
-    CliFolder()
-    {
-        const OpenedSeam reference(sample());
-        QFile::copy(QString::fromStdString(reference.path("run.f1")), folder.filePath("run.f1"));
-    }
+    CliFolder() { writeSeamFile(path("run.f1").toStdString(), sample()); }
     QString path(const QString &name) const { return folder.filePath(name); }
     QStringList outputs() const { return QDir(folder.path()).entryList({"*.asc", "*.dxf"}, QDir::Files); }
 
@@ -153,7 +127,7 @@ void TestExportCommands::asciiWritesWhatTheViewerWrites()
     const CliRun run = runCli(QStringList{"ascii", cli.path("run.f1")} + options);
 
     QCOMPARE(run.errors, QString());
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.status, 0);
     QCOMPARE(cli.outputs(), QStringList{defaultName});
     OpenedSeam viewer(sample());
     QVERIFY(viewer.opened());
@@ -195,7 +169,7 @@ void TestExportCommands::dxfWritesWhatTheViewerWrites()
     const CliRun run = runCli(QStringList{"dxf", cli.path("run.f1")} + options);
 
     QCOMPARE(run.errors, QString());
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.status, 0);
     QCOMPARE(cli.outputs(), QStringList{defaultName});
     // The viewer after the plot command's OK: titled with the chosen item.
     OpenedSeam viewer(sample());
@@ -216,8 +190,8 @@ void TestExportCommands::dxfWritesWhatTheViewerWrites()
 void TestExportCommands::outputGoesWhereAsked()
 {
     CliFolder cli;
-    QCOMPARE(runCli({"ascii", cli.path("run.f1"), "-o", cli.path("grid.txt")}).exitCode, 0);
-    QCOMPARE(runCli({"dxf", cli.path("run.f1"), "--output", cli.path("drawing")}).exitCode, 0);
+    QCOMPARE(runCli({"ascii", cli.path("run.f1"), "-o", cli.path("grid.txt")}).status, 0);
+    QCOMPARE(runCli({"dxf", cli.path("run.f1"), "--output", cli.path("drawing")}).status, 0);
     QVERIFY(cli.outputs().isEmpty());
     QCOMPARE(fileBytes(cli.path("grid.txt").toStdString()).count("\r\n"), 20);
     QVERIFY(fileBytes(cli.path("drawing").toStdString()).endsWith("  0\r\nEOF\r\n"));
@@ -240,7 +214,7 @@ void TestExportCommands::outputGoesThroughAFifo()
     if (!makeFifo(fifo))
         QSKIP("FIFOs cannot be made here");
     std::future<QByteArray> received = readFifo(fifo);
-    QCOMPARE(runCli({verb, cli.path("run.f1"), "-o", fifo}).exitCode, 0);
+    QCOMPARE(runCli({verb, cli.path("run.f1"), "-o", fifo}).status, 0);
     QVERIFY(received.get().endsWith(ending));
     QCOMPARE(fileKind(fifo), QString("fifo"));
 }
@@ -283,7 +257,7 @@ void TestExportCommands::optionsOutsideTheirRange()
 
     const CliRun run = runCli(arguments);
 
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.status, 2);
     QVERIFY2(run.errors.contains(complaint), qPrintable(run.errors));
     QCOMPARE(cli.outputs(), QStringList{});
 }
@@ -312,7 +286,7 @@ void TestExportCommands::messagesGoToStderr()
 
     const CliRun run = runCli(arguments);
 
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.status, 1);
     QVERIFY2(run.errors.endsWith(message), qPrintable(run.errors));
     QCOMPARE(cli.outputs(), QStringList{});
 }
