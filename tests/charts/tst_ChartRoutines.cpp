@@ -99,19 +99,11 @@ public:
 // A 4 x 2 grid of two items over three steps; value = step * 100 + column * 10 + row (1-based), item 1 negated.
 TestSeam smallSeam()
 {
-    TestSeam seam;
-    seam.steps = 3;
-    seam.columns = 4;
-    seam.rows = 2;
-    seam.items = 2;
-    seam.cellSize = 10.0f;
-    seam.names = {"Vertical Stress", "Convergence"};
-    seam.units = {"MPa", "mm"};
-    seam.value = [](int step, int ix, int iy, int k) {
-        const float v = step * 100.0f + (ix + 1) * 10.0f + (iy + 1);
-        return k == 0 ? v : -v;
-    };
-    return seam;
+    return TestSeam().sized(3, 4, 2, 2).cells(10.0f).named({"Vertical Stress", "Convergence"}, {"MPa", "mm"})
+        .valued([](int step, int ix, int iy, int k) {
+            const float v = step * 100.0f + (ix + 1) * 10.0f + (iy + 1);
+            return k == 0 ? v : -v;
+        });
 }
 
 // The view's side: the document, its settings, the three windows and the routines over them.

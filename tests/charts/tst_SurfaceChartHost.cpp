@@ -99,10 +99,8 @@ void TestSurfaceChartHost::fishNetSamplesLargeGridsAndSaysSo()
 {
     if (!m_openGL)
         QSKIP("No OpenGL window system: run under xvfb-run -a");
-    TestSeam seam;
-    seam.columns = 800;
-    seam.rows = 400;
-    seam.value = [](int, int ix, int iy, int) { return static_cast<float>(ix + iy); };
+    TestSeam seam = TestSeam().sized(1, 800, 400)
+        .valued([](int, int ix, int iy, int) { return static_cast<float>(ix + iy); });
     ChartScreen screen(seam);
     QVERIFY(screen.file.opened());
     screen.choose(PlotType::FishNet);
@@ -136,10 +134,7 @@ void TestSurfaceChartHost::fishNetValueLabelsTellSmallValuesApart()
         QSKIP("No OpenGL window system: run under xvfb-run -a");
     // Energy release rates of a few hundredths: two decimals would label several
     // levels alike ("0.01", "0.01", "0.02", "0.02").
-    TestSeam seam;
-    seam.columns = 4;
-    seam.rows = 3;
-    seam.value = [](int, int ix, int iy, int) { return 0.0025f * (ix * 3 + iy); };
+    TestSeam seam = TestSeam().sized(1, 4, 3).valued([](int, int ix, int iy, int) { return 0.0025f * (ix * 3 + iy); });
     ChartScreen screen(seam);
     QVERIFY(screen.file.opened());
     screen.choose(PlotType::FishNet);

@@ -39,20 +39,10 @@ namespace {
 // Three steps of a 4 x 5 grid with two items, the values naming their place.
 TestSeam sample()
 {
-    TestSeam seam;
-    seam.steps = 3;
-    seam.columns = 4;
-    seam.rows = 5;
-    seam.items = 2;
-    seam.cellSize = 2.5f;
-    seam.originX = -10.0f;
-    seam.originY = 1e5f;
-    seam.names = {"Vertical Stress", "Sx"};
-    seam.units = {"MPa", "MPa"};
-    seam.value = [](int s, int ix, int iy, int k) {
-        return (k ? -1.0f : 1.0f) * static_cast<float>(s * 1e-3 + ix * ix + 0.5 * iy);
-    };
-    return seam;
+    return TestSeam().sized(3, 4, 5, 2).cells(2.5f, -10.0f, 1e5f).named({"Vertical Stress", "Sx"}, {"MPa", "MPa"})
+        .valued([](int s, int ix, int iy, int k) {
+            return (k ? -1.0f : 1.0f) * static_cast<float>(s * 1e-3 + ix * ix + 0.5 * iy);
+        });
 }
 
 // The seam file copied into a folder of its own: the command-line tool writes

@@ -37,13 +37,8 @@ namespace {
 
 TestSeam seamOf(float base)
 {
-    TestSeam seam;
-    seam.steps = 6;
-    seam.columns = 80;
-    seam.rows = 60;
-    seam.items = 3;
-    seam.value = [base](int step, int ix, int iy, int k) { return base + step * 100 + ix + iy * 0.5f + k * 0.25f; };
-    return seam;
+    return TestSeam().sized(6, 80, 60, 3)
+        .valued([base](int step, int ix, int iy, int k) { return base + step * 100 + ix + iy * 0.5f + k * 0.25f; });
 }
 
 } // namespace
