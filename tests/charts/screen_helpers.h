@@ -17,6 +17,12 @@ struct ChartScreen
 {
     explicit ChartScreen(const TestSeam &seam = panelSeam());
     void choose(PlotType type) { chooseChart(settings, type); }
+    // A plot command's OK with the dialog's choice.
+    template<typename Choice>
+    void run(const Choice &choice)
+    {
+        PlotCommands::apply(settings, choice, file.document.header());
+    }
     void draw() { drawCharts(file.document, settings, charts); }
 
     OpenedSeam file;

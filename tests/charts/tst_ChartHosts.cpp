@@ -65,9 +65,7 @@ void TestChartHosts::crossSectionChartShowsPointsTitlesAndFonts()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Vertical Stress";
-    screen.settings.xsecLocation = 10;
-    screen.choose(PlotType::CrossSection);
+    screen.run(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 10});
     screen.draw();
 
     QChart *chart = screen.charts.crossSectionChart().chart();
@@ -98,14 +96,7 @@ void TestChartHosts::historyChartShowsOnePointPerStep()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Convergence";
-    screen.settings.histItem = 1;
-    screen.settings.histMode = HistoryMode::Total;
-    screen.settings.histMinX = 1;
-    screen.settings.histMaxX = 2;
-    screen.settings.histMinY = 3;
-    screen.settings.histMaxY = 3;
-    screen.choose(PlotType::History);
+    screen.run(HistoryChoice{1, HistoryMode::Total, 1, 2, 3, 3});
     screen.draw();
 
     QChart *chart = screen.charts.historyChart().chart();
@@ -247,8 +238,7 @@ void TestChartHosts::copyPutsSvgAndBitmapOnTheClipboard()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Vertical Stress";
-    screen.choose(PlotType::CrossSection);
+    screen.run(XSecChoice{});
     screen.draw();
     QGuiApplication::clipboard()->clear();
 

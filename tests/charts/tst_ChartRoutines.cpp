@@ -119,6 +119,12 @@ struct Bench
     ChartRoutines routines{file.document, settings, file.reporter, crossSection, history, fishNet};
 
     void choose(PlotType type) { chooseChart(settings, type); }
+    // A plot command's OK with the dialog's choice.
+    template<typename Choice>
+    void run(const Choice &choice)
+    {
+        PlotCommands::apply(settings, choice, file.document.header());
+    }
     void draw() { drawCharts(file.document, settings, routines); }
 };
 
@@ -174,11 +180,7 @@ void TestChartRoutines::crossSectionFillWritesPointsAndTitles()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.step = 2;
-    bench.settings.xsecItem = 1;
-    bench.settings.xsecLocation = 2;
-    bench.choose(PlotType::CrossSection);
+    bench.run(XSecChoice{1, 2, CrossSectionDirection::ParallelToX, 2});
     bench.draw();
 
     const QList<QPointF> expected{{5, -212}, {15, -222}, {25, -232}, {35, -242}};
@@ -192,19 +194,12 @@ void TestChartRoutines::refillWithOtherOptionsKeepsTheCreationSettings()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Vertical Stress";
-    bench.choose(PlotType::CrossSection);
+    bench.run(XSecChoice{});
     bench.draw();
     bench.log.clear();
 
     // The command again: column 3 of item 1 at step 3.
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.xsecItem = 1;
-    bench.settings.xsecDirection = CrossSectionDirection::ParallelToY;
-    bench.settings.xsecLocation = 3;
-    bench.settings.step = 3;
-    bench.settings.stepReloadPending = true;
-    bench.choose(PlotType::CrossSection);
+    bench.run(XSecChoice{1, 3, CrossSectionDirection::ParallelToY, 3});
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"xsec hold", "xsec content", "xsec release"}));
@@ -239,13 +234,8 @@ void TestChartRoutines::historyIsFilledOnceAndLeavesTheStepForReloading()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Vertical Stress";
-    bench.settings.histMinX = 2;
-    bench.settings.histMaxX = 3;
-    bench.settings.histMinY = 1;
-    bench.settings.histMaxY = 2;
     bench.settings.step = 2;
-    bench.choose(PlotType::History);
+    bench.run(HistoryChoice{0, HistoryMode::Average, 2, 3, 1, 2});
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"hist create", "hist hold", "hist x title Step Number", "hist hold", "hist content",
@@ -273,14 +263,7 @@ void TestChartRoutines::historyTotalsAndOneStepFile()
     seam.steps = 1;
     Bench bench(seam);
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.histItem = 1;
-    bench.settings.histMode = HistoryMode::Total;
-    bench.settings.histMinX = 1;
-    bench.settings.histMaxX = 4;
-    bench.settings.histMinY = 2;
-    bench.settings.histMaxY = 2;
-    bench.choose(PlotType::History);
+    bench.run(HistoryChoice{1, HistoryMode::Total, 1, 4, 2, 2});
     bench.draw();
 
     QCOMPARE(bench.history.points, (QList<QPointF>{{1, -(112.0 + 122 + 132 + 142)}}));
@@ -292,11 +275,7 @@ void TestChartRoutines::fishNetGetsAspectTitlesAndTable()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.fishnetItem = 1;
-    bench.settings.step = 3;
-    bench.settings.stepReloadPending = true;
-    bench.choose(PlotType::FishNet);
+    bench.run(FishNetChoice{1, 3});
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"fish create", "fish hold", "fish titles X Y", "fish aspect", "fish hold",

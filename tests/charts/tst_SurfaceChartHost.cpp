@@ -61,11 +61,7 @@ void TestSurfaceChartHost::fishNetSurface()
         QSKIP("No OpenGL window system: run under xvfb-run -a");
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Convergence";
-    screen.settings.fishnetItem = 1;
-    screen.settings.step = 2;
-    screen.settings.stepReloadPending = true;
-    screen.choose(PlotType::FishNet);
+    screen.run(FishNetChoice{1, 2});
     screen.draw();
     QVERIFY(screen.file.reporter.messages.empty());
 

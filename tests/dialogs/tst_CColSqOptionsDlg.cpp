@@ -1,4 +1,5 @@
 #include "support/RecordingReporter.h"
+#include "support/ChoiceCompare.h"
 #include "support/TestHeader.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
 #include "dialogs/widgets/MinMaxDlg.h"
@@ -338,13 +339,7 @@ void TestCColSqOptionsDlg::defaultsThenOk()
     QVERIFY(dialog.findChild<QRadioButton *>("automaticButton")->isChecked());
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    const ColSqChoice choice = dialog.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 1);
-    QCOMPARE(choice.palette, Palette::ColdToHot);
-    QCOMPARE(choice.scaleMode, ScaleMode::Automatic);
-    QCOMPARE(choice.scaleMin, 0.0f);
-    QCOMPARE(choice.scaleMax, 0.0f);
+    QCOMPARE(dialog.choice(), ColSqChoice{});
     QVERIFY(reporter.messages.empty());
 }
 

@@ -1,4 +1,5 @@
 #include "support/RecordingReporter.h"
+#include "support/ChoiceCompare.h"
 #include "support/TestHeader.h"
 #include "dialogs/widgets/CHistoryPlotOptionsDlg.h"
 #include "support/DialogInput.h"
@@ -141,13 +142,7 @@ void TestCHistoryPlotOptionsDlg::defaultsThenOk()
         QCOMPARE(dialog.findChild<QLineEdit *>(name)->text(), QString("1"));
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    const HistoryChoice choice = dialog.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.mode, HistoryMode::Average);
-    QCOMPARE(choice.minX, 1);
-    QCOMPARE(choice.maxX, 1);
-    QCOMPARE(choice.minY, 1);
-    QCOMPARE(choice.maxY, 1);
+    QCOMPARE(dialog.choice(), HistoryChoice{});
 }
 
 QTEST_MAIN(TestCHistoryPlotOptionsDlg)

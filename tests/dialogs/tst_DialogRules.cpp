@@ -1,4 +1,5 @@
 #include "support/RecordingReporter.h"
+#include "support/ChoiceCompare.h"
 #include "support/TestHeader.h"
 #include "dialogs/ColSqOptions.h"
 #include "dialogs/FishNetOptions.h"
@@ -54,14 +55,9 @@ void TestDialogRules::colSqOpensInsideTheFile()
 {
     const ColSqOptions options(ColSqChoice{7, 30, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f},
                                makeHeader(20, 5, 5, 5));
-    const ColSqChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0); // item 7 is not offered by a file of 5 items
-    QCOMPARE(choice.stepNumber, 20);
+    // Item 7 is not offered by a file of 5 items, nor step 30 by one of 20 steps.
+    QCOMPARE(options.choice(), (ColSqChoice{0, 20, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f}));
     QCOMPARE(options.step().text(), std::string("20"));
-    QCOMPARE(choice.palette, Palette::Roygbiv);
-    QCOMPARE(choice.scaleMode, ScaleMode::MinToMax);
-    QCOMPARE(choice.scaleMin, -1.0f);
-    QCOMPARE(choice.scaleMax, 4.0f);
 }
 
 void TestDialogRules::colSqMinToMaxOkTakesTheValues()
@@ -93,14 +89,8 @@ void TestDialogRules::colSqDefaults()
 {
     ColSqOptions options(ColSqChoice{3, 4, Palette::Roygbiv, ScaleMode::MinToMax, 1.0f, 9.0f}, makeHeader(8, 5, 5, 5));
     options.defaults();
-    const ColSqChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 1);
+    QCOMPARE(options.choice(), ColSqChoice{});
     QCOMPARE(options.step().text(), std::string("1"));
-    QCOMPARE(choice.palette, Palette::ColdToHot);
-    QCOMPARE(choice.scaleMode, ScaleMode::Automatic);
-    QCOMPARE(choice.scaleMin, 0.0f);
-    QCOMPARE(choice.scaleMax, 0.0f);
 }
 
 void TestDialogRules::colSqOkChecksTheFocusedStepBox()
@@ -182,11 +172,7 @@ void TestDialogRules::xsecDefaultsSwitchToParallelToX()
 {
     XSecOptions options(XSecChoice{2, 4, CrossSectionDirection::ParallelToY, 25}, makeHeader(5, 30, 12, 4));
     options.defaults();
-    const XSecChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 1);
-    QCOMPARE(choice.direction, CrossSectionDirection::ParallelToX);
-    QCOMPARE(choice.location, 1);
+    QCOMPARE(options.choice(), XSecChoice{});
     QCOMPARE(options.location().upperBound(), 12);
     QCOMPARE(options.location().pageStep(), 4);
 }
@@ -347,13 +333,7 @@ void TestDialogRules::historyDefaults()
 {
     HistoryOptions options(HistoryChoice{3, HistoryMode::Total, 2, 9, 4, 40}, makeHeader(5, 15, 50, 4));
     options.defaults();
-    const HistoryChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.mode, HistoryMode::Average);
-    QCOMPARE(choice.minX, 1);
-    QCOMPARE(choice.maxX, 1);
-    QCOMPARE(choice.minY, 1);
-    QCOMPARE(choice.maxY, 1);
+    QCOMPARE(options.choice(), HistoryChoice{});
     QCOMPARE(options.maxY().text(), std::string("1"));
 }
 
@@ -395,8 +375,7 @@ void TestDialogRules::fishNetDefaults()
 {
     FishNetOptions options(FishNetChoice{2, 9}, makeHeader(12, 5, 5, 3));
     options.defaults();
-    QCOMPARE(options.choice().itemIndex, 0);
-    QCOMPARE(options.choice().stepNumber, 1);
+    QCOMPARE(options.choice(), FishNetChoice{});
 }
 
 QTEST_GUILESS_MAIN(TestDialogRules)

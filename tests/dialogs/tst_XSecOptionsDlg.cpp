@@ -1,4 +1,5 @@
 #include "support/RecordingReporter.h"
+#include "support/ChoiceCompare.h"
 #include "support/TestHeader.h"
 #include "dialogs/widgets/XSecOptionsDlg.h"
 #include "support/DialogInput.h"
@@ -104,10 +105,7 @@ void TestXSecOptionsDlg::opensInsideTheGrid()
     QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("5"));
     QCOMPARE(dialog.findChild<QLineEdit *>("locationEdit")->text(), QString("12"));
     QVERIFY(dialog.findChild<QRadioButton *>("itemButton0")->isChecked());
-    const XSecChoice choice = dialog.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 5);
-    QCOMPARE(choice.location, 12);
+    QCOMPARE(dialog.choice(), (XSecChoice{0, 5, CrossSectionDirection::ParallelToX, 12}));
 }
 
 void TestXSecOptionsDlg::defaultsFromParallelToY()

@@ -1,3 +1,4 @@
+#include "support/ChoiceCompare.h"
 #include "support/TestHeader.h"
 #include "view/PlotCommands.h"
 #include "view/PlotSettings.h"
@@ -53,31 +54,14 @@ void TestPlotCommands::dialogsOpenWithTheSettings()
     const PlotSettings settings = shownSettings();
     const SeamHeader header = makeHeader(10, 20, 20, 6);
 
-    const ColSqChoice colSq = ColSqOptions(PlotCommands::coloredSquareChoice(settings), header).choice();
-    QCOMPARE(colSq.itemIndex, 2);
-    QCOMPARE(colSq.stepNumber, 3);
-    QCOMPARE(colSq.palette, Palette::Roygbiv);
-    QCOMPARE(colSq.scaleMode, ScaleMode::MinToMax);
-    QCOMPARE(colSq.scaleMin, -1.5f);
-    QCOMPARE(colSq.scaleMax, 6.0f);
-
-    const XSecChoice xsec = XSecOptions(PlotCommands::crossSectionChoice(settings), header).choice();
-    QCOMPARE(xsec.itemIndex, 1);
-    QCOMPARE(xsec.stepNumber, 3);
-    QCOMPARE(xsec.direction, CrossSectionDirection::ParallelToY);
-    QCOMPARE(xsec.location, 7);
-
-    const HistoryChoice history = HistoryOptions(PlotCommands::historyChoice(settings), header).choice();
-    QCOMPARE(history.itemIndex, 3);
-    QCOMPARE(history.mode, HistoryMode::Total);
-    QCOMPARE(history.minX, 2);
-    QCOMPARE(history.maxX, 5);
-    QCOMPARE(history.minY, 4);
-    QCOMPARE(history.maxY, 9);
-
-    const FishNetChoice fishNet = FishNetOptions(PlotCommands::fishNetChoice(settings), header).choice();
-    QCOMPARE(fishNet.itemIndex, 4);
-    QCOMPARE(fishNet.stepNumber, 3);
+    // Each dialog opens with the settings of its plot.
+    QCOMPARE(ColSqOptions(PlotCommands::coloredSquareChoice(settings), header).choice(),
+             (ColSqChoice{2, 3, Palette::Roygbiv, ScaleMode::MinToMax, -1.5f, 6.0f}));
+    QCOMPARE(XSecOptions(PlotCommands::crossSectionChoice(settings), header).choice(),
+             (XSecChoice{1, 3, CrossSectionDirection::ParallelToY, 7}));
+    QCOMPARE(HistoryOptions(PlotCommands::historyChoice(settings), header).choice(),
+             (HistoryChoice{3, HistoryMode::Total, 2, 5, 4, 9}));
+    QCOMPARE(FishNetOptions(PlotCommands::fishNetChoice(settings), header).choice(), (FishNetChoice{4, 3}));
 }
 
 void TestPlotCommands::coloredSquareOk()
