@@ -37,10 +37,9 @@ public:
     // the Colored Square.
     void DrawActiveChart();
 
-    // The window of a chart plot type; nullptr for the Colored Square.
-    ChartWindow *window(PlotType type) const;
-
 private:
+    // The window of a chart plot type; nullptr for any other value.
+    ChartWindow *window(PlotType type) const;
     bool createWindow(ChartWindow &window, const char *failureMessage);
     // Each different problem is reported once: the cross section refills at every
     // paint and would repeat the same message at each.
