@@ -3,6 +3,7 @@
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "view/ColoredSquareCopy.h"
+#include "support/DialogInput.h"
 #include "support/TestSeam.h"
 
 #include <QApplication>
@@ -329,7 +330,7 @@ private slots:
         open.view.settings().step = 1;
         open.view.settings().stepReloadPending = false;
         // Accept the dialog as it opens, with its first item and the step it shows.
-        QTimer::singleShot(0, [] {
+        whenIdle([] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 dialog->accept();
         });
@@ -344,7 +345,7 @@ private slots:
     {
         OpenView open;
         const PlotSettings before = open.view.settings();
-        QTimer::singleShot(0, [] {
+        whenIdle([] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 dialog->reject();
         });
