@@ -11,10 +11,26 @@
 
 #include <string>
 
+namespace {
+
+// The create and fill routines of each chart plot, in the order of chartPlotTypes.
+struct ChartPlotRoutines
+{
+    void (ChartRoutines::*create)();
+    void (ChartRoutines::*fill)();
+};
+constexpr std::array<ChartPlotRoutines, 3> chartPlotRoutines{{
+    {&ChartRoutines::CreateCrossSectionChart, &ChartRoutines::FillCrossSectionChart},
+    {&ChartRoutines::CreateHistoryChart, &ChartRoutines::FillHistoryChart},
+    {&ChartRoutines::CreateFishNetChart, &ChartRoutines::FillFishNetChart},
+}};
+
+} // namespace
+
 ChartRoutines::ChartRoutines(CPlotDoc &document, PlotSettings &settings, Reporter &reporter,
                              LineChartWindow &crossSection, LineChartWindow &history, SurfaceChartWindow &fishNet)
     : m_document(document), m_settings(settings), m_reporter(reporter), m_crossSection(crossSection),
-      m_history(history), m_fishNet(fishNet)
+      m_history(history), m_fishNet(fishNet), m_windows{&crossSection, &history, &fishNet}
 {
 }
 
@@ -123,17 +139,8 @@ void ChartRoutines::FillFishNetChart()
 
 ChartWindow *ChartRoutines::window(PlotType type) const
 {
-    switch (type) {
-    case PlotType::CrossSection:
-        return &m_crossSection;
-    case PlotType::History:
-        return &m_history;
-    case PlotType::FishNet:
-        return &m_fishNet;
-    case PlotType::ColoredSquare:
-        break;
-    }
-    return nullptr;
+    const PlotTypeFacts *chart = chartFactsOf(type);
+    return chart ? m_windows[chart->chartIndex] : nullptr;
 }
 
 void ChartRoutines::SwitchChartWindows()
@@ -142,12 +149,10 @@ void ChartRoutines::SwitchChartWindows()
         previous->saveViewState(ChartTemplates::filePath(m_settings.previousPlotType));
         previous->destroy();
     }
-    ChartWindow *next = window(m_settings.plotType);
-    const bool created = (m_settings.plotType == PlotType::CrossSection && m_settings.xsecChartCreated)
-                         || (m_settings.plotType == PlotType::History && m_settings.histChartCreated)
-                         || (m_settings.plotType == PlotType::FishNet && m_settings.fishnetChartCreated);
-    if (!next || !created)
+    const PlotTypeFacts *chart = chartFactsOf(m_settings.plotType);
+    if (!chart || !(m_settings.*chart->chartCreated))
         return;
+    ChartWindow *next = m_windows[chart->chartIndex];
     if (!next->create()) {
         m_reporter.report("Could Not Create the Cross Section Plot - RW1");
         return;
@@ -157,29 +162,14 @@ void ChartRoutines::SwitchChartWindows()
 
 void ChartRoutines::DrawActiveChart()
 {
-    switch (m_settings.plotType) {
-    case PlotType::CrossSection:
-        if (!m_settings.xsecChartCreated)
-            CreateCrossSectionChart();
-        if (m_settings.xsecNeedsData)
-            FillCrossSectionChart();
-        break;
-    case PlotType::History:
-        if (!m_settings.histChartCreated)
-            CreateHistoryChart();
-        if (m_settings.histNeedsData)
-            FillHistoryChart();
-        break;
-    case PlotType::FishNet:
-        if (!m_settings.fishnetChartCreated)
-            CreateFishNetChart();
-        if (m_settings.fishnetNeedsData)
-            FillFishNetChart();
-        break;
-    case PlotType::ColoredSquare:
+    // The Colored Square, and any value that is none of the four, draw nothing here.
+    const PlotTypeFacts *chart = chartFactsOf(m_settings.plotType);
+    if (!chart)
         return;
-    }
-    // Any other value draws nothing.
-    if (ChartWindow *active = window(m_settings.plotType))
-        active->setBatch(false);
+    const ChartPlotRoutines &routines = chartPlotRoutines[chart->chartIndex];
+    if (!(m_settings.*chart->chartCreated))
+        (this->*routines.create)();
+    if (m_settings.*chart->needsData)
+        (this->*routines.fill)();
+    m_windows[chart->chartIndex]->setBatch(false);
 }

@@ -2,6 +2,7 @@
 
 #include "view/PlotSettings.h"
 
+#include <array>
 #include <string>
 
 class CPlotDoc;
@@ -36,10 +37,9 @@ public:
     // the Colored Square.
     void DrawActiveChart();
 
-    // The window of a chart plot type; nullptr for the Colored Square.
-    ChartWindow *window(PlotType type) const;
-
 private:
+    // The window of a chart plot type; nullptr for any other value.
+    ChartWindow *window(PlotType type) const;
     bool createWindow(ChartWindow &window, const char *failureMessage);
     // Each different problem is reported once: the cross section refills at every
     // paint and would repeat the same message at each.
@@ -51,5 +51,7 @@ private:
     LineChartWindow &m_crossSection;
     LineChartWindow &m_history;
     SurfaceChartWindow &m_fishNet;
+    // The three in the order of chartPlotTypes.
+    std::array<ChartWindow *, 3> m_windows;
     std::string m_lastProblem;
 };

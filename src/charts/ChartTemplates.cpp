@@ -3,21 +3,16 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <array>
+
 namespace ChartTemplates {
 
 QString fileName(PlotType type)
 {
-    switch (type) {
-    case PlotType::CrossSection:
-        return QStringLiteral("XSecChart2d.dat");
-    case PlotType::History:
-        return QStringLiteral("HistoryChart2d.dat");
-    case PlotType::FishNet:
-        return QStringLiteral("FishNetChart3d.dat");
-    case PlotType::ColoredSquare:
-        break;
-    }
-    return {};
+    // In the order of chartPlotTypes.
+    static const std::array<const char *, 3> names{"XSecChart2d.dat", "HistoryChart2d.dat", "FishNetChart3d.dat"};
+    const PlotTypeFacts *chart = chartFactsOf(type);
+    return chart ? QString::fromLatin1(names[chart->chartIndex]) : QString();
 }
 
 QString filePath(PlotType type)

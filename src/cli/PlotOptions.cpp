@@ -28,21 +28,6 @@ const std::map<QString, HistoryMode> modes{
     {"total", HistoryMode::Total},
 };
 
-int &itemOf(PlotSettings &settings)
-{
-    switch (settings.plotType) {
-    case PlotType::FishNet:
-        return settings.fishnetItem;
-    case PlotType::CrossSection:
-        return settings.xsecItem;
-    case PlotType::History:
-        return settings.histItem;
-    case PlotType::ColoredSquare:
-        break;
-    }
-    return settings.colSqItem;
-}
-
 } // namespace
 
 PlotOptions::PlotOptions(QCommandLineParser &parser)
@@ -137,7 +122,7 @@ int PlotOptions::apply(const QString &filePath, const SeamHeader &header, PlotSe
 
     settings.plotType = m_chosenPlot;
     settings.previousPlotType = settings.plotType;
-    itemOf(settings) = m_itemIndex;
+    settings.activeItem() = m_itemIndex;
     settings.plotTitle = header.itemName(m_itemIndex);
     settings.layoutReady = true;
     settings.step = m_stepNumber;
@@ -148,9 +133,8 @@ int PlotOptions::apply(const QString &filePath, const SeamHeader &header, PlotSe
     settings.histMinY = m_bounds[2];
     settings.histMaxY = m_bounds[3];
     settings.histMode = m_chosenMode;
-    settings.xsecNeedsData = settings.plotType == PlotType::CrossSection;
-    settings.histNeedsData = settings.plotType == PlotType::History;
-    settings.fishnetNeedsData = settings.plotType == PlotType::FishNet;
+    for (PlotType type : chartPlotTypes)
+        settings.*chartFactsOf(type)->needsData = type == settings.plotType;
     return -1;
 }
 

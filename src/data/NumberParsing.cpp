@@ -218,8 +218,7 @@ double leadingDouble(std::string_view text)
 namespace {
 
 // The fields of a line followed in memory by a byte no number goes on with.
-template<typename Value>
-void readFields(const char *p, const char *end, Value *values, int count)
+void readFields(const char *p, const char *end, float *values, int count)
 {
     int k = 0;
     while (k < count) {
@@ -234,7 +233,7 @@ void readFields(const char *p, const char *end, Value *values, int count)
             const char *fieldEnd = comma ? comma : end;
             value = leadingDouble(std::string_view(p, static_cast<std::size_t>(fieldEnd - p)));
         }
-        values[k++] = static_cast<Value>(value);
+        values[k++] = static_cast<float>(value);
         if (!comma)
             break;
         p = comma + 1;
@@ -245,8 +244,7 @@ void readFields(const char *p, const char *end, Value *values, int count)
 
 } // namespace
 
-template<typename Value>
-void fieldValues(std::string_view line, Value *values, int count)
+void fieldValues(std::string_view line, float *values, int count)
 {
     // The fast reading runs on a copy ending in a zero byte.
     char shortCopy[1024];
@@ -262,16 +260,10 @@ void fieldValues(std::string_view line, Value *values, int count)
     readFields(copy, copy + line.size(), values, count);
 }
 
-template<typename Value>
-void fieldValuesBeforeLineEnd(std::string_view line, Value *values, int count)
+void fieldValuesBeforeLineEnd(std::string_view line, float *values, int count)
 {
     readFields(line.data(), line.data() + line.size(), values, count);
 }
-
-template void fieldValues<float>(std::string_view line, float *values, int count);
-template void fieldValues<double>(std::string_view line, double *values, int count);
-template void fieldValuesBeforeLineEnd<float>(std::string_view line, float *values, int count);
-template void fieldValuesBeforeLineEnd<double>(std::string_view line, double *values, int count);
 
 std::string_view trimmed(std::string_view text)
 {
@@ -282,19 +274,6 @@ std::string_view trimmed(std::string_view text)
     while (last > first && isSpace(text[last - 1]))
         --last;
     return text.substr(first, last - first);
-}
-
-std::string_view field(std::string_view line, int n)
-{
-    std::size_t start = 0;
-    for (int i = 0; i < n; ++i) {
-        const std::size_t comma = line.find(',', start);
-        if (comma == std::string_view::npos)
-            return {};
-        start = comma + 1;
-    }
-    const std::size_t comma = line.find(',', start);
-    return line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
 }
 
 } // namespace NumberParsing

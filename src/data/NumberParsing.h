@@ -19,20 +19,14 @@ int leadingInt(std::string_view text);
 double leadingDouble(std::string_view text);
 
 // The first count comma-separated fields of a data line, each as atof reads it
-// (missing fields 0, extra fields ignored), with a fast path for plain decimal
-// fields: the hot loop of opening a file. For float, atof's double is rounded once more.
-template<typename Value>
-void fieldValues(std::string_view line, Value *values, int count);
+// and rounded once more to float (missing fields 0, extra fields ignored), with
+// a fast path for plain decimal fields: the hot loop of opening a file.
+void fieldValues(std::string_view line, float *values, int count);
 
 // fieldValues for a line that is followed in memory by its line end, CR or LF:
 // the line end stops a number as the end of the text does, so no copy is made.
-template<typename Value>
-void fieldValuesBeforeLineEnd(std::string_view line, Value *values, int count);
+void fieldValuesBeforeLineEnd(std::string_view line, float *values, int count);
 
 std::string_view trimmed(std::string_view text);
-
-// Field n of a comma-separated line: the text after the n-th comma up to the
-// next comma or the line end; an empty view when the line has fewer fields.
-std::string_view field(std::string_view line, int n);
 
 } // namespace NumberParsing

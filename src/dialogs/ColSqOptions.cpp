@@ -1,11 +1,8 @@
 #include "dialogs/ColSqOptions.h"
 
 #include "data/SeamHeader.h"
-#include "dialogs/ScrollRules.h"
 
-namespace {
-constexpr int paletteCount = 3;
-}
+#include <algorithm>
 
 ColSqOptions::ColSqOptions(const ColSqChoice &initial, const SeamHeader &header)
     : m_items(header, initial.itemIndex), m_scale{initial.scaleMin, initial.scaleMax}
@@ -17,23 +14,24 @@ ColSqOptions::ColSqOptions(const ColSqChoice &initial, const SeamHeader &header)
     setScaleMode(initial.scaleMode);
 }
 
-void ColSqOptions::setPalette(int palette)
+// A value beyond the buttons takes the nearest one, so one button is always checked.
+void ColSqOptions::setPalette(Palette palette)
 {
-    m_palette = ClampToRange(palette, 0, paletteCount - 1);
+    m_palette = std::clamp(palette, Palette::ColdToHot, Palette::Roygbiv);
 }
 
-void ColSqOptions::setScaleMode(int scaleMode)
+void ColSqOptions::setScaleMode(ScaleMode scaleMode)
 {
-    m_scaleMode = ClampToRange(scaleMode, automatic, minToMax);
+    m_scaleMode = std::clamp(scaleMode, ScaleMode::Automatic, ScaleMode::MinToMax);
 }
 
 void ColSqOptions::minToMaxClosed(std::optional<ScaleRange> entered)
 {
     if (entered) {
-        m_scaleMode = minToMax;
+        m_scaleMode = ScaleMode::MinToMax;
         m_scale = *entered;
     } else {
-        m_scaleMode = automatic;
+        m_scaleMode = ScaleMode::Automatic;
     }
 }
 
@@ -42,8 +40,8 @@ void ColSqOptions::defaults()
     m_scale = ScaleRange{};
     m_items.select(0);
     m_step.setValue(1);
-    m_palette = 0;
-    m_scaleMode = automatic;
+    m_palette = Palette::ColdToHot;
+    m_scaleMode = ScaleMode::Automatic;
 }
 
 std::optional<FocusRequest> ColSqOptions::ok(Reporter &reporter, NumberField *focused)

@@ -2,6 +2,7 @@
 
 #include "dialogs/MinMaxScale.h"
 #include "dialogs/NumberField.h"
+#include "dialogs/PlotEnums.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
@@ -9,14 +10,13 @@
 class Reporter;
 struct SeamHeader;
 
-// What the "Colored Square Plot Options" dialog hands back. palette:
-// 0 Cold to Hot, 1 Hot to Cold, 2 ROYGBIV; scaleMode: 0 Automatic, 1 Min. to Max.
+// What the "Colored Square Plot Options" dialog hands back.
 struct ColSqChoice
 {
     int itemIndex = 0;
     int stepNumber = 1;
-    int palette = 0;
-    int scaleMode = 0;
+    Palette palette = Palette::ColdToHot;
+    ScaleMode scaleMode = ScaleMode::Automatic;
     float scaleMin = 0.0f;
     float scaleMax = 0.0f;
 };
@@ -25,9 +25,6 @@ struct ColSqChoice
 class ColSqOptions
 {
 public:
-    static constexpr int automatic = 0;
-    static constexpr int minToMax = 1;
-
     // The step and the choices handed in are pulled inside what the file offers.
     ColSqOptions(const ColSqChoice &initial, const SeamHeader &header);
 
@@ -36,11 +33,11 @@ public:
     NumberField &step() { return m_step; }
     const NumberField &step() const { return m_step; }
 
-    int palette() const { return m_palette; }
-    void setPalette(int palette);
-    int scaleMode() const { return m_scaleMode; }
+    Palette palette() const { return m_palette; }
+    void setPalette(Palette palette);
+    ScaleMode scaleMode() const { return m_scaleMode; }
     // "Automatic" clicked; "Min. to Max." goes through minToMaxClosed.
-    void setScaleMode(int scaleMode);
+    void setScaleMode(ScaleMode scaleMode);
     ScaleRange scale() const { return m_scale; }
 
     // "Min. to Max." opens the min-max dialog with scale(); this takes what it
@@ -54,7 +51,7 @@ public:
 private:
     StressItemColumn m_items;
     NumberField m_step{"The input for the Step Number must be an integer", "Step Number must be between 1 and %d"};
-    int m_palette = 0;
-    int m_scaleMode = automatic;
+    Palette m_palette = Palette::ColdToHot;
+    ScaleMode m_scaleMode = ScaleMode::Automatic;
     ScaleRange m_scale;
 };

@@ -4,6 +4,8 @@
 #include "data/SeamHeader.h"
 #include "dialogs/ScrollRules.h"
 
+#include <algorithm>
+
 HistoryOptions::HistoryOptions(const HistoryChoice &initial, const SeamHeader &header)
     : m_items(header, initial.itemIndex)
 {
@@ -20,16 +22,17 @@ HistoryOptions::HistoryOptions(const HistoryChoice &initial, const SeamHeader &h
     setMode(initial.mode);
 }
 
-void HistoryOptions::setMode(int mode)
+void HistoryOptions::setMode(HistoryMode mode)
 {
-    m_mode = ClampToRange(mode, average, total);
+    // A value beyond the buttons takes the nearest one, so one button is always checked.
+    m_mode = std::clamp(mode, HistoryMode::Average, HistoryMode::Total);
 }
 
 void HistoryOptions::defaults()
 {
     // The single element at column 1, row 1.
     m_items.select(0);
-    m_mode = average;
+    m_mode = HistoryMode::Average;
     m_minX.setValue(1);
     m_maxX.setValue(1);
     m_minY.setValue(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/NumberField.h"
+#include "dialogs/PlotEnums.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
@@ -9,11 +10,11 @@ class Reporter;
 struct SeamHeader;
 
 // What the "History Plot" dialog hands back: a window of columns minX..maxX
-// and rows minY..maxY (1-based); mode 0 Average, 1 Total.
+// and rows minY..maxY (1-based), and whether its values are averaged or totalled.
 struct HistoryChoice
 {
     int itemIndex = 0;
-    int mode = 0;
+    HistoryMode mode = HistoryMode::Average;
     int minX = 1;
     int maxX = 1;
     int minY = 1;
@@ -25,9 +26,6 @@ struct HistoryChoice
 class HistoryOptions
 {
 public:
-    static constexpr int average = 0;
-    static constexpr int total = 1;
-
     // A window chosen for a larger grid is pulled inside this one without a message.
     HistoryOptions(const HistoryChoice &initial, const SeamHeader &header);
 
@@ -42,8 +40,8 @@ public:
     const NumberField &minY() const { return m_minY; }
     const NumberField &maxY() const { return m_maxY; }
 
-    int mode() const { return m_mode; }
-    void setMode(int mode);
+    HistoryMode mode() const { return m_mode; }
+    void setMode(HistoryMode mode);
 
     void defaults();
     // A first column beyond the last (or else a first row beyond the last) is
@@ -61,5 +59,5 @@ private:
                        "Minimum Y Values must be between 1 and %d"};
     NumberField m_maxY{"The input for the Maximum Y value must be an integer",
                        "Maximum Y Values must be between 1 and %d"};
-    int m_mode = average;
+    HistoryMode m_mode = HistoryMode::Average;
 };

@@ -12,17 +12,18 @@ XSecOptions::XSecOptions(const XSecChoice &initial, const SeamHeader &header)
     m_location.setValue(initial.location);
 }
 
-void XSecOptions::chooseDirection(int direction)
+void XSecOptions::chooseDirection(CrossSectionDirection direction)
 {
     // Whatever is not Parallel to X runs along a column, as the bound does.
-    m_direction = direction == parallelToX ? parallelToX : parallelToY;
+    m_direction = direction == CrossSectionDirection::ParallelToX ? CrossSectionDirection::ParallelToX
+                                                                  : CrossSectionDirection::ParallelToY;
     setLocationRange();
 }
 
 void XSecOptions::setLocationRange()
 {
     // The location stays where it was unless it lies beyond the new bound.
-    if (m_direction == parallelToX)
+    if (m_direction == CrossSectionDirection::ParallelToX)
         m_location.setRange(m_rowCount, PageStepFor(m_rowCount));
     else
         m_location.setRange(m_columnCount, PageStepFor(m_columnCount));
@@ -33,7 +34,7 @@ void XSecOptions::defaults()
     m_items.select(0);
     m_step.setValue(1);
     m_location.setValue(1);
-    chooseDirection(parallelToX);
+    chooseDirection(CrossSectionDirection::ParallelToX);
 }
 
 std::optional<FocusRequest> XSecOptions::ok(Reporter &reporter, NumberField *focused)

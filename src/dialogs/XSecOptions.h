@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/NumberField.h"
+#include "dialogs/PlotEnums.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
@@ -8,13 +9,13 @@
 class Reporter;
 struct SeamHeader;
 
-// What the "Cross Section Options" dialog hands back. direction: 0 Parallel
-// to X (location is a row), 1 Parallel to Y (location is a column).
+// What the "Cross Section Options" dialog hands back: Parallel to X takes a
+// row for its location, Parallel to Y a column.
 struct XSecChoice
 {
     int itemIndex = 0;
     int stepNumber = 1;
-    int direction = 0;
+    CrossSectionDirection direction = CrossSectionDirection::ParallelToX;
     int location = 1;
 };
 
@@ -23,9 +24,6 @@ struct XSecChoice
 class XSecOptions
 {
 public:
-    static constexpr int parallelToX = 0;
-    static constexpr int parallelToY = 1;
-
     // The step and location handed in are pulled inside the file's bounds.
     XSecOptions(const XSecChoice &initial, const SeamHeader &header);
 
@@ -36,10 +34,10 @@ public:
     NumberField &location() { return m_location; }
     const NumberField &location() const { return m_location; }
 
-    int direction() const { return m_direction; }
+    CrossSectionDirection direction() const { return m_direction; }
     // A click of "Parallel to X" or "Parallel to Y", also on the one already
     // checked: the location takes that direction's bound and page step.
-    void chooseDirection(int direction);
+    void chooseDirection(CrossSectionDirection direction);
 
     void defaults();
     // Empty when the dialog may close, else where the focus goes.
@@ -56,5 +54,5 @@ private:
     // After a refused location the focus goes to its scroll bar.
     NumberField m_location{"The input for the Cross Section Location must be an integer",
                            "Cross Section Location must be between 1 and %d", FocusTarget::Bar};
-    int m_direction = parallelToX;
+    CrossSectionDirection m_direction = CrossSectionDirection::ParallelToX;
 };

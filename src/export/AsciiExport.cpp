@@ -139,28 +139,24 @@ bool SaveAsciiCommand(CPlotDoc &document, PlotSettings &settings, const OutputPa
     if (!applyStepReload(document, settings))
         return false;
 
-    // The default name and the writer of each plot type.
-    std::string defaultName;
-    std::function<bool(const std::string &)> write;
-    switch (settings.plotType) {
-    case PlotType::ColoredSquare:
-    case PlotType::FishNet: {
-        const int item = settings.plotType == PlotType::FishNet ? settings.fishnetItem : settings.colSqItem;
-        defaultName = GridExportName(document, item);
-        write = [&document, item](const std::string &path) { return WriteGridAscii(document, item, path); };
-        break;
-    }
-    case PlotType::CrossSection:
-        defaultName = CrossSectionExportName(document, settings);
-        write = [&](const std::string &path) { return WriteCrossSectionAscii(document, settings, path); };
-        break;
-    case PlotType::History:
-        defaultName = HistoryExportName(document, settings);
-        write = [&](const std::string &path) { return WriteHistoryAscii(document, settings, path); };
-        break;
-    default:
+    if (!factsOf(settings.plotType)) {
         document.reporter().report("Unknown plot type - OFSAA3");
         return false;
+    }
+    // The default name and the writer: the cross section and the history have
+    // layouts of their own, every other plot writes the grid of its item.
+    std::string defaultName;
+    std::function<bool(const std::string &)> write;
+    if (settings.plotType == PlotType::CrossSection) {
+        defaultName = CrossSectionExportName(document, settings);
+        write = [&](const std::string &path) { return WriteCrossSectionAscii(document, settings, path); };
+    } else if (settings.plotType == PlotType::History) {
+        defaultName = HistoryExportName(document, settings);
+        write = [&](const std::string &path) { return WriteHistoryAscii(document, settings, path); };
+    } else {
+        const int item = settings.activeItem();
+        defaultName = GridExportName(document, item);
+        write = [&document, item](const std::string &path) { return WriteGridAscii(document, item, path); };
     }
     const std::string path = choosePath(AsciiFileRequest(defaultName));
     return path.empty() || write(path);

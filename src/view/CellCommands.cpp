@@ -8,12 +8,12 @@ namespace CellCommands {
 
 XSecChoice sectionAlongRow(const PlotSettings &settings, int row)
 {
-    return XSecChoice{settings.colSqItem, settings.step, XSecOptions::parallelToX, row};
+    return XSecChoice{settings.colSqItem, settings.step, CrossSectionDirection::ParallelToX, row};
 }
 
 XSecChoice sectionAlongColumn(const PlotSettings &settings, int column)
 {
-    return XSecChoice{settings.colSqItem, settings.step, XSecOptions::parallelToY, column};
+    return XSecChoice{settings.colSqItem, settings.step, CrossSectionDirection::ParallelToY, column};
 }
 
 HistoryChoice historyOfWindow(const PlotSettings &settings, int firstColumn, int lastColumn, int firstRow,
@@ -21,7 +21,7 @@ HistoryChoice historyOfWindow(const PlotSettings &settings, int firstColumn, int
 {
     // A window dragged either way round.
     return HistoryChoice{settings.colSqItem,
-                         static_cast<int>(settings.histMode),
+                         settings.histMode,
                          std::min(firstColumn, lastColumn),
                          std::max(firstColumn, lastColumn),
                          std::min(firstRow, lastRow),

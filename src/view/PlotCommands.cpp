@@ -19,29 +19,26 @@ void makeCurrent(PlotSettings &settings, PlotType type, int itemIndex, const Sea
     settings.plotTitle = header.itemName(itemIndex);
     settings.previousPlotType = settings.plotType;
     settings.plotType = type;
+    if (const PlotTypeFacts *chart = chartFactsOf(type))
+        settings.*chart->needsData = true;
 }
 
 } // namespace
 
 ColSqChoice coloredSquareChoice(const PlotSettings &settings)
 {
-    return ColSqChoice{settings.colSqItem,
-                       settings.step,
-                       static_cast<int>(settings.colSqPalette),
-                       static_cast<int>(settings.colSqScaleMode),
-                       settings.colSqScaleMin,
-                       settings.colSqScaleMax};
+    return ColSqChoice{settings.colSqItem, settings.step, settings.colSqPalette,
+                       settings.colSqScaleMode, settings.colSqScaleMin, settings.colSqScaleMax};
 }
 
 XSecChoice crossSectionChoice(const PlotSettings &settings)
 {
-    return XSecChoice{settings.xsecItem, settings.step, static_cast<int>(settings.xsecDirection),
-                      settings.xsecLocation};
+    return XSecChoice{settings.xsecItem, settings.step, settings.xsecDirection, settings.xsecLocation};
 }
 
 HistoryChoice historyChoice(const PlotSettings &settings)
 {
-    return HistoryChoice{settings.histItem, static_cast<int>(settings.histMode), settings.histMinX,
+    return HistoryChoice{settings.histItem, settings.histMode, settings.histMinX,
                          settings.histMaxX, settings.histMinY, settings.histMaxY};
 }
 
@@ -54,8 +51,8 @@ void apply(PlotSettings &settings, const ColSqChoice &choice, const SeamHeader &
 {
     takeStep(settings, choice.stepNumber);
     settings.colSqItem = choice.itemIndex;
-    settings.colSqPalette = static_cast<Palette>(choice.palette);
-    settings.colSqScaleMode = static_cast<ScaleMode>(choice.scaleMode);
+    settings.colSqPalette = choice.palette;
+    settings.colSqScaleMode = choice.scaleMode;
     settings.colSqScaleMin = choice.scaleMin;
     settings.colSqScaleMax = choice.scaleMax;
     makeCurrent(settings, PlotType::ColoredSquare, choice.itemIndex, header);
@@ -65,22 +62,20 @@ void apply(PlotSettings &settings, const XSecChoice &choice, const SeamHeader &h
 {
     takeStep(settings, choice.stepNumber);
     settings.xsecItem = choice.itemIndex;
-    settings.xsecDirection = static_cast<CrossSectionDirection>(choice.direction);
+    settings.xsecDirection = choice.direction;
     settings.xsecLocation = choice.location;
     makeCurrent(settings, PlotType::CrossSection, choice.itemIndex, header);
-    settings.xsecNeedsData = true;
 }
 
 void apply(PlotSettings &settings, const HistoryChoice &choice, const SeamHeader &header)
 {
     settings.histItem = choice.itemIndex;
-    settings.histMode = static_cast<HistoryMode>(choice.mode);
+    settings.histMode = choice.mode;
     settings.histMinX = choice.minX;
     settings.histMaxX = choice.maxX;
     settings.histMinY = choice.minY;
     settings.histMaxY = choice.maxY;
     makeCurrent(settings, PlotType::History, choice.itemIndex, header);
-    settings.histNeedsData = true;
 }
 
 void apply(PlotSettings &settings, const FishNetChoice &choice, const SeamHeader &header)
@@ -88,7 +83,6 @@ void apply(PlotSettings &settings, const FishNetChoice &choice, const SeamHeader
     takeStep(settings, choice.stepNumber);
     settings.fishnetItem = choice.itemIndex;
     makeCurrent(settings, PlotType::FishNet, choice.itemIndex, header);
-    settings.fishnetNeedsData = true;
 }
 
 } // namespace PlotCommands

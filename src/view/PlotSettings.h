@@ -1,13 +1,14 @@
 #pragma once
 
+#include "dialogs/PlotEnums.h"
+
 #include <array>
 #include <string>
 
 enum class PlotType { ColoredSquare = 0, CrossSection = 1, History = 2, FishNet = 3 };
-enum class Palette { ColdToHot = 0, HotToCold = 1, Roygbiv = 2 };
-enum class ScaleMode { Automatic = 0, MinToMax = 1 };
-enum class CrossSectionDirection { ParallelToX = 0, ParallelToY = 1 };
-enum class HistoryMode { Average = 0, Total = 1 };
+
+// The plot types shown in chart windows, in the order of those windows.
+inline constexpr std::array<PlotType, 3> chartPlotTypes{PlotType::CrossSection, PlotType::History, PlotType::FishNet};
 
 // Every plot choice of the view. Items are 0-based; steps, columns and rows 1-based.
 struct PlotSettings
@@ -48,4 +49,26 @@ struct PlotSettings
     int fishnetItem = 0;
     bool fishnetChartCreated = false;
     bool fishnetNeedsData = false;
+
+    // The stress item of the plot type shown; the Colored Square's for a value
+    // that is none of the four.
+    int &activeItem();
+    int activeItem() const;
 };
+
+// What differs between the plot types, in this one table: which fields keep a
+// type's stress item and its chart's flags, and which chart window shows it.
+struct PlotTypeFacts
+{
+    int PlotSettings::*item;
+    // nullptr for the Colored Square, which the view draws itself.
+    bool PlotSettings::*chartCreated;
+    bool PlotSettings::*needsData;
+    // The place in chartPlotTypes; -1 for the Colored Square.
+    int chartIndex;
+};
+
+// The facts of a plot type; nullptr for a value that is none of the four.
+const PlotTypeFacts *factsOf(PlotType type);
+// The facts of a plot type shown in a chart window; nullptr for any other value.
+const PlotTypeFacts *chartFactsOf(PlotType type);

@@ -17,21 +17,6 @@ int numberInside(int number, int count)
     return std::clamp(number, 1, std::max(1, count));
 }
 
-int activeItem(const PlotSettings &settings)
-{
-    switch (settings.plotType) {
-    case PlotType::CrossSection:
-        return settings.xsecItem;
-    case PlotType::History:
-        return settings.histItem;
-    case PlotType::FishNet:
-        return settings.fishnetItem;
-    case PlotType::ColoredSquare:
-        break;
-    }
-    return settings.colSqItem;
-}
-
 } // namespace
 
 void pullSettingsInside(const SeamHeader &header, PlotSettings &settings)
@@ -53,9 +38,8 @@ void pullSettingsInside(const SeamHeader &header, PlotSettings &settings)
     settings.histMaxY = numberInside(settings.histMaxY, header.rowCount);
 
     // The old file's title, charts and readout describe data that is gone.
-    settings.plotTitle = header.itemName(activeItem(settings));
-    settings.xsecNeedsData = true;
-    settings.histNeedsData = true;
-    settings.fishnetNeedsData = true;
+    settings.plotTitle = header.itemName(settings.activeItem());
+    for (PlotType type : chartPlotTypes)
+        settings.*chartFactsOf(type)->needsData = true;
     settings.colSqDrawn = false;
 }

@@ -73,11 +73,8 @@ private:
     {
         Viewer()
         {
-            TestSeam seam;
-            seam.steps = 5;
-            seam.columns = 4;
-            seam.rows = 3;
-            seam.value = [](int step, int ix, int iy, int) { return float(step * 100 + ix * 10 + iy); };
+            TestSeam seam = TestSeam().sized(5, 4, 3)
+                .valued([](int step, int ix, int iy, int) { return float(step * 100 + ix * 10 + iy); });
             writeSeamFile(folder.filePath("run.f1").toStdString(), seam);
             frame.show();
             openAndWait(frame, document, folder.filePath("run.f1").toStdString());

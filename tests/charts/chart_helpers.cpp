@@ -4,10 +4,6 @@ void chooseChart(PlotSettings &settings, PlotType type)
 {
     settings.previousPlotType = settings.plotType;
     settings.plotType = type;
-    if (type == PlotType::CrossSection)
-        settings.xsecNeedsData = true;
-    if (type == PlotType::History)
-        settings.histNeedsData = true;
-    if (type == PlotType::FishNet)
-        settings.fishnetNeedsData = true;
+    if (const PlotTypeFacts *chart = chartFactsOf(type))
+        settings.*chart->needsData = true;
 }

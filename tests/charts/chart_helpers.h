@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/TestSeam.h"
+#include "view/PlotCommands.h"
 #include "view/PlotSettings.h"
 
 #include <QTemporaryDir>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-// What a plot command's OK does to the settings: the type becomes current and its chart wants data.
+// The type becomes current and its chart wants data, the choices left as they are.
 void chooseChart(PlotSettings &settings, PlotType type);
 
 // The chart part of the view's draw: the step reload rule, the switch when the type

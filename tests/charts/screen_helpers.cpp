@@ -2,35 +2,13 @@
 
 TestSeam panelSeam()
 {
-    TestSeam seam;
-    seam.steps = 2;
-    seam.columns = 40;
-    seam.rows = 20;
-    seam.items = 2;
-    seam.cellSize = 5.0f;
-    seam.originX = 1000.0f;
-    seam.originY = 2000.0f;
-    seam.names = {"Vertical Stress", "Convergence"};
-    seam.units = {"MPa", "mm"};
-    seam.value = [](int step, int ix, int iy, int k) { return k == 0 ? step * 10.0f + ix : -0.5f * iy * step; };
-    return seam;
+    return TestSeam().sized(2, 40, 20, 2).cells(5.0f, 1000.0f, 2000.0f)
+        .named({"Vertical Stress", "Convergence"}, {"MPa", "mm"})
+        .valued([](int step, int ix, int iy, int k) { return k == 0 ? step * 10.0f + ix : -0.5f * iy * step; });
 }
 
 ChartScreen::ChartScreen(const TestSeam &seam) : file(seam)
 {
     parent.resize(800, 600);
     parent.show();
-}
-
-double inkIn(const QImage &image, const QRect &area)
-{
-    int ink = 0;
-    int all = 0;
-    for (int y = area.top(); y <= area.bottom(); y += 2)
-        for (int x = area.left(); x <= area.right(); x += 2) {
-            ++all;
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                ++ink;
-        }
-    return all ? double(ink) / all : 0.0;
 }

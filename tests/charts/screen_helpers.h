@@ -3,6 +3,7 @@
 #include "chart_helpers.h"
 
 #include "charts/widgets/ChartPlots.h"
+#include "support/ImageInk.h"
 
 #include <QImage>
 #include <QWidget>
@@ -16,6 +17,12 @@ struct ChartScreen
 {
     explicit ChartScreen(const TestSeam &seam = panelSeam());
     void choose(PlotType type) { chooseChart(settings, type); }
+    // A plot command's OK with the dialog's choice.
+    template<typename Choice>
+    void run(const Choice &choice)
+    {
+        PlotCommands::apply(settings, choice, file.document.header());
+    }
     void draw() { drawCharts(file.document, settings, charts); }
 
     OpenedSeam file;
@@ -23,6 +30,3 @@ struct ChartScreen
     PlotSettings settings;
     ChartPlots charts{&parent, file.document, settings, file.reporter};
 };
-
-// Share of the pixels in an area of the image that are not white (every second one looked at).
-double inkIn(const QImage &image, const QRect &area);

@@ -1,6 +1,9 @@
 #include "screen_helpers.h"
 
+#include "support/RefusingChart.h"
+
 #include "charts/ChartReadout.h"
+#include "charts/ChartRoutines.h"
 #include "charts/ChartTemplates.h"
 #include "charts/widgets/ChartPlots.h"
 #include "view/PlotClipboard.h"
@@ -62,9 +65,7 @@ void TestChartHosts::crossSectionChartShowsPointsTitlesAndFonts()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Vertical Stress";
-    screen.settings.xsecLocation = 10;
-    screen.choose(PlotType::CrossSection);
+    screen.run(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 10});
     screen.draw();
 
     QChart *chart = screen.charts.crossSectionChart().chart();
@@ -95,14 +96,7 @@ void TestChartHosts::historyChartShowsOnePointPerStep()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Convergence";
-    screen.settings.histItem = 1;
-    screen.settings.histMode = HistoryMode::Total;
-    screen.settings.histMinX = 1;
-    screen.settings.histMaxX = 2;
-    screen.settings.histMinY = 3;
-    screen.settings.histMaxY = 3;
-    screen.choose(PlotType::History);
+    screen.run(HistoryChoice{1, HistoryMode::Total, 1, 2, 3, 3});
     screen.draw();
 
     QChart *chart = screen.charts.historyChart().chart();
@@ -244,8 +238,7 @@ void TestChartHosts::copyPutsSvgAndBitmapOnTheClipboard()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Vertical Stress";
-    screen.choose(PlotType::CrossSection);
+    screen.run(XSecChoice{});
     screen.draw();
     QGuiApplication::clipboard()->clear();
 
@@ -270,24 +263,29 @@ void TestChartHosts::refusedCreationReportsAndLaterDrawRetries()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.charts.crossSectionChart().setCreationRefused(true);
+    // The routines over the screen's hosts, the cross section's behind a window that refuses its creation.
+    RefusingLineChart crossSection(screen.charts.crossSectionChart());
+    ChartRoutines routines(screen.file.document, screen.settings, screen.file.reporter, crossSection,
+                           screen.charts.historyChart(), screen.charts.fishNetChart());
+    const auto draw = [&] { drawCharts(screen.file.document, screen.settings, routines); };
     screen.choose(PlotType::CrossSection);
-    screen.draw();
+    draw();
     QCOMPARE(screen.file.reporter.messages,
              (std::vector<std::string>{"Could Not Create the Cross Section Plot - DXSP1"}));
     QVERIFY(!screen.charts.crossSectionChart().exists());
 
-    screen.charts.crossSectionChart().setCreationRefused(false);
-    screen.draw();
+    // The host kept what it was given while it had no control, and shows it once made.
+    crossSection.refuse = false;
+    draw();
     QVERIFY(screen.charts.crossSectionChart().exists());
     QCOMPARE(qobject_cast<QLineSeries *>(screen.charts.crossSectionChart().chart()->series().first())->count(), 40);
 
     // Refused again when the History Plot gives way to it once more.
     screen.choose(PlotType::History);
-    screen.draw();
-    screen.charts.crossSectionChart().setCreationRefused(true);
+    draw();
+    crossSection.refuse = true;
     screen.choose(PlotType::CrossSection);
-    screen.draw();
+    draw();
     QCOMPARE(screen.file.reporter.messages.back(), std::string("Could Not Create the Cross Section Plot - RW1"));
 }
 

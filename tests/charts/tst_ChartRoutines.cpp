@@ -99,19 +99,11 @@ public:
 // A 4 x 2 grid of two items over three steps; value = step * 100 + column * 10 + row (1-based), item 1 negated.
 TestSeam smallSeam()
 {
-    TestSeam seam;
-    seam.steps = 3;
-    seam.columns = 4;
-    seam.rows = 2;
-    seam.items = 2;
-    seam.cellSize = 10.0f;
-    seam.names = {"Vertical Stress", "Convergence"};
-    seam.units = {"MPa", "mm"};
-    seam.value = [](int step, int ix, int iy, int k) {
-        const float v = step * 100.0f + (ix + 1) * 10.0f + (iy + 1);
-        return k == 0 ? v : -v;
-    };
-    return seam;
+    return TestSeam().sized(3, 4, 2, 2).cells(10.0f).named({"Vertical Stress", "Convergence"}, {"MPa", "mm"})
+        .valued([](int step, int ix, int iy, int k) {
+            const float v = step * 100.0f + (ix + 1) * 10.0f + (iy + 1);
+            return k == 0 ? v : -v;
+        });
 }
 
 // The view's side: the document, its settings, the three windows and the routines over them.
@@ -126,7 +118,20 @@ struct Bench
     RecordingSurfaceChart fishNet{"fish", log};
     ChartRoutines routines{file.document, settings, file.reporter, crossSection, history, fishNet};
 
+    // The window of a chart plot type.
+    ChartWindow &window(PlotType type)
+    {
+        const std::array<ChartWindow *, 3> windows{&crossSection, &history, &fishNet};
+        return *windows[chartFactsOf(type)->chartIndex];
+    }
+
     void choose(PlotType type) { chooseChart(settings, type); }
+    // A plot command's OK with the dialog's choice.
+    template<typename Choice>
+    void run(const Choice &choice)
+    {
+        PlotCommands::apply(settings, choice, file.document.header());
+    }
     void draw() { drawCharts(file.document, settings, routines); }
 };
 
@@ -182,11 +187,7 @@ void TestChartRoutines::crossSectionFillWritesPointsAndTitles()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.step = 2;
-    bench.settings.xsecItem = 1;
-    bench.settings.xsecLocation = 2;
-    bench.choose(PlotType::CrossSection);
+    bench.run(XSecChoice{1, 2, CrossSectionDirection::ParallelToX, 2});
     bench.draw();
 
     const QList<QPointF> expected{{5, -212}, {15, -222}, {25, -232}, {35, -242}};
@@ -200,19 +201,12 @@ void TestChartRoutines::refillWithOtherOptionsKeepsTheCreationSettings()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Vertical Stress";
-    bench.choose(PlotType::CrossSection);
+    bench.run(XSecChoice{});
     bench.draw();
     bench.log.clear();
 
     // The command again: column 3 of item 1 at step 3.
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.xsecItem = 1;
-    bench.settings.xsecDirection = CrossSectionDirection::ParallelToY;
-    bench.settings.xsecLocation = 3;
-    bench.settings.step = 3;
-    bench.settings.stepReloadPending = true;
-    bench.choose(PlotType::CrossSection);
+    bench.run(XSecChoice{1, 3, CrossSectionDirection::ParallelToY, 3});
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"xsec hold", "xsec content", "xsec release"}));
@@ -247,13 +241,8 @@ void TestChartRoutines::historyIsFilledOnceAndLeavesTheStepForReloading()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Vertical Stress";
-    bench.settings.histMinX = 2;
-    bench.settings.histMaxX = 3;
-    bench.settings.histMinY = 1;
-    bench.settings.histMaxY = 2;
     bench.settings.step = 2;
-    bench.choose(PlotType::History);
+    bench.run(HistoryChoice{0, HistoryMode::Average, 2, 3, 1, 2});
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"hist create", "hist hold", "hist x title Step Number", "hist hold", "hist content",
@@ -281,14 +270,7 @@ void TestChartRoutines::historyTotalsAndOneStepFile()
     seam.steps = 1;
     Bench bench(seam);
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.histItem = 1;
-    bench.settings.histMode = HistoryMode::Total;
-    bench.settings.histMinX = 1;
-    bench.settings.histMaxX = 4;
-    bench.settings.histMinY = 2;
-    bench.settings.histMaxY = 2;
-    bench.choose(PlotType::History);
+    bench.run(HistoryChoice{1, HistoryMode::Total, 1, 4, 2, 2});
     bench.draw();
 
     QCOMPARE(bench.history.points, (QList<QPointF>{{1, -(112.0 + 122 + 132 + 142)}}));
@@ -300,11 +282,7 @@ void TestChartRoutines::fishNetGetsAspectTitlesAndTable()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.plotTitle = "Convergence";
-    bench.settings.fishnetItem = 1;
-    bench.settings.step = 3;
-    bench.settings.stepReloadPending = true;
-    bench.choose(PlotType::FishNet);
+    bench.run(FishNetChoice{1, 3});
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"fish create", "fish hold", "fish titles X Y", "fish aspect", "fish hold",
@@ -352,7 +330,7 @@ void TestChartRoutines::creationFailureMessages()
     Bench bench;
     QVERIFY(bench.file.opened());
     const PlotType plot = static_cast<PlotType>(type);
-    ChartWindow *window = bench.routines.window(plot);
+    ChartWindow &window = bench.window(plot);
     bench.crossSection.refuseCreation = bench.history.refuseCreation = bench.fishNet.refuseCreation = true;
     bench.choose(plot);
     bench.draw();
@@ -362,11 +340,11 @@ void TestChartRoutines::creationFailureMessages()
     QCOMPARE(bench.file.reporter.messages, (std::vector<std::string>(2, message.toStdString())));
     QVERIFY(!bench.settings.xsecChartCreated && !bench.settings.histChartCreated && !bench.settings.fishnetChartCreated);
     QVERIFY(bench.log.contains(bench.log.first().section(' ', 0, 0) + " content"));
-    QVERIFY(!window->exists());
+    QVERIFY(!window.exists());
 
     bench.crossSection.refuseCreation = bench.history.refuseCreation = bench.fishNet.refuseCreation = false;
     bench.draw();
-    QVERIFY(window->exists());
+    QVERIFY(window.exists());
     QCOMPARE(bench.file.reporter.messages.size(), std::size_t(2));
 }
 
@@ -458,7 +436,6 @@ void TestChartRoutines::coloredSquareDrawsNoChart()
     bench.draw();
     bench.routines.DrawActiveChart();
     QVERIFY(bench.log.isEmpty());
-    QCOMPARE(bench.routines.window(PlotType::ColoredSquare), nullptr);
 
     // A plot type that is none of the four draws nothing either.
     bench.settings.plotType = static_cast<PlotType>(4);

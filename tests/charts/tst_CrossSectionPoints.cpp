@@ -39,13 +39,7 @@ float tagged(int, int ix, int iy, int k)
 
 void TestCrossSectionPoints::oneColumnAlongXGivesOnePointAtTheCentre()
 {
-    TestSeam seam;
-    seam.columns = 1;
-    seam.rows = 3;
-    seam.cellSize = 5.0f;
-    seam.originX = 1000.0f;
-    seam.originY = 2000.0f;
-    seam.value = tagged;
+    TestSeam seam = TestSeam().sized(1, 1, 3).cells(5.0f, 1000.0f, 2000.0f).valued(tagged);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -58,16 +52,8 @@ void TestCrossSectionPoints::oneColumnAlongXGivesOnePointAtTheCentre()
 
 void TestCrossSectionPoints::columnThreeOfFourByFive()
 {
-    TestSeam seam;
-    seam.columns = 4;
-    seam.rows = 5;
-    seam.items = 2;
-    seam.names = {"A", "B"};
-    seam.units = {"MPa", "mm"};
-    seam.cellSize = 2.0f;
-    seam.originX = -50.0f;
-    seam.originY = 10.0f;
-    seam.value = tagged;
+    TestSeam seam = TestSeam().sized(1, 4, 5, 2).cells(2.0f, -50.0f, 10.0f).named({"A", "B"}, {"MPa", "mm"})
+        .valued(tagged);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -81,12 +67,7 @@ void TestCrossSectionPoints::columnThreeOfFourByFive()
 
 void TestCrossSectionPoints::rowAlongX()
 {
-    TestSeam seam;
-    seam.columns = 3;
-    seam.rows = 2;
-    seam.cellSize = 0.5f;
-    seam.originX = 4.0f;
-    seam.value = tagged;
+    TestSeam seam = TestSeam().sized(1, 3, 2).cells(0.5f, 4.0f).valued(tagged);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -101,10 +82,7 @@ void TestCrossSectionPoints::centresAreRoundedToFloatBeforeTheSteps()
 {
     // 2^24 + 0.5 is no float32: the centre rounds (to even) to 2^24, and the
     // steps from there are exact in double.
-    TestSeam seam;
-    seam.columns = 3;
-    seam.cellSize = 1.0f;
-    seam.originX = 16777216.0f;
+    TestSeam seam = TestSeam().sized(1, 3, 1).cells(1.0f, 16777216.0f);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -133,9 +111,7 @@ void TestCrossSectionPoints::sectionsOutsideTheGridGiveNoPoints()
     QFETCH(int, direction);
     QFETCH(int, location);
     QFETCH(int, item);
-    TestSeam seam;
-    seam.columns = 4;
-    seam.rows = 2;
+    TestSeam seam = TestSeam().sized(1, 4, 2);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     const PlotSettings settings = section(static_cast<CrossSectionDirection>(direction), location, item);

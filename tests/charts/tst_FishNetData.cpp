@@ -44,13 +44,8 @@ void TestFishNetData::aspect()
 
 void TestFishNetData::tableRunsColumnsOuterRowsInner()
 {
-    TestSeam seam;
-    seam.columns = 3;
-    seam.rows = 2;
-    seam.items = 2;
-    seam.names = {"A", "B"};
-    seam.units = {"-", "-"};
-    seam.value = [](int, int ix, int iy, int k) { return k == 1 ? 10.0f * (ix + 1) + (iy + 1) : -1.0f; };
+    TestSeam seam = TestSeam().sized(1, 3, 2, 2).named({"A", "B"}, {"-", "-"})
+        .valued([](int, int ix, int iy, int k) { return k == 1 ? 10.0f * (ix + 1) + (iy + 1) : -1.0f; });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -68,10 +63,8 @@ void TestFishNetData::tableRunsColumnsOuterRowsInner()
 void TestFishNetData::largeGridsAreSampledRegularly()
 {
     // 700 x 400 = 280000 elements, past the limit: every second column and row, 350 x 200.
-    TestSeam seam;
-    seam.columns = 700;
-    seam.rows = 400;
-    seam.value = [](int, int ix, int iy, int) { return static_cast<float>(ix * 1000 + iy); };
+    TestSeam seam = TestSeam().sized(1, 700, 400)
+        .valued([](int, int ix, int iy, int) { return static_cast<float>(ix * 1000 + iy); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -91,9 +84,7 @@ void TestFishNetData::largeGridsAreSampledRegularly()
 
 void TestFishNetData::itemOutsideTheFileGivesNoTable()
 {
-    TestSeam seam;
-    seam.columns = 2;
-    seam.rows = 2;
+    TestSeam seam = TestSeam().sized(1, 2, 2);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     QVERIFY(fishNetTable(file.document.grid(), 1).heights.empty());

@@ -39,18 +39,12 @@ PlotSettings window(int minX, int maxX, int minY, int maxY, int item = 0)
 void TestHistoryValues::sumsAndAveragesOverTheWindow()
 {
     // A 2 x 3 window (columns 2-3, rows 1-3) of a 4 x 4 grid whose window holds 1..6 at step 2.
-    TestSeam seam;
-    seam.steps = 2;
-    seam.columns = 4;
-    seam.rows = 4;
-    seam.items = 2;
-    seam.names = {"A", "B"};
-    seam.units = {"MPa", "mm"};
-    seam.value = [](int step, int ix, int iy, int k) {
-        if (k == 1 && step == 2 && ix >= 1 && ix <= 2 && iy <= 2)
-            return static_cast<float>((ix - 1) * 3 + iy + 1);
-        return k == 1 ? 100.0f * step : 0.0f;
-    };
+    TestSeam seam = TestSeam().sized(2, 4, 4, 2).named({"A", "B"}, {"MPa", "mm"})
+        .valued([](int step, int ix, int iy, int k) {
+            if (k == 1 && step == 2 && ix >= 1 && ix <= 2 && iy <= 2)
+                return static_cast<float>((ix - 1) * 3 + iy + 1);
+            return k == 1 ? 100.0f * step : 0.0f;
+        });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = window(2, 3, 1, 3, 1);
@@ -68,11 +62,8 @@ void TestHistoryValues::sumsAndAveragesOverTheWindow()
 
 void TestHistoryValues::oneElementWindowGivesEqualSumAndAverage()
 {
-    TestSeam seam;
-    seam.steps = 3;
-    seam.columns = 3;
-    seam.rows = 2;
-    seam.value = [](int step, int ix, int iy, int) { return 0.1f * step + ix - 2.5f * iy; };
+    TestSeam seam = TestSeam().sized(3, 3, 2)
+        .valued([](int step, int ix, int iy, int) { return 0.1f * step + ix - 2.5f * iy; });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = window(3, 3, 2, 2);
@@ -98,11 +89,8 @@ void TestHistoryValues::oneEntryPerStep_data()
 void TestHistoryValues::oneEntryPerStep()
 {
     QFETCH(int, steps);
-    TestSeam seam;
-    seam.steps = steps;
-    seam.columns = 2;
-    seam.rows = 2;
-    seam.value = [](int step, int ix, int iy, int) { return static_cast<float>(step * 10 + ix * 2 + iy); };
+    TestSeam seam = TestSeam().sized(steps, 2, 2)
+        .valued([](int step, int ix, int iy, int) { return static_cast<float>(step * 10 + ix * 2 + iy); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = window(1, 2, 1, 2);
@@ -123,17 +111,12 @@ void TestHistoryValues::sumsInDoubleColumnsOuterRowsInner()
     // Column 1 holds (big, 1), column 2 (-big, 1). Columns outer: big + 1 loses the 1,
     // the sum ends at 1. Rows outer would give 2. In float32, 2^24 + 1 + 1 stays 2^24.
     const float big = 1e17f;
-    TestSeam seam;
-    seam.columns = 2;
-    seam.rows = 2;
-    seam.items = 2;
-    seam.names = {"A", "B"};
-    seam.units = {"-", "-"};
-    seam.value = [big](int, int ix, int iy, int k) {
-        if (k == 0)
-            return iy == 1 ? 1.0f : (ix == 0 ? big : -big);
-        return ix == 0 && iy == 0 ? 16777216.0f : (ix == 1 && iy == 1 ? 0.0f : 1.0f);
-    };
+    TestSeam seam = TestSeam().sized(1, 2, 2, 2).named({"A", "B"}, {"-", "-"})
+        .valued([big](int, int ix, int iy, int k) {
+            if (k == 0)
+                return iy == 1 ? 1.0f : (ix == 0 ? big : -big);
+            return ix == 0 && iy == 0 ? 16777216.0f : (ix == 1 && iy == 1 ? 0.0f : 1.0f);
+        });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -145,11 +128,7 @@ void TestHistoryValues::sumsInDoubleColumnsOuterRowsInner()
 
 void TestHistoryValues::leavesTheStepForReloading()
 {
-    TestSeam seam;
-    seam.steps = 4;
-    seam.columns = 2;
-    seam.rows = 1;
-    seam.value = [](int step, int, int, int) { return static_cast<float>(step); };
+    TestSeam seam = TestSeam().sized(4, 2, 1).valued([](int step, int, int, int) { return static_cast<float>(step); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     QVERIFY(file.document.loadStep(2));
@@ -184,10 +163,7 @@ void TestHistoryValues::windowOutsideTheGridIsReported()
     QFETCH(int, minY);
     QFETCH(int, maxY);
     QFETCH(int, item);
-    TestSeam seam;
-    seam.steps = 2;
-    seam.columns = 3;
-    seam.rows = 2;
+    TestSeam seam = TestSeam().sized(2, 3, 2);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = window(minX, maxX, minY, maxY, item);

@@ -1,5 +1,8 @@
 #include "screen_helpers.h"
 
+#include "support/RefusingChart.h"
+
+#include "charts/ChartRoutines.h"
 #include "charts/ChartTemplates.h"
 #include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
@@ -58,11 +61,7 @@ void TestSurfaceChartHost::fishNetSurface()
         QSKIP("No OpenGL window system: run under xvfb-run -a");
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.settings.plotTitle = "Convergence";
-    screen.settings.fishnetItem = 1;
-    screen.settings.step = 2;
-    screen.settings.stepReloadPending = true;
-    screen.choose(PlotType::FishNet);
+    screen.run(FishNetChoice{1, 2});
     screen.draw();
     QVERIFY(screen.file.reporter.messages.empty());
 
@@ -96,10 +95,8 @@ void TestSurfaceChartHost::fishNetSamplesLargeGridsAndSaysSo()
 {
     if (!m_openGL)
         QSKIP("No OpenGL window system: run under xvfb-run -a");
-    TestSeam seam;
-    seam.columns = 800;
-    seam.rows = 400;
-    seam.value = [](int, int ix, int iy, int) { return static_cast<float>(ix + iy); };
+    TestSeam seam = TestSeam().sized(1, 800, 400)
+        .valued([](int, int ix, int iy, int) { return static_cast<float>(ix + iy); });
     ChartScreen screen(seam);
     QVERIFY(screen.file.opened());
     screen.choose(PlotType::FishNet);
@@ -133,10 +130,7 @@ void TestSurfaceChartHost::fishNetValueLabelsTellSmallValuesApart()
         QSKIP("No OpenGL window system: run under xvfb-run -a");
     // Energy release rates of a few hundredths: two decimals would label several
     // levels alike ("0.01", "0.01", "0.02", "0.02").
-    TestSeam seam;
-    seam.columns = 4;
-    seam.rows = 3;
-    seam.value = [](int, int ix, int iy, int) { return 0.0025f * (ix * 3 + iy); };
+    TestSeam seam = TestSeam().sized(1, 4, 3).valued([](int, int ix, int iy, int) { return 0.0025f * (ix * 3 + iy); });
     ChartScreen screen(seam);
     QVERIFY(screen.file.opened());
     screen.choose(PlotType::FishNet);
@@ -183,10 +177,13 @@ void TestSurfaceChartHost::fishNetWithoutOpenGLReportsIFNP1()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    // Without OpenGL the creation fails by itself; with it, it is made to.
-    screen.charts.fishNetChart().setCreationRefused(m_openGL);
+    // Without OpenGL the creation fails by itself; with it, a window in front of the host refuses it.
+    RefusingSurfaceChart fishNet(screen.charts.fishNetChart());
+    fishNet.refuse = m_openGL;
+    ChartRoutines routines(screen.file.document, screen.settings, screen.file.reporter,
+                           screen.charts.crossSectionChart(), screen.charts.historyChart(), fishNet);
     screen.choose(PlotType::FishNet);
-    screen.draw();
+    drawCharts(screen.file.document, screen.settings, routines);
     QCOMPARE(screen.file.reporter.messages, (std::vector<std::string>{"Could Not Create the FishNet Chart - IFNP1"}));
     QVERIFY(!screen.settings.fishnetChartCreated);
     QVERIFY(!screen.charts.CopyActiveChartToClipboard(systemClipboard));

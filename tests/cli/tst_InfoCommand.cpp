@@ -1,9 +1,11 @@
+#include "cli_helpers.h"
+#include "support/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,48 +27,18 @@ private slots:
     void help();
 
 private:
-    struct Run
-    {
-        int status = -1;
-        QByteArray out;
-        QStringList errorLines;
-    };
-    Run info(const QStringList &arguments);
-    QString copy(const QString &name);
+    CliRun info(const QStringList &arguments) { return runCli(arguments, m_dir.path()); }
+    QString copy(const QString &name) { return QString::fromStdString(copyTestFile(name, m_dir.path())); }
 
     QTemporaryDir m_dir;
 };
 
-TestInfoCommand::Run TestInfoCommand::info(const QStringList &arguments)
-{
-    QProcess process;
-    process.setWorkingDirectory(m_dir.path());
-    process.start(SEMBLA_CLI, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    Run run{process.exitCode(), process.readAllStandardOutput(), {}};
-    const QString errors = QString::fromUtf8(process.readAllStandardError());
-    run.errorLines = errors.split('\n');
-    if (run.errorLines.last().isEmpty())
-        run.errorLines.removeLast();
-    return run;
-}
-
-QString TestInfoCommand::copy(const QString &name)
-{
-    const QString target = m_dir.filePath(name);
-    QFile::remove(target);
-    if (!QFile::copy(SEMBLA_TEST_DATA "/" + name, target))
-        qFatal("cannot copy %s", qPrintable(name));
-    return target;
-}
-
 void TestInfoCommand::plainHeader()
 {
     const QString input = copy("one_step_2x3.f1");
-    const Run run = info({"info", input});
+    const CliRun run = info({"info", input});
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.errorLines, QStringList());
+    QCOMPARE(run.errorLines(), QStringList());
     QCOMPARE(QString::fromUtf8(run.out), QString("stepCount: 1\n"
                                                  "cellSize: 2.5\n"
                                                  "columnCount: 2\n"
@@ -83,9 +55,9 @@ void TestInfoCommand::plainHeader()
 void TestInfoCommand::jsonHeader()
 {
     QFile::copy(SEMBLA_EXAMPLES "/panel.f1", m_dir.filePath("panel.f1"));
-    const Run run = info({"info", "panel.f1", "--json"}); // relative to the working folder
+    const CliRun run = info({"info", "panel.f1", "--json"}); // relative to the working folder
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.errorLines, QStringList());
+    QCOMPARE(run.errorLines(), QStringList());
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(run.out, &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
@@ -114,9 +86,9 @@ void TestInfoCommand::jsonHeader()
 void TestInfoCommand::damagedFileStillPrintsAndFails()
 {
     const QString input = copy("truncated_step2of4.f1");
-    const Run run = info({"info", input, "--json"});
+    const CliRun run = info({"info", input, "--json"});
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.errorLines, QStringList(3, "Read an empty line in the input file - CGR2-1"));
+    QCOMPARE(run.errorLines(), QStringList(3, "Read an empty line in the input file - CGR2-1"));
     QCOMPARE(QJsonDocument::fromJson(run.out).object()["stepCount"].toInt(), 4);
     QCOMPARE(QDir(m_dir.path()).entryList({"SemTmp*"}, QDir::Files), QStringList());
 }
@@ -137,9 +109,9 @@ void TestInfoCommand::failedOpenPrintsNothing()
     const QString input = file.isEmpty() ? m_dir.filePath("missing.f1") : copy(file);
     if (message.isEmpty())
         message = "Cannot open the file " + input + " (No such file or directory).";
-    const Run run = info({"info", input});
+    const CliRun run = info({"info", input});
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.errorLines, QStringList{message});
+    QCOMPARE(run.errorLines(), QStringList{message});
     QCOMPARE(run.out, QByteArray());
 }
 
@@ -156,11 +128,11 @@ void TestInfoCommand::usageErrors_data()
 void TestInfoCommand::usageErrors()
 {
     QFETCH(QStringList, arguments);
-    const Run run = info(arguments);
+    const CliRun run = info(arguments);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QByteArray());
-    QVERIFY(!run.errorLines.isEmpty());
-    QVERIFY2(run.errorLines.first().startsWith("sembla-cli: "), qPrintable(run.errorLines.first()));
+    QVERIFY(!run.errorLines().isEmpty());
+    QVERIFY2(run.errorLines().first().startsWith("sembla-cli: "), qPrintable(run.errorLines().first()));
 }
 
 void TestInfoCommand::help_data()
@@ -175,7 +147,7 @@ void TestInfoCommand::help()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, mentions);
-    const Run run = info(arguments);
+    const CliRun run = info(arguments);
     QCOMPARE(run.status, 0);
     QVERIFY2(QString::fromUtf8(run.out).contains(mentions), run.out.constData());
     QVERIFY(QString::fromUtf8(run.out).startsWith("Usage: sembla-cli "));

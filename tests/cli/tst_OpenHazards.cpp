@@ -1,3 +1,4 @@
+#include "cli_helpers.h"
 #include "support/SlowPipe.h"
 #include "support/TestSeam.h"
 
@@ -36,27 +37,8 @@ namespace {
 
 TestSeam seamOf(float base)
 {
-    TestSeam seam;
-    seam.steps = 6;
-    seam.columns = 80;
-    seam.rows = 60;
-    seam.items = 3;
-    seam.value = [base](int step, int ix, int iy, int k) { return base + step * 100 + ix + iy * 0.5f + k * 0.25f; };
-    return seam;
-}
-
-QProcess::ExitStatus runCli(const QStringList &arguments, const QString &folder, int *status = nullptr,
-                            QByteArray *errors = nullptr)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(SEMBLA_CLI, arguments);
-    process.waitForFinished(60000);
-    if (status)
-        *status = process.exitCode();
-    if (errors)
-        *errors = process.readAllStandardError();
-    return process.exitStatus();
+    return TestSeam().sized(6, 80, 60, 3)
+        .valued([base](int step, int ix, int iy, int k) { return base + step * 100 + ix + iy * 0.5f + k * 0.25f; });
 }
 
 } // namespace
@@ -70,9 +52,7 @@ void TestOpenHazards::exportWhileAnotherFileOpensBesideIt()
 {
     QVERIFY(writeSeamFile(m_dir.filePath("a.f1").toStdString(), seamOf(1000)));
     QVERIFY(writeSeamFile(m_dir.filePath("b.f1").toStdString(), seamOf(2000)));
-    int status = -1;
-    QCOMPARE(runCli({"ascii", "a.f1", "--step", "3", "-o", "clean.asc"}, m_dir.path(), &status), QProcess::NormalExit);
-    QCOMPARE(status, 0);
+    QCOMPARE(runCli({"ascii", "a.f1", "--step", "3", "-o", "clean.asc"}, m_dir.path()).status, 0);
     const QByteArray clean = [&] {
         QFile file(m_dir.filePath("clean.asc"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -85,8 +65,7 @@ void TestOpenHazards::exportWhileAnotherFileOpensBesideIt()
     QVERIFY(other.waitForStarted());
     for (int run = 0; run < 25; ++run) {
         const QString out = QString("a%1.asc").arg(run);
-        QCOMPARE(runCli({"ascii", "a.f1", "--step", "3", "-o", out}, m_dir.path(), &status), QProcess::NormalExit);
-        QCOMPARE(status, 0);
+        QCOMPARE(runCli({"ascii", "a.f1", "--step", "3", "-o", out}, m_dir.path()).status, 0);
         QFile file(m_dir.filePath(out));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.readAll() == clean, qPrintable(out));

@@ -1,21 +1,11 @@
+#include "cli_helpers.h"
 #include "support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QString errors;
-};
-
-} // namespace
 
 class tst_RenderCommand : public QObject
 {
@@ -25,14 +15,7 @@ private:
     QTemporaryDir m_folder;
     QString m_input;
 
-    Run render(const QStringList &options)
-    {
-        QProcess process;
-        process.start(SEMBLA_CLI, QStringList{"render", m_input} + options);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-    }
+    CliRun render(const QStringList &options) { return runCli(QStringList{"render", m_input} + options); }
 
 private slots:
     void initTestCase()
@@ -46,7 +29,7 @@ private slots:
     void pngOfThePage()
     {
         const QString out = m_folder.filePath("panel.png");
-        const Run run = render({"-o", out});
+        const CliRun run = render({"-o", out});
         QCOMPARE(run.status, 0);
         const QImage page(out);
         QCOMPARE(page.size(), QSize(1024, 768));
@@ -76,7 +59,7 @@ private slots:
         QFETCH(QColor, legendBox0);
         QFETCH(QColor, cell);
         const QString out = m_folder.filePath("options.png");
-        const Run run = render(QStringList{"-o", out} + options);
+        const CliRun run = render(QStringList{"-o", out} + options);
         QCOMPARE(run.status, 0);
         const QImage page(out);
         QCOMPARE(page.pixelColor(726, 674), legendBox0);
@@ -122,13 +105,25 @@ private slots:
         QTest::newRow("scale upside down") << QStringList{"--scale", "3:1"} << "--scale must be MIN:MAX";
         QTest::newRow("scale not finite") << QStringList{"--scale", "0:inf"} << "--scale must be MIN:MAX";
         QTest::newRow("dpi 0") << QStringList{"--dpi", "0"} << "--dpi must be a whole number from 1 to";
+        QTest::newRow("row past the grid") << QStringList{"--plot", "cross-section", "--location", "61"}
+                                           << "--location 61 is outside 1..60";
+        QTest::newRow("column past the grid")
+            << QStringList{"--plot", "cross-section", "--direction", "y", "--location", "81"}
+            << "--location 81 is outside 1..80";
+        QTest::newRow("window backwards") << QStringList{"--plot", "history", "--window", "10", "3", "1", "1"}
+                                          << "--window MAXX 3 is outside 10..80";
+        QTest::newRow("window of three numbers") << QStringList{"--plot", "history", "--window", "1", "2", "3"}
+                                                 << "--window needs four numbers";
+        QTest::newRow("unknown plot") << QStringList{"--plot", "pie"} << "--plot must be colored-square";
+        QTest::newRow("unknown mode") << QStringList{"--plot", "history", "--mode", "median"}
+                                      << "--mode must be average or total";
     }
     void refusedOptions()
     {
         QFETCH(QStringList, options);
         QFETCH(QString, message);
         const QString out = m_folder.filePath("refused.png");
-        const Run run = render(QStringList{"-o", out} + options);
+        const CliRun run = render(QStringList{"-o", out} + options);
         QCOMPARE(run.status, 2);
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
         QVERIFY(!QFile::exists(out));
@@ -136,7 +131,7 @@ private slots:
 
     void unknownExtensionIsRefused()
     {
-        const Run run = render({"-o", m_folder.filePath("panel.bmp")});
+        const CliRun run = render({"-o", m_folder.filePath("panel.bmp")});
         QCOMPARE(run.status, 2);
         QVERIFY(run.errors.contains(".png, .svg or .pdf"));
     }
@@ -156,7 +151,7 @@ private slots:
         const QString device = folder.filePath("null." + extension);
         if (!makeMemoryDevice(device, 3))
             QSKIP("device nodes cannot be made here");
-        const Run run = render({"-o", device});
+        const CliRun run = render({"-o", device});
         QCOMPARE(run.status, 0);
         QCOMPARE(fileKind(device), QString("character device"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 1);
@@ -181,7 +176,7 @@ private slots:
         if (!disk.mounted() || (device && !makeMemoryDevice(out, 7)))
             QSKIP("a small file system or a device node cannot be made here");
         disk.fill();
-        const Run run = render({"-o", out});
+        const CliRun run = render({"-o", out});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.errors, "Cannot write " + out + " (No space left on device).\n");
         QCOMPARE(fileKind(out), device ? QString("character device") : QString("missing"));
@@ -191,10 +186,8 @@ private slots:
 
     void missingFileFails()
     {
-        QProcess process;
-        process.start(SEMBLA_CLI, {"render", m_folder.filePath("none.f1"), "-o", m_folder.filePath("none.png")});
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 1);
+        const CliRun run = runCli({"render", m_folder.filePath("none.f1"), "-o", m_folder.filePath("none.png")});
+        QCOMPARE(run.status, 1);
         QVERIFY(!QFile::exists(m_folder.filePath("none.png")));
     }
 };

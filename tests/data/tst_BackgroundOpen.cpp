@@ -1,4 +1,4 @@
-#include "data_helpers.h"
+#include "support/TestFiles.h"
 
 #include "data/CPlotDoc.h"
 #include "support/RecordingReporter.h"

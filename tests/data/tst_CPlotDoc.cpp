@@ -1,5 +1,5 @@
 #include "support/RecordingReporter.h"
-#include "data_helpers.h"
+#include "support/TestFiles.h"
 
 #include "data/CPlotDoc.h"
 #include "data/FilePath.h"
@@ -389,11 +389,7 @@ void TestCPlotDoc::cacheWriteFailureUndoesTheOpen()
 {
     // A disk that holds the input and steps 1 and 2 of its 4 kB steps, not step 3.
     QTemporaryDir first;
-    TestSeam seam;
-    seam.steps = 5;
-    seam.columns = 32;
-    seam.rows = 32;
-    seam.value = [](int step, int, int, int) { return float(step); };
+    TestSeam seam = TestSeam().sized(5, 32, 32).valued([](int step, int, int, int) { return float(step); });
     QVERIFY(writeSeamFile(first.filePath("run.f1").toStdString(), seam));
     const int inputPages = int((QFileInfo(first.filePath("run.f1")).size() + 4095) / 4096);
     const SmallFileSystem disk(4 * (inputPages + 2));

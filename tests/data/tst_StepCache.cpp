@@ -1,4 +1,4 @@
-#include "data_helpers.h"
+#include "support/TestFiles.h"
 
 #include "data/StepCache.h"
 #include "support/RecordingReporter.h"

@@ -1,7 +1,7 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/TestHeader.h"
 #include "dialogs/widgets/C3DPlotOptionsDlg.h"
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QtTest>
 #include <QtWidgets>

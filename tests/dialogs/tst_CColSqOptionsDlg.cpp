@@ -1,8 +1,9 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/ChoiceCompare.h"
+#include "support/TestHeader.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
 #include "dialogs/widgets/MinMaxDlg.h"
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -13,7 +14,7 @@ namespace {
 
 ColSqChoice someChoice()
 {
-    return ColSqChoice{1, 4, 1, 0, 0.5f, 2.5f};
+    return ColSqChoice{1, 4, Palette::HotToCold, ScaleMode::Automatic, 0.5f, 2.5f};
 }
 
 } // namespace
@@ -284,7 +285,7 @@ void TestCColSqOptionsDlg::minToMaxOkKeepsItSelected()
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const ColSqChoice choice = dialog.choice();
-    QCOMPARE(choice.scaleMode, ColSqOptions::minToMax);
+    QCOMPARE(choice.scaleMode, ScaleMode::MinToMax);
     QCOMPARE(choice.scaleMin, 9.0f);
     QCOMPARE(choice.scaleMax, -1.0f);
 }
@@ -299,7 +300,7 @@ void TestCColSqOptionsDlg::minToMaxCancelSelectsAutomatic()
     QVERIFY(dialog.findChild<QRadioButton *>("automaticButton")->isChecked());
     QVERIFY(!dialog.findChild<QRadioButton *>("minToMaxButton")->isChecked());
     const ColSqChoice choice = dialog.choice();
-    QCOMPARE(choice.scaleMode, ColSqOptions::automatic);
+    QCOMPARE(choice.scaleMode, ScaleMode::Automatic);
     QCOMPARE(choice.scaleMin, 0.5f);
     QCOMPARE(choice.scaleMax, 2.5f);
 }
@@ -307,8 +308,8 @@ void TestCColSqOptionsDlg::minToMaxCancelSelectsAutomatic()
 void TestCColSqOptionsDlg::minToMaxOpensAgainWhenAlreadySelected()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(ColSqChoice{0, 1, 0, ColSqOptions::minToMax, 1.0f, 2.0f}, makeHeader(20, 5, 5, 5),
-                            reporter);
+    CColSqOptionsDlg dialog(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::MinToMax, 1.0f, 2.0f},
+                            makeHeader(20, 5, 5, 5), reporter);
     int opened = 0;
     dialog.setMinMaxOpener([&](ScaleRange current) -> std::optional<ScaleRange> {
         ++opened;
@@ -326,8 +327,8 @@ void TestCColSqOptionsDlg::minToMaxOpensAgainWhenAlreadySelected()
 void TestCColSqOptionsDlg::defaultsThenOk()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(ColSqChoice{3, 9, 2, ColSqOptions::minToMax, 4.0f, 8.0f}, makeHeader(20, 5, 5, 5),
-                            reporter);
+    CColSqOptionsDlg dialog(ColSqChoice{3, 9, Palette::Roygbiv, ScaleMode::MinToMax, 4.0f, 8.0f},
+                            makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
@@ -338,13 +339,7 @@ void TestCColSqOptionsDlg::defaultsThenOk()
     QVERIFY(dialog.findChild<QRadioButton *>("automaticButton")->isChecked());
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    const ColSqChoice choice = dialog.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 1);
-    QCOMPARE(choice.palette, 0);
-    QCOMPARE(choice.scaleMode, ColSqOptions::automatic);
-    QCOMPARE(choice.scaleMin, 0.0f);
-    QCOMPARE(choice.scaleMax, 0.0f);
+    QCOMPARE(dialog.choice(), ColSqChoice{});
     QVERIFY(reporter.messages.empty());
 }
 

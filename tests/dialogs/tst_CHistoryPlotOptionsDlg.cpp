@@ -1,7 +1,8 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/ChoiceCompare.h"
+#include "support/TestHeader.h"
 #include "dialogs/widgets/CHistoryPlotOptionsDlg.h"
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -24,7 +25,7 @@ private slots:
 void TestCHistoryPlotOptionsDlg::captionsAndControls()
 {
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{1, 1, 2, 3, 4, 5}, makeHeader(5, 15, 50, 4), reporter);
+    CHistoryPlotOptionsDlg dialog(HistoryChoice{1, HistoryMode::Total, 2, 3, 4, 5}, makeHeader(5, 15, 50, 4), reporter);
     QCOMPARE(dialog.windowTitle(), QString("History Plot"));
     QStringList groups;
     for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
@@ -58,7 +59,8 @@ void TestCHistoryPlotOptionsDlg::barsFollowTheGrid()
 {
     // 15 columns (page 4), 50 rows (page 10).
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, 0, 1, 1, 1, 1}, makeHeader(5, 15, 50, 4), reporter);
+    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, HistoryMode::Average, 1, 1, 1, 1},
+                                  makeHeader(5, 15, 50, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *maxXBar = dialog.findChild<QScrollBar *>("maxXScrollBar");
     auto *maxYBar = dialog.findChild<QScrollBar *>("maxYScrollBar");
@@ -80,7 +82,8 @@ void TestCHistoryPlotOptionsDlg::barsFollowTheGrid()
 void TestCHistoryPlotOptionsDlg::cornerCheckAtOk()
 {
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, 0, 8, 3, 1, 1}, makeHeader(5, 15, 50, 4), reporter);
+    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, HistoryMode::Average, 8, 3, 1, 1},
+                                  makeHeader(5, 15, 50, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *ok = dialog.findChild<QPushButton *>("okButton");
     QTest::mouseClick(ok, Qt::LeftButton);
@@ -98,7 +101,8 @@ void TestCHistoryPlotOptionsDlg::cornerCheckAtOk()
 void TestCHistoryPlotOptionsDlg::zeroInMaximumY()
 {
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, 0, 1, 1, 1, 6}, makeHeader(5, 15, 50, 4), reporter);
+    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, HistoryMode::Average, 1, 1, 1, 6},
+                                  makeHeader(5, 15, 50, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("maxYEdit");
     typeInto(box, "0");
@@ -117,7 +121,8 @@ void TestCHistoryPlotOptionsDlg::opensInsideTheGrid()
 {
     // A window of columns 20 to 40 kept from a larger grid, on a grid of 30 columns.
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, 0, 20, 40, 1, 2}, makeHeader(5, 30, 50, 4), reporter);
+    CHistoryPlotOptionsDlg dialog(HistoryChoice{0, HistoryMode::Average, 20, 40, 1, 2},
+                                  makeHeader(5, 30, 50, 4), reporter);
     QCOMPARE(dialog.findChild<QLineEdit *>("minXEdit")->text(), QString("20"));
     QCOMPARE(dialog.findChild<QLineEdit *>("maxXEdit")->text(), QString("30"));
     QCOMPARE(dialog.findChild<QScrollBar *>("maxXScrollBar")->value(), 30);
@@ -127,7 +132,8 @@ void TestCHistoryPlotOptionsDlg::opensInsideTheGrid()
 void TestCHistoryPlotOptionsDlg::defaultsThenOk()
 {
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(HistoryChoice{2, 1, 3, 9, 4, 40}, makeHeader(5, 15, 50, 4), reporter);
+    CHistoryPlotOptionsDlg dialog(HistoryChoice{2, HistoryMode::Total, 3, 9, 4, 40},
+                                  makeHeader(5, 15, 50, 4), reporter);
     QVERIFY(showActive(dialog));
     QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
     QVERIFY(dialog.findChild<QRadioButton *>("averageButton")->isChecked());
@@ -136,13 +142,7 @@ void TestCHistoryPlotOptionsDlg::defaultsThenOk()
         QCOMPARE(dialog.findChild<QLineEdit *>(name)->text(), QString("1"));
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    const HistoryChoice choice = dialog.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.mode, 0);
-    QCOMPARE(choice.minX, 1);
-    QCOMPARE(choice.maxX, 1);
-    QCOMPARE(choice.minY, 1);
-    QCOMPARE(choice.maxY, 1);
+    QCOMPARE(dialog.choice(), HistoryChoice{});
 }
 
 QTEST_MAIN(TestCHistoryPlotOptionsDlg)

@@ -1,5 +1,6 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/ChoiceCompare.h"
+#include "support/TestHeader.h"
 #include "dialogs/ColSqOptions.h"
 #include "dialogs/FishNetOptions.h"
 #include "dialogs/HistoryOptions.h"
@@ -52,15 +53,11 @@ private slots:
 
 void TestDialogRules::colSqOpensInsideTheFile()
 {
-    const ColSqOptions options(ColSqChoice{7, 30, 2, 1, -1.0f, 4.0f}, makeHeader(20, 5, 5, 5));
-    const ColSqChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0); // item 7 is not offered by a file of 5 items
-    QCOMPARE(choice.stepNumber, 20);
+    const ColSqOptions options(ColSqChoice{7, 30, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f},
+                               makeHeader(20, 5, 5, 5));
+    // Item 7 is not offered by a file of 5 items, nor step 30 by one of 20 steps.
+    QCOMPARE(options.choice(), (ColSqChoice{0, 20, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f}));
     QCOMPARE(options.step().text(), std::string("20"));
-    QCOMPARE(choice.palette, 2);
-    QCOMPARE(choice.scaleMode, ColSqOptions::minToMax);
-    QCOMPARE(choice.scaleMin, -1.0f);
-    QCOMPARE(choice.scaleMax, 4.0f);
 }
 
 void TestDialogRules::colSqMinToMaxOkTakesTheValues()
@@ -69,19 +66,20 @@ void TestDialogRules::colSqMinToMaxOkTakesTheValues()
     QCOMPARE(options.scale().max, 0.0f);
     // Minimum above maximum is accepted as entered.
     options.minToMaxClosed(ScaleRange{8.0f, 2.0f});
-    QCOMPARE(options.scaleMode(), ColSqOptions::minToMax);
+    QCOMPARE(options.scaleMode(), ScaleMode::MinToMax);
     const ColSqChoice choice = options.choice();
-    QCOMPARE(choice.scaleMode, ColSqOptions::minToMax);
+    QCOMPARE(choice.scaleMode, ScaleMode::MinToMax);
     QCOMPARE(choice.scaleMin, 8.0f);
     QCOMPARE(choice.scaleMax, 2.0f);
 }
 
 void TestDialogRules::colSqMinToMaxCancelSelectsAutomatic()
 {
-    ColSqOptions options(ColSqChoice{0, 1, 0, ColSqOptions::minToMax, 1.0f, 9.0f}, makeHeader(3, 5, 5, 5));
+    ColSqOptions options(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::MinToMax, 1.0f, 9.0f},
+                         makeHeader(3, 5, 5, 5));
     options.minToMaxClosed(std::nullopt);
     const ColSqChoice choice = options.choice();
-    QCOMPARE(choice.scaleMode, ColSqOptions::automatic);
+    QCOMPARE(choice.scaleMode, ScaleMode::Automatic);
     // The stored values stay and are still handed back.
     QCOMPARE(choice.scaleMin, 1.0f);
     QCOMPARE(choice.scaleMax, 9.0f);
@@ -89,21 +87,16 @@ void TestDialogRules::colSqMinToMaxCancelSelectsAutomatic()
 
 void TestDialogRules::colSqDefaults()
 {
-    ColSqOptions options(ColSqChoice{3, 4, 2, ColSqOptions::minToMax, 1.0f, 9.0f}, makeHeader(8, 5, 5, 5));
+    ColSqOptions options(ColSqChoice{3, 4, Palette::Roygbiv, ScaleMode::MinToMax, 1.0f, 9.0f}, makeHeader(8, 5, 5, 5));
     options.defaults();
-    const ColSqChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 1);
+    QCOMPARE(options.choice(), ColSqChoice{});
     QCOMPARE(options.step().text(), std::string("1"));
-    QCOMPARE(choice.palette, 0);
-    QCOMPARE(choice.scaleMode, ColSqOptions::automatic);
-    QCOMPARE(choice.scaleMin, 0.0f);
-    QCOMPARE(choice.scaleMax, 0.0f);
 }
 
 void TestDialogRules::colSqOkChecksTheFocusedStepBox()
 {
-    ColSqOptions options(ColSqChoice{0, 4, 0, 0, 0.0f, 0.0f}, makeHeader(20, 5, 5, 5));
+    ColSqOptions options(ColSqChoice{0, 4, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f},
+                         makeHeader(20, 5, 5, 5));
     RecordingReporter reporter;
     options.step().edit("25");
     const auto refused = options.ok(reporter, &options.step());
@@ -120,7 +113,8 @@ void TestDialogRules::colSqOkChecksTheFocusedStepBox()
 
 void TestDialogRules::colSqPageMovesByOneStep()
 {
-    ColSqOptions options(ColSqChoice{0, 4, 0, 0, 0.0f, 0.0f}, makeHeader(20, 5, 5, 5));
+    ColSqOptions options(ColSqChoice{0, 4, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f},
+                         makeHeader(20, 5, 5, 5));
     options.step().scroll(ScrollAction::PageRight);
     QCOMPARE(options.choice().stepNumber, 5);
 }
@@ -128,32 +122,32 @@ void TestDialogRules::colSqPageMovesByOneStep()
 void TestDialogRules::xsecLocationFollowsTheDirection()
 {
     // 30 columns, 12 rows.
-    XSecOptions options(XSecChoice{0, 1, XSecOptions::parallelToX, 12}, makeHeader(5, 30, 12, 4));
+    XSecOptions options(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 12}, makeHeader(5, 30, 12, 4));
     QCOMPARE(options.location().upperBound(), 12);
     QCOMPARE(options.location().pageStep(), 4);
     options.location().scroll(ScrollAction::PageLeft);
     QCOMPARE(options.location().value(), 8);
     options.location().scroll(ScrollAction::PageRight);
 
-    options.chooseDirection(XSecOptions::parallelToY);
+    options.chooseDirection(CrossSectionDirection::ParallelToY);
     QCOMPARE(options.location().upperBound(), 30);
     QCOMPARE(options.location().pageStep(), 5);
     QCOMPARE(options.location().value(), 12);
 
     options.location().scroll(ScrollAction::ThumbTrack, 25);
-    options.chooseDirection(XSecOptions::parallelToX);
+    options.chooseDirection(CrossSectionDirection::ParallelToX);
     QCOMPARE(options.location().value(), 12);
     QCOMPARE(options.location().text(), std::string("12"));
-    QCOMPARE(options.choice().direction, XSecOptions::parallelToX);
+    QCOMPARE(options.choice().direction, CrossSectionDirection::ParallelToX);
 
     // A click on the direction already checked changes nothing.
-    options.chooseDirection(XSecOptions::parallelToX);
+    options.chooseDirection(CrossSectionDirection::ParallelToX);
     QCOMPARE(options.location().value(), 12);
 }
 
 void TestDialogRules::xsecRefusedLocationFocusesTheBar()
 {
-    XSecOptions options(XSecChoice{0, 1, XSecOptions::parallelToX, 3}, makeHeader(5, 30, 12, 4));
+    XSecOptions options(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 3}, makeHeader(5, 30, 12, 4));
     RecordingReporter reporter;
     options.location().edit("20");
     QVERIFY(!options.location().focusLost(reporter));
@@ -170,39 +164,37 @@ void TestDialogRules::xsecRefusedLocationFocusesTheBar()
 
 void TestDialogRules::xsecLargeGridPagesByOne()
 {
-    const XSecOptions options(XSecChoice{0, 1, XSecOptions::parallelToX, 1}, makeHeader(5, 30, 500, 4));
+    const XSecOptions options(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 1}, makeHeader(5, 30, 500, 4));
     QCOMPARE(options.location().pageStep(), 1);
 }
 
 void TestDialogRules::xsecDefaultsSwitchToParallelToX()
 {
-    XSecOptions options(XSecChoice{2, 4, XSecOptions::parallelToY, 25}, makeHeader(5, 30, 12, 4));
+    XSecOptions options(XSecChoice{2, 4, CrossSectionDirection::ParallelToY, 25}, makeHeader(5, 30, 12, 4));
     options.defaults();
-    const XSecChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 1);
-    QCOMPARE(choice.direction, XSecOptions::parallelToX);
-    QCOMPARE(choice.location, 1);
+    QCOMPARE(options.choice(), XSecChoice{});
     QCOMPARE(options.location().upperBound(), 12);
     QCOMPARE(options.location().pageStep(), 4);
 }
 
 void TestDialogRules::xsecOpensInsideTheGrid_data()
 {
-    QTest::addColumn<int>("direction");
+    QTest::addColumn<CrossSectionDirection>("direction");
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("location");
     QTest::addColumn<int>("openStep");
     QTest::addColumn<int>("openLocation");
-    QTest::newRow("inside") << 0 << 3 << 10 << 3 << 10;
-    QTest::newRow("row beyond the rows") << 0 << 3 << 25 << 3 << 12;
-    QTest::newRow("column inside the columns") << 1 << 3 << 25 << 3 << 25;
-    QTest::newRow("step beyond the steps") << 1 << 9 << 1 << 5 << 1;
+    const auto alongX = CrossSectionDirection::ParallelToX;
+    const auto alongY = CrossSectionDirection::ParallelToY;
+    QTest::newRow("inside") << alongX << 3 << 10 << 3 << 10;
+    QTest::newRow("row beyond the rows") << alongX << 3 << 25 << 3 << 12;
+    QTest::newRow("column inside the columns") << alongY << 3 << 25 << 3 << 25;
+    QTest::newRow("step beyond the steps") << alongY << 9 << 1 << 5 << 1;
 }
 
 void TestDialogRules::xsecOpensInsideTheGrid()
 {
-    QFETCH(int, direction);
+    QFETCH(CrossSectionDirection, direction);
     QFETCH(int, step);
     QFETCH(int, location);
     QFETCH(int, openStep);
@@ -228,7 +220,7 @@ void TestDialogRules::historyBarsFollowTheGrid()
 
 void TestDialogRules::historyOpeningClamp()
 {
-    const HistoryOptions options(HistoryChoice{0, 0, 20, 40, 2, 70}, makeHeader(5, 30, 60, 4));
+    const HistoryOptions options(HistoryChoice{0, HistoryMode::Average, 20, 40, 2, 70}, makeHeader(5, 30, 60, 4));
     QCOMPARE(options.minX().text(), std::string("20"));
     QCOMPARE(options.maxX().text(), std::string("30"));
     QCOMPARE(options.maxY().text(), std::string("60"));
@@ -241,7 +233,7 @@ void TestDialogRules::historyOpeningClamp()
 
 void TestDialogRules::historyMinimumXAboveMaximum()
 {
-    HistoryOptions options(HistoryChoice{0, 0, 8, 3, 1, 1}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{0, HistoryMode::Average, 8, 3, 1, 1}, makeHeader(5, 15, 50, 4));
     RecordingReporter reporter;
     const auto refused = options.ok(reporter, nullptr);
     QVERIFY(refused);
@@ -257,7 +249,7 @@ void TestDialogRules::historyMinimumXAboveMaximum()
 
 void TestDialogRules::historyMinimumYAboveMaximumFocusesMinimumX()
 {
-    HistoryOptions options(HistoryChoice{0, 0, 1, 5, 9, 2}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{0, HistoryMode::Average, 1, 5, 9, 2}, makeHeader(5, 15, 50, 4));
     RecordingReporter reporter;
     const auto refused = options.ok(reporter, nullptr);
     QVERIFY(refused);
@@ -271,7 +263,7 @@ void TestDialogRules::historyMinimumYAboveMaximumFocusesMinimumX()
 
 void TestDialogRules::historyWrongBothWaysTakesTwoOks()
 {
-    HistoryOptions options(HistoryChoice{0, 0, 9, 2, 7, 3}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{0, HistoryMode::Average, 9, 2, 7, 3}, makeHeader(5, 15, 50, 4));
     RecordingReporter reporter;
     QVERIFY(options.ok(reporter, nullptr));
     QVERIFY(options.ok(reporter, nullptr));
@@ -287,17 +279,17 @@ void TestDialogRules::historyWrongBothWaysTakesTwoOks()
 
 void TestDialogRules::historyEqualBoundsPass()
 {
-    HistoryOptions options(HistoryChoice{0, 1, 4, 4, 15, 15}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{0, HistoryMode::Total, 4, 4, 15, 15}, makeHeader(5, 15, 50, 4));
     RecordingReporter reporter;
     QVERIFY(!options.ok(reporter, nullptr));
     QVERIFY(reporter.messages.empty());
-    QCOMPARE(options.choice().mode, HistoryOptions::total);
+    QCOMPARE(options.choice().mode, HistoryMode::Total);
 }
 
 void TestDialogRules::historyEnterConfirmsBeforeTheCornerCheck()
 {
     // 8 typed into Minimum X and confirmed with Enter: checked, taken, then compared.
-    HistoryOptions options(HistoryChoice{0, 0, 1, 3, 1, 1}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{0, HistoryMode::Average, 1, 3, 1, 1}, makeHeader(5, 15, 50, 4));
     RecordingReporter reporter;
     options.minX().edit("8");
     QVERIFY(options.ok(reporter, &options.minX()));
@@ -307,7 +299,7 @@ void TestDialogRules::historyEnterConfirmsBeforeTheCornerCheck()
 
 void TestDialogRules::historyZeroInMaximumY()
 {
-    HistoryOptions options(HistoryChoice{0, 0, 1, 3, 1, 7}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{0, HistoryMode::Average, 1, 3, 1, 7}, makeHeader(5, 15, 50, 4));
     RecordingReporter reporter;
     options.maxY().edit("0");
     QVERIFY(!options.maxY().focusLost(reporter));
@@ -339,15 +331,9 @@ void TestDialogRules::historyRangeMessages()
 
 void TestDialogRules::historyDefaults()
 {
-    HistoryOptions options(HistoryChoice{3, 1, 2, 9, 4, 40}, makeHeader(5, 15, 50, 4));
+    HistoryOptions options(HistoryChoice{3, HistoryMode::Total, 2, 9, 4, 40}, makeHeader(5, 15, 50, 4));
     options.defaults();
-    const HistoryChoice choice = options.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.mode, HistoryOptions::average);
-    QCOMPARE(choice.minX, 1);
-    QCOMPARE(choice.maxX, 1);
-    QCOMPARE(choice.minY, 1);
-    QCOMPARE(choice.maxY, 1);
+    QCOMPARE(options.choice(), HistoryChoice{});
     QCOMPARE(options.maxY().text(), std::string("1"));
 }
 
@@ -389,8 +375,7 @@ void TestDialogRules::fishNetDefaults()
 {
     FishNetOptions options(FishNetChoice{2, 9}, makeHeader(12, 5, 5, 3));
     options.defaults();
-    QCOMPARE(options.choice().itemIndex, 0);
-    QCOMPARE(options.choice().stepNumber, 1);
+    QCOMPARE(options.choice(), FishNetChoice{});
 }
 
 QTEST_GUILESS_MAIN(TestDialogRules)

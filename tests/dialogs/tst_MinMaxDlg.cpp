@@ -1,8 +1,8 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/TestHeader.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
 #include "dialogs/widgets/MinMaxDlg.h"
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -97,7 +97,8 @@ void TestMinMaxDlg::unreadableBoxStaysOpen()
 void TestMinMaxDlg::openedFromTheColoredSquareDialog()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg options(ColSqChoice{0, 1, 0, 0, 2.0f, 3.0f}, makeHeader(5, 5, 5, 5), reporter);
+    CColSqOptionsDlg options(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::Automatic, 2.0f, 3.0f},
+                             makeHeader(5, 5, 5, 5), reporter);
     QVERIFY(showActive(options));
     QString shown;
     // The real Min-Max dialog runs modally; act in it once its event loop runs.
@@ -119,7 +120,8 @@ void TestMinMaxDlg::openedFromTheColoredSquareDialog()
 void TestMinMaxDlg::cancelledFromTheColoredSquareDialog()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg options(ColSqChoice{0, 1, 0, 1, 2.0f, 3.0f}, makeHeader(5, 5, 5, 5), reporter);
+    CColSqOptionsDlg options(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::MinToMax, 2.0f, 3.0f},
+                             makeHeader(5, 5, 5, 5), reporter);
     QVERIFY(showActive(options));
     whenIdle([] {
         auto *dialog = qobject_cast<MinMaxDlg *>(QApplication::activeModalWidget());
@@ -129,7 +131,7 @@ void TestMinMaxDlg::cancelledFromTheColoredSquareDialog()
     });
     clickRadio(options.findChild<QRadioButton *>("minToMaxButton"));
     QVERIFY(options.findChild<QRadioButton *>("automaticButton")->isChecked());
-    QCOMPARE(options.choice().scaleMode, 0);
+    QCOMPARE(options.choice().scaleMode, ScaleMode::Automatic);
     QCOMPARE(options.choice().scaleMin, 2.0f);
 }
 

@@ -1,4 +1,4 @@
-#include "dialog_helpers.h"
+#include "support/TestHeader.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <QtTest>

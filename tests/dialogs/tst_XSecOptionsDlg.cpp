@@ -1,7 +1,8 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/ChoiceCompare.h"
+#include "support/TestHeader.h"
 #include "dialogs/widgets/XSecOptionsDlg.h"
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -24,7 +25,7 @@ private slots:
 void TestXSecOptionsDlg::captionsAndControls()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{2, 3, 0, 10}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{2, 3, CrossSectionDirection::ParallelToX, 10}, makeHeader(5, 30, 12, 4), reporter);
     QCOMPARE(dialog.windowTitle(), QString("Cross Section Options"));
     QStringList groups;
     for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
@@ -57,7 +58,7 @@ void TestXSecOptionsDlg::directionSetsTheLocationRange()
 {
     // 30 columns and 12 rows.
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 1, 0, 12}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 12}, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("locationEdit");
     auto *bar = dialog.findChild<QScrollBar *>("locationScrollBar");
@@ -78,14 +79,14 @@ void TestXSecOptionsDlg::directionSetsTheLocationRange()
 
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.choice().direction, 0);
+    QCOMPARE(dialog.choice().direction, CrossSectionDirection::ParallelToX);
     QCOMPARE(dialog.choice().location, 12);
 }
 
 void TestXSecOptionsDlg::refusedLocationFocusesTheBar()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 1, 0, 3}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 3}, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("locationEdit");
     typeInto(box, "20");
@@ -99,20 +100,18 @@ void TestXSecOptionsDlg::opensInsideTheGrid()
 {
     // Settings kept from a larger file.
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{9, 40, 0, 25}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{9, 40, CrossSectionDirection::ParallelToX, 25},
+                          makeHeader(5, 30, 12, 4), reporter);
     QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("5"));
     QCOMPARE(dialog.findChild<QLineEdit *>("locationEdit")->text(), QString("12"));
     QVERIFY(dialog.findChild<QRadioButton *>("itemButton0")->isChecked());
-    const XSecChoice choice = dialog.choice();
-    QCOMPARE(choice.itemIndex, 0);
-    QCOMPARE(choice.stepNumber, 5);
-    QCOMPARE(choice.location, 12);
+    QCOMPARE(dialog.choice(), (XSecChoice{0, 5, CrossSectionDirection::ParallelToX, 12}));
 }
 
 void TestXSecOptionsDlg::defaultsFromParallelToY()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{3, 4, 1, 25}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{3, 4, CrossSectionDirection::ParallelToY, 25}, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
     QVERIFY(dialog.findChild<QRadioButton *>("parallelToXButton")->isChecked());
@@ -127,7 +126,7 @@ void TestXSecOptionsDlg::defaultsFromParallelToY()
 void TestXSecOptionsDlg::enterChecksTheLocationBox()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 1, 1, 3}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{0, 1, CrossSectionDirection::ParallelToY, 3}, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("locationEdit");
     typeInto(box, "31");

@@ -71,24 +71,15 @@ std::string defaultName(const OpenedSeam &file, const char *rest)
 // Two items whose values name their place: item k at (ix, iy) of step s.
 TestSeam placeValues(int steps, int columns, int rows)
 {
-    TestSeam seam;
-    seam.steps = steps;
-    seam.columns = columns;
-    seam.rows = rows;
-    seam.items = 2;
-    seam.names = {"Vertical Stress", "Sx"};
-    seam.units = {"MPa", "MPa"};
-    seam.value = [](int s, int ix, int iy, int k) { return static_cast<float>(1000 * k + 100 * s + 10 * ix + iy); };
-    return seam;
+    return TestSeam().sized(steps, columns, rows, 2).named({"Vertical Stress", "Sx"}, {"MPa", "MPa"})
+        .valued([](int s, int ix, int iy, int k) { return static_cast<float>(1000 * k + 100 * s + 10 * ix + iy); });
 }
 
 } // namespace
 
 void TestAsciiExport::gridCentresColumnsOuterRowsInner()
 {
-    TestSeam seam = placeValues(1, 3, 2);
-    seam.cellSize = 2.0f;
-    OpenedSeam file(seam);
+    OpenedSeam file(placeValues(1, 3, 2).cells(2.0f));
     QVERIFY(file.opened());
     QVERIFY(file.document.loadStep(1));
     const std::string out = file.path("grid.asc");
@@ -102,12 +93,8 @@ void TestAsciiExport::gridCentresColumnsOuterRowsInner()
 
 void TestAsciiExport::gridValuesInThreeDigitExponents()
 {
-    TestSeam seam;
-    seam.columns = 1;
-    seam.rows = 3;
-    seam.cellSize = 4e6f;
-    seam.originY = -1e-5f;
-    seam.value = [](int, int, int iy, int) { return iy == 0 ? 1.5e10f : (iy == 1 ? 1e-5f : -2.5e30f); };
+    TestSeam seam = TestSeam().sized(1, 1, 3).cells(4e6f, 0.0f, -1e-5f)
+        .valued([](int, int, int iy, int) { return iy == 0 ? 1.5e10f : (iy == 1 ? 1e-5f : -2.5e30f); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     const std::string out = file.path("grid.asc");
@@ -123,11 +110,7 @@ void TestAsciiExport::gridXPassesThroughFloat32Again()
     // Column 5 of cells 0.01 from 1000: in double its centre is 1000.04500488...,
     // which "%g" rounds up to 1000.05; as float32 it is 1000.04498291..., which
     // rounds down. The cross section keeps the double, the grid the float.
-    TestSeam seam;
-    seam.columns = 5;
-    seam.rows = 1;
-    seam.cellSize = 0.01f;
-    seam.originX = 1000.0f;
+    TestSeam seam = TestSeam().sized(1, 5, 1).cells(0.01f, 1000.0f);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
 
@@ -199,10 +182,7 @@ void TestAsciiExport::crossSection()
     QFETCH(CrossSectionDirection, direction);
     QFETCH(QByteArray, expected);
     QFETCH(QString, nameEnd);
-    TestSeam seam = placeValues(1, 3, 5);
-    seam.originX = 100.0f;
-    seam.originY = -50.0f;
-    OpenedSeam file(seam);
+    OpenedSeam file(placeValues(1, 3, 5).cells(10.0f, 100.0f, -50.0f));
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(PlotType::CrossSection);
     settings.xsecItem = 1;
@@ -252,9 +232,7 @@ void TestAsciiExport::historyAveragesAndTotals()
 
 void TestAsciiExport::historyHasOneLinePerStep()
 {
-    TestSeam seam;
-    seam.steps = 27;
-    seam.value = [](int s, int, int, int) { return static_cast<float>(s) / 4; };
+    TestSeam seam = TestSeam().sized(27, 1, 1).valued([](int s, int, int, int) { return static_cast<float>(s) / 4; });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(PlotType::History);
@@ -288,10 +266,7 @@ void TestAsciiExport::defaultNamesTakeFourCharacters()
 {
     QFETCH(QString, itemName);
     QFETCH(QString, part);
-    TestSeam seam;
-    seam.columns = 12;
-    seam.rows = 10001;
-    seam.names = {itemName.toStdString()};
+    TestSeam seam = TestSeam().sized(1, 12, 10001).named({itemName.toStdString()}, {"MPa"});
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings;
@@ -312,8 +287,7 @@ void TestAsciiExport::defaultNamesTakeFourCharacters()
 
 void TestAsciiExport::fileNamedOnlyByItsExtensionHasNoTitle()
 {
-    TestSeam seam;
-    seam.names = {"Convergence"};
+    TestSeam seam = TestSeam().named({"Convergence"}, {"MPa"});
     OpenedSeam file(seam, ".f1");
     QVERIFY(file.opened());
     QCOMPARE(GridExportName(file.document, 0), file.path("-Conv_3D"));
@@ -429,7 +403,7 @@ void TestAsciiExport::writingFailureKeepsTheOldFile()
     PlotSettings settings = settingsFor(type);
     settings.xsecDirection = direction;
     PathAnswer answer{file.path("out.asc")};
-    writeBytes(answer.path, "the file the export was to replace");
+    writeFile(answer.path, "the file the export was to replace");
     const QStringList before = entriesOf(file.folder.path());
 
     bool written = true;

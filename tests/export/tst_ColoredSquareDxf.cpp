@@ -100,9 +100,7 @@ void TestColoredSquareDxf::oneColumnInThreeBands()
 {
     // 0, 5 and 10 under the automatic scale 0..10: bands 0, 4 (5 lies on a limit,
     // so in the band below it) and 9.
-    TestSeam seam;
-    seam.rows = 3;
-    seam.value = [](int, int, int iy, int) { return 5.0f * iy; };
+    TestSeam seam = TestSeam().sized(1, 1, 3).valued([](int, int, int iy, int) { return 5.0f * iy; });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -134,14 +132,11 @@ void TestColoredSquareDxf::runsOfEqualBandUpEachColumn()
 {
     // Column 0 one band throughout, column 1 alternating low and high, column 2
     // low, low, high, high.
-    TestSeam seam;
-    seam.columns = 3;
-    seam.rows = 4;
-    seam.value = [](int, int ix, int iy, int) {
+    TestSeam seam = TestSeam().sized(1, 3, 4).valued([](int, int ix, int iy, int) {
         if (ix == 0)
             return 1.0f;
         return ix == 1 ? static_cast<float>(iy % 2) : (iy < 2 ? 0.0f : 1.0f);
-    };
+    });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -161,10 +156,7 @@ void TestColoredSquareDxf::runsOfEqualBandUpEachColumn()
 
 void TestColoredSquareDxf::flatDataIsBandZeroEverywhere()
 {
-    TestSeam seam;
-    seam.columns = 3;
-    seam.rows = 2;
-    seam.value = [](int, int, int, int) { return 7.0f; };
+    TestSeam seam = TestSeam().sized(1, 3, 2).valued([](int, int, int, int) { return 7.0f; });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -181,10 +173,8 @@ void TestColoredSquareDxf::flatDataIsBandZeroEverywhere()
 
 void TestColoredSquareDxf::coloursDoNotFollowThePalette()
 {
-    TestSeam seam;
-    seam.columns = 4;
-    seam.rows = 5;
-    seam.value = [](int, int ix, int iy, int) { return static_cast<float>(ix * 5 + iy); };
+    TestSeam seam = TestSeam().sized(1, 4, 5)
+        .valued([](int, int ix, int iy, int) { return static_cast<float>(ix * 5 + iy); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     QByteArray first;
@@ -207,12 +197,8 @@ void TestColoredSquareDxf::layoutInWorldUnits()
 {
     // 4 x 2 cells of 10 at (100, 200): W = 40, H = 20, so side 40, unit20 2,
     // unit25 1.6, unit50 0.8. Wider than tall, yet the cells stand at the origin.
-    TestSeam seam;
-    seam.columns = 4;
-    seam.rows = 2;
-    seam.originX = 100.0f;
-    seam.originY = 200.0f;
-    seam.value = [](int, int ix, int, int) { return static_cast<float>(ix); };
+    TestSeam seam = TestSeam().sized(1, 4, 2).cells(10.0f, 100.0f, 200.0f)
+        .valued([](int, int ix, int, int) { return static_cast<float>(ix); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -252,10 +238,7 @@ void TestColoredSquareDxf::edgesRoundedOnce()
 {
     // 25 x 0.3 from -7.7, formed in double and rounded once, is -0.19999951: the
     // outline and the right edge of the last column both read -0.2.
-    TestSeam seam;
-    seam.columns = 25;
-    seam.cellSize = 0.3f;
-    seam.originX = -7.7f;
+    TestSeam seam = TestSeam().sized(1, 25, 1).cells(0.3f, -7.7f);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -285,12 +268,7 @@ void TestColoredSquareDxf::extentTexts()
     QFETCH(float, originY);
     QFETCH(float, cellSize);
     QFETCH(QStringList, texts);
-    TestSeam seam;
-    seam.columns = 10;
-    seam.rows = 4;
-    seam.originX = originX;
-    seam.originY = originY;
-    seam.cellSize = cellSize;
+    TestSeam seam = TestSeam().sized(1, 10, 4).cells(cellSize, originX, originY);
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -305,9 +283,7 @@ void TestColoredSquareDxf::extentTexts()
 
 void TestColoredSquareDxf::userScaleLabelsTheLegend()
 {
-    TestSeam seam;
-    seam.columns = 2;
-    seam.value = [](int, int ix, int, int) { return ix == 0 ? -50.0f : 1e6f; };
+    TestSeam seam = TestSeam().sized(1, 2, 1).valued([](int, int ix, int, int) { return ix == 0 ? -50.0f : 1e6f; });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
@@ -328,10 +304,7 @@ void TestColoredSquareDxf::userScaleLabelsTheLegend()
 
 void TestColoredSquareDxf::titleIsTheFirstItemBeforeAnyLayout()
 {
-    TestSeam seam;
-    seam.items = 2;
-    seam.names = {"Vertical Stress", "Sx"};
-    seam.units = {"MPa", "MPa"};
+    TestSeam seam = TestSeam().sized(1, 1, 1, 2).named({"Vertical Stress", "Sx"}, {"MPa", "MPa"});
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings;
@@ -362,12 +335,8 @@ void TestColoredSquareDxf::itemOutsideTheFileWritesNothing()
 
 void TestColoredSquareDxf::saveWritesTheDefaultName()
 {
-    TestSeam seam;
-    seam.steps = 2;
-    seam.items = 2;
-    seam.names = {"Vertical Stress", "Sx"};
-    seam.units = {"MPa", "MPa"};
-    seam.value = [](int s, int, int, int) { return static_cast<float>(s); };
+    TestSeam seam = TestSeam().sized(2, 1, 1, 2).named({"Vertical Stress", "Sx"}, {"MPa", "MPa"})
+        .valued([](int s, int, int, int) { return static_cast<float>(s); });
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare("Sx");
@@ -456,7 +425,7 @@ void TestColoredSquareDxf::saveWritingFailureKeepsTheOldFile()
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
     const std::string path = file.path("plot.dxf");
-    writeBytes(path, "an earlier drawing");
+    writeFile(path, "an earlier drawing");
     const QStringList before = entriesOf(file.folder.path());
 
     bool written = true;

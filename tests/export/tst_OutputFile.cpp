@@ -83,7 +83,7 @@ private slots:
             QSKIP("a small file system cannot be mounted here");
         const QString target = disk.path("out.png");
         if (!before.isEmpty())
-            writeBytes(target.toStdString(), before);
+            writeFile(target.toStdString(), before);
 
         QString error;
         QVERIFY(!OutputFile::writeWhole(target.toStdString(), megabyte(), error));

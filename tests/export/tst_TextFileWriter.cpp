@@ -55,7 +55,7 @@ void TestTextFileWriter::abandonedWriteKeepsTheOldFile()
 {
     QTemporaryDir folder;
     const std::string path = folder.filePath("out.asc").toStdString();
-    writeBytes(path, "old contents");
+    writeFile(path, "old contents");
     {
         TextFileWriter file(path);
         QVERIFY(file.open());
@@ -83,7 +83,7 @@ void TestTextFileWriter::writeErrorKeepsTheOldFile()
     QFETCH(int, sizeLimit);
     QTemporaryDir folder;
     const std::string path = folder.filePath("out.asc").toStdString();
-    writeBytes(path, "old contents");
+    writeFile(path, "old contents");
     bool committed = true;
     {
         const FileSizeLimit limit(static_cast<rlim_t>(sizeLimit));

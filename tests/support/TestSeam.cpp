@@ -23,6 +23,36 @@ std::string exact(float value)
 
 } // namespace
 
+TestSeam &TestSeam::sized(int stepCount, int columnCount, int rowCount, int itemCount)
+{
+    steps = stepCount;
+    columns = columnCount;
+    rows = rowCount;
+    items = itemCount;
+    return *this;
+}
+
+TestSeam &TestSeam::cells(float size, float x, float y)
+{
+    cellSize = size;
+    originX = x;
+    originY = y;
+    return *this;
+}
+
+TestSeam &TestSeam::named(std::vector<std::string> itemNames, std::vector<std::string> itemUnits)
+{
+    names = std::move(itemNames);
+    units = std::move(itemUnits);
+    return *this;
+}
+
+TestSeam &TestSeam::valued(Value itemValue)
+{
+    value = std::move(itemValue);
+    return *this;
+}
+
 bool writeSeamFile(const std::string &path, const TestSeam &seam)
 {
     std::ofstream out(path, std::ios::binary);

@@ -15,6 +15,15 @@
 // of their own are called "Item k" with the unit "U k".
 struct TestSeam
 {
+    using Value = std::function<float(int step, int ix, int iy, int k)>;
+
+    // Set in a chain, so that a seam reads as one expression:
+    //   TestSeam().sized(3, 4, 2, 2).cells(10.0f, 100.0f, 200.0f).valued(...)
+    TestSeam &sized(int stepCount, int columnCount, int rowCount, int itemCount = 1);
+    TestSeam &cells(float size, float x = 0.0f, float y = 0.0f);
+    TestSeam &named(std::vector<std::string> itemNames, std::vector<std::string> itemUnits);
+    TestSeam &valued(Value itemValue);
+
     int steps = 1;
     int columns = 1;
     int rows = 1;
@@ -24,7 +33,7 @@ struct TestSeam
     float originY = 0.0f;
     std::vector<std::string> names{"Vertical Stress"};
     std::vector<std::string> units{"MPa"};
-    std::function<float(int step, int ix, int iy, int k)> value = [](int, int, int, int) { return 0.0f; };
+    Value value = [](int, int, int, int) { return 0.0f; };
 };
 
 // Writes the file in the seam output format, every value exact to the float32.

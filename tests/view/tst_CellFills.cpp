@@ -1,5 +1,5 @@
 #include "view/CellFills.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 #include "view_helpers.h"
 

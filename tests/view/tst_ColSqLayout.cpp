@@ -3,29 +3,12 @@
 #include "view/ColSqLayout.h"
 #include "view/PlotSettings.h"
 
+#include "view_helpers.h"
+
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
-
-namespace {
-
-SeamHeader gridHeader(int columns, int rows, float cellSize, float originX = 0.0f, float originY = 0.0f)
-{
-    SeamHeader header;
-    header.stepCount = 1;
-    header.columnCount = columns;
-    header.rowCount = rows;
-    header.cellSize = cellSize;
-    header.originX = originX;
-    header.originY = originY;
-    header.itemCount = 2;
-    header.itemNames[0] = "Vertical Stress";
-    header.itemNames[1] = "Convergence";
-    return header;
-}
-
-} // namespace
 
 class tst_ColSqLayout : public QObject
 {
@@ -61,17 +44,9 @@ private slots:
     // side `side` stands at the same logical place, to within one unit.
     void frameAndSquareLandOnPage_data()
     {
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<float>("cellSize");
-        QTest::addColumn<float>("originX");
-        QTest::addColumn<float>("originY");
-        QTest::newRow("4 x 2") << 4 << 2 << 10.0f << 0.0f << 0.0f;
-        QTest::newRow("example panel") << 80 << 60 << 5.0f << 1000.0f << 2000.0f;
-        QTest::newRow("taller than wide") << 3 << 7 << 2.5f << -40.0f << 15.0f;
+        addGridShapes();
         QTest::newRow("square") << 5 << 5 << 1.0f << 0.0f << 0.0f;
         QTest::newRow("one cell away from origin") << 1 << 1 << 10.0f << -12345.0f << 67890.0f;
-        QTest::newRow("one row") << 50 << 1 << 3.0f << 0.0f << 0.0f;
         QTest::newRow("large grid of small cells") << 1000 << 1000 << 0.5f << 0.0f << 0.0f;
     }
     void frameAndSquareLandOnPage()

@@ -5,7 +5,7 @@
 #include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
 #include "view/QPainterCanvas.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "view/ScaleBands.h"
 #include "view/view_helpers.h"
 

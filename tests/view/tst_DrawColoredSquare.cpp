@@ -2,7 +2,7 @@
 #include "view/DrawColoredSquare.h"
 #include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "view/ScaleBands.h"
 
 #include "view_helpers.h"
@@ -73,15 +73,7 @@ class tst_DrawColoredSquare : public QObject
 private slots:
     void whereThingsLand_data()
     {
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<float>("cellSize");
-        QTest::addColumn<float>("originX");
-        QTest::addColumn<float>("originY");
-        QTest::newRow("4 x 2") << 4 << 2 << 10.0f << 0.0f << 0.0f;
-        QTest::newRow("example panel") << 80 << 60 << 5.0f << 1000.0f << 2000.0f;
-        QTest::newRow("taller than wide") << 3 << 7 << 2.5f << -40.0f << 15.0f;
-        QTest::newRow("one row") << 50 << 1 << 3.0f << 0.0f << 0.0f;
+        addGridShapes();
         QTest::newRow("large") << 300 << 200 << 0.5f << 7.0f << -3.0f;
     }
     void whereThingsLand()

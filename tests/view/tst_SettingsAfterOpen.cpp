@@ -3,9 +3,10 @@
 #include "view/DrawColoredSquare.h"
 #include "view/PlotSettings.h"
 #include "view/PullSettingsInside.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "view/StepReload.h"
 
+#include "support/TestHeader.h"
 #include "support/TestSeam.h"
 #include "view_helpers.h"
 
@@ -18,39 +19,15 @@
 namespace {
 
 // Every value tells its step, cell and item.
-float taggedValue(int step, int ix, int iy, int k);
-
-// Items named "Item k", cells of size 1, every value tagged with where it stands.
-TestSeam taggedSeam(int steps, int columns, int rows, int items)
-{
-    TestSeam seam;
-    seam.steps = steps;
-    seam.columns = columns;
-    seam.rows = rows;
-    seam.items = items;
-    seam.cellSize = 1.0f;
-    seam.names.clear();
-    seam.units.clear();
-    seam.value = taggedValue;
-    return seam;
-}
-
 float taggedValue(int step, int ix, int iy, int k)
 {
     return static_cast<float>(step * 1000 + ix * 100 + iy * 10 + k);
 }
 
-SeamHeader headerOf(int steps, int items, int columns, int rows)
+// Items named "Item k", cells of size 1, every value tagged with where it stands.
+TestSeam taggedSeam(int steps, int columns, int rows, int items)
 {
-    SeamHeader header;
-    header.stepCount = steps;
-    header.itemCount = items;
-    header.columnCount = columns;
-    header.rowCount = rows;
-    header.cellSize = 1.0f;
-    for (int k = 0; k < items; ++k)
-        header.itemNames[k] = "Item " + std::to_string(k);
-    return header;
+    return TestSeam().sized(steps, columns, rows, items).cells(1.0f).named({}, {}).valued(taggedValue);
 }
 
 } // namespace
@@ -206,7 +183,7 @@ private slots:
         settings.step = step;
         settings.xsecDirection = direction;
         settings.xsecLocation = location;
-        pullSettingsInside(headerOf(4, 3, 7, 5), settings);
+        pullSettingsInside(makeHeader(4, 7, 5, 3), settings);
         QVERIFY(settings.stepReloadPending);
         QCOMPARE(settings.colSqItem, itemAfter);
         QCOMPARE(settings.xsecItem, itemAfter);
@@ -224,7 +201,7 @@ private slots:
         settings.colSqItem = 2;
         settings.colSqDrawn = true;
         settings.plotTitle = "an item of the old file";
-        pullSettingsInside(headerOf(1, 2, 3, 3), settings);
+        pullSettingsInside(makeHeader(1, 3, 3, 2), settings);
         QCOMPARE(settings.plotTitle, std::string("Item 1"));
         QVERIFY(settings.xsecNeedsData);
         QVERIFY(settings.histNeedsData);

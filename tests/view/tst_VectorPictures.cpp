@@ -7,7 +7,7 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/PagePicture.h"
 #include "view/PaletteColors.h"
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 #include "support/TestSeam.h"
 #include "view_helpers.h"
@@ -49,12 +49,8 @@ QByteArray picture(Source source, const SeamHeader &header, const StepGrid &grid
     if (source == Source::ClipboardSvg) {
         // The clipboard draws a document's grid.
         OpenedSeam seam([&] {
-            TestSeam made;
-            made.columns = header.columnCount;
-            made.rows = header.rowCount;
-            made.cellSize = header.cellSize;
-            made.value = [&grid](int, int ix, int iy, int) { return grid.values[ix][iy][0]; };
-            return made;
+            return TestSeam().sized(1, header.columnCount, header.rowCount).cells(header.cellSize)
+                .valued([&grid](int, int ix, int iy, int) { return grid.values[ix][iy][0]; });
         }());
         if (!seam.opened() || !seam.document.loadStep(1))
             return {};

@@ -18,6 +18,13 @@
 
 using CellValue = std::function<float(int ix, int iy)>;
 
+// The header of a file of one step and one item, "Vertical Stress" in "MPa", over a grid of cells.
+SeamHeader gridHeader(int columns, int rows, float cellSize, float originX = 0.0f, float originY = 0.0f);
+
+// The grids that the layout and the drawing are both checked on, as the test data
+// columns "columns", "rows", "cellSize", "originX" and "originY".
+void addGridShapes();
+
 // One step of one item held in memory, as a document would hold it after File Open.
 struct MemoryGrid
 {

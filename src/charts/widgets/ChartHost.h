@@ -13,10 +13,9 @@
 class QPainter;
 
 // What the 2-D and 3-D chart hosts share: the control widget over the parent,
-// which fills the parent and follows its size; drawing into a painter for
-// printing, images and the clipboard; and a refusal switch that makes creation
-// fail, so the failure paths can be reached without breaking Qt. The parent
-// owns the control; a control the parent deleted first counts as destroyed.
+// which fills the parent and follows its size, and drawing into a painter for
+// printing, images and the clipboard. The parent owns the control; a control
+// the parent deleted first counts as destroyed.
 class ChartHost : public QObject
 {
     Q_OBJECT
@@ -42,15 +41,11 @@ public:
     // The chart for the clipboard as SVG and as a bitmap; nullptr without a control.
     std::unique_ptr<QMimeData> clipboardData();
 
-    // While set, every creation fails as if the control could not be made.
-    void setCreationRefused(bool refused) { m_creationRefused = refused; }
-
 signals:
     // What the status bar says of the chart point under the pointer (or picked); empty when none.
     void pointerReadout(const QString &text);
 
 protected:
-    bool creationRefused() const { return m_creationRefused; }
     // Takes the new control as a child of the parent, sized to it and shown.
     void adoptControl(QWidget *control);
     void destroyControl();
@@ -60,5 +55,4 @@ private:
     QPointer<QWidget> m_parent;
     QPointer<QWidget> m_control;
     QString m_pictureName;
-    bool m_creationRefused = false;
 };

@@ -12,25 +12,10 @@ ChartPlots::ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settin
 {
 }
 
-void ChartPlots::ReleaseBatch(PlotType type)
-{
-    if (ChartWindow *window = m_routines.window(type))
-        window->setBatch(false);
-}
-
 ChartHost *ChartPlots::host(PlotType type)
 {
-    switch (type) {
-    case PlotType::CrossSection:
-        return &m_crossSection;
-    case PlotType::History:
-        return &m_history;
-    case PlotType::FishNet:
-        return &m_fishNet;
-    case PlotType::ColoredSquare:
-        break;
-    }
-    return nullptr;
+    const PlotTypeFacts *chart = chartFactsOf(type);
+    return chart ? m_hosts[chart->chartIndex] : nullptr;
 }
 
 bool ChartPlots::PrintActiveChart(QPainter &painter, const QRect &printable)

@@ -13,7 +13,7 @@
 //         if (settings.plotType != settings.previousPlotType) charts.SwitchChartWindows();
 //         then, for a chart plot type: charts.DrawActiveChart();
 //     which runs Create... if the chart was never created, Fill... if it needs
-//     data, and releases the chart's batch. (The single routines are public too.)
+//     data, and releases the chart's batch.
 //   - OnPrint of a chart plot: charts.PrintActiveChart(painter, printableRect).
 //   - Edit Copy of a chart plot: if (!charts.CopyActiveChartToClipboard(clipboard))
 //     report "Unable to set Clipboard data".
@@ -21,6 +21,8 @@
 #include "charts/ChartRoutines.h"
 #include "charts/widgets/LineChartHost.h"
 #include "charts/widgets/SurfaceChartHost.h"
+
+#include <array>
 
 class CPlotDoc;
 class PlotClipboard;
@@ -33,16 +35,8 @@ class ChartPlots
 public:
     ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter);
 
-    void CreateCrossSectionChart() { m_routines.CreateCrossSectionChart(); }
-    void FillCrossSectionChart() { m_routines.FillCrossSectionChart(); }
-    void CreateHistoryChart() { m_routines.CreateHistoryChart(); }
-    void FillHistoryChart() { m_routines.FillHistoryChart(); }
-    void CreateFishNetChart() { m_routines.CreateFishNetChart(); }
-    void FillFishNetChart() { m_routines.FillFishNetChart(); }
     void SwitchChartWindows() { m_routines.SwitchChartWindows(); }
     void DrawActiveChart() { m_routines.DrawActiveChart(); }
-    // The batch flag of one chart := FALSE: its held changes show.
-    void ReleaseBatch(PlotType type);
 
     // The host of a chart plot type; nullptr for the Colored Square.
     ChartHost *host(PlotType type);
@@ -61,5 +55,7 @@ private:
     LineChartHost m_crossSection;
     LineChartHost m_history;
     SurfaceChartHost m_fishNet;
+    // The three in the order of chartPlotTypes.
+    std::array<ChartHost *, 3> m_hosts{&m_crossSection, &m_history, &m_fishNet};
     ChartRoutines m_routines;
 };

@@ -63,8 +63,6 @@ bool LineChartHost::create()
 {
     if (exists())
         return true;
-    if (creationRefused())
-        return false;
     m_chart = new QChart;
     m_chart->legend()->hide();
     m_chart->setTitleFont(arialBold(14));

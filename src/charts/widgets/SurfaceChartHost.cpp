@@ -45,7 +45,7 @@ bool SurfaceChartHost::create()
         return true;
     // Qt Data Visualization gets a context on the offscreen platform when an X server
     // is reachable, but crashes at its first rendering there: only a real window system will do.
-    if (creationRefused() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return false;
     auto surface = std::make_unique<Q3DSurface>();
     // Without a context the graph cannot take a series: that is a failed creation, not a crash.

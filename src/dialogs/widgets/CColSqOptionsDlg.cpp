@@ -37,11 +37,12 @@ CColSqOptionsDlg::CColSqOptionsDlg(const ColSqChoice &initial, const SeamHeader 
     QVBoxLayout *buttons = makeButtonColumn();
     bindField(m_options.step(), stepEdit, stepBar);
 
-    connect(m_palette, &QButtonGroup::idClicked, this, [this](int palette) { m_options.setPalette(palette); });
-    connect(m_scale->button(ColSqOptions::automatic), &QAbstractButton::clicked, this,
-            [this] { m_options.setScaleMode(ColSqOptions::automatic); });
+    connect(m_palette, &QButtonGroup::idClicked, this,
+            [this](int id) { m_options.setPalette(choiceOf<Palette>(id)); });
+    connect(buttonOf(m_scale, ScaleMode::Automatic), &QAbstractButton::clicked, this,
+            [this] { m_options.setScaleMode(ScaleMode::Automatic); });
     // Every click opens the min-max dialog, also on the button already checked.
-    connect(m_scale->button(ColSqOptions::minToMax), &QAbstractButton::clicked, this,
+    connect(buttonOf(m_scale, ScaleMode::MinToMax), &QAbstractButton::clicked, this,
             &CColSqOptionsDlg::minToMaxClicked);
 
     auto *fields = new QGridLayout;
@@ -77,8 +78,8 @@ void CColSqOptionsDlg::refresh()
 {
     OptionsDialog::refresh();
     m_items->refresh();
-    m_palette->button(m_options.palette())->setChecked(true);
-    m_scale->button(m_options.scaleMode())->setChecked(true);
+    buttonOf(m_palette, m_options.palette())->setChecked(true);
+    buttonOf(m_scale, m_options.scaleMode())->setChecked(true);
 }
 
 void CColSqOptionsDlg::minToMaxClicked()

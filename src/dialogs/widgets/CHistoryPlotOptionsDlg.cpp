@@ -34,7 +34,7 @@ CHistoryPlotOptionsDlg::CHistoryPlotOptionsDlg(const HistoryChoice &initial, con
     bindField(m_options.minY(), minYEdit, minYBar);
     bindField(m_options.maxY(), maxYEdit, maxYBar);
 
-    connect(m_mode, &QButtonGroup::idClicked, this, [this](int mode) { m_options.setMode(mode); });
+    connect(m_mode, &QButtonGroup::idClicked, this, [this](int id) { m_options.setMode(choiceOf<HistoryMode>(id)); });
 
     auto *fields = new QGridLayout;
     addFieldRows(fields, 0, tr("Minimum X Value"), minXEdit, minXBar);
@@ -71,5 +71,5 @@ void CHistoryPlotOptionsDlg::refresh()
 {
     OptionsDialog::refresh();
     m_items->refresh();
-    m_mode->button(m_options.mode())->setChecked(true);
+    buttonOf(m_mode, m_options.mode())->setChecked(true);
 }

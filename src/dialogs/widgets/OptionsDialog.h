@@ -2,6 +2,8 @@
 
 #include "dialogs/NumberField.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QDialog>
 
 #include <initializer_list>
@@ -9,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -42,6 +43,17 @@ protected:
     static void addFieldRows(QGridLayout *grid, int row, const QString &label, QLineEdit *box, QScrollBar *bar);
     // Radio buttons with ids 0, 1, ... in a column inside the group box.
     QButtonGroup *makeRadioGroup(QGroupBox *box, std::initializer_list<std::pair<const char *, QString>> buttons);
+    // A radio group of an enumerated choice has the choice's values as its ids.
+    template<typename Choice>
+    static QAbstractButton *buttonOf(const QButtonGroup *group, Choice choice)
+    {
+        return group->button(static_cast<int>(choice));
+    }
+    template<typename Choice>
+    static Choice choiceOf(int buttonId)
+    {
+        return static_cast<Choice>(buttonId);
+    }
     // OK, Cancel and "Defaults" (object names okButton, cancelButton, defaultsButton) above a stretch.
     QVBoxLayout *makeButtonColumn();
     void chainTabOrder(std::initializer_list<QWidget *> widgets);

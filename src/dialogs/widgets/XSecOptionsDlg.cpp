@@ -30,8 +30,8 @@ XSecOptionsDlg::XSecOptionsDlg(const XSecChoice &initial, const SeamHeader &head
     bindField(m_options.location(), locationEdit, locationBar);
 
     // Also a click on the direction already checked sets the location's range again.
-    connect(m_direction, &QButtonGroup::idClicked, this, [this](int direction) {
-        m_options.chooseDirection(direction);
+    connect(m_direction, &QButtonGroup::idClicked, this, [this](int id) {
+        m_options.chooseDirection(choiceOf<CrossSectionDirection>(id));
         refresh();
     });
 
@@ -69,5 +69,5 @@ void XSecOptionsDlg::refresh()
 {
     OptionsDialog::refresh();
     m_items->refresh();
-    m_direction->button(m_options.direction())->setChecked(true);
+    buttonOf(m_direction, m_options.direction())->setChecked(true);
 }

@@ -74,7 +74,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
             OnUpdate();
     });
     // The chart under the pointer says its value where the cells say theirs.
-    for (PlotType type : {PlotType::CrossSection, PlotType::History, PlotType::FishNet})
+    for (PlotType type : chartPlotTypes)
         connect(m_charts->host(type), &ChartHost::pointerReadout, this, &CPlotView::readoutChanged);
     m_cellMenus = new CellMenus(viewport(), m_settings, [this](QPoint point) { return cellAt(point); });
     connect(m_cellMenus, &CellMenus::menuOpening, this, &CPlotView::hideReadoutTip);
@@ -195,7 +195,7 @@ void CPlotView::OnDraw()
         m_settings.previousPlotType = m_settings.plotType;
     }
     // Without a file, or while waiting for its steps, the view is blank, also where a chart stood.
-    for (PlotType type : {PlotType::CrossSection, PlotType::History, PlotType::FishNet}) {
+    for (PlotType type : chartPlotTypes) {
         ChartHost *chart = m_charts->host(type);
         if (chart && chart->control() && (type == m_settings.plotType || m_waitingForSteps))
             chart->control()->setVisible(m_document.isLoaded() && !m_waitingForSteps);

@@ -3,6 +3,7 @@
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "view/ColoredSquareCopy.h"
+#include "support/DialogInput.h"
 #include "support/TestSeam.h"
 
 #include <QApplication>
@@ -44,14 +45,8 @@ struct OpenView
 {
     OpenView()
     {
-        TestSeam seam;
-        seam.steps = 3;
-        seam.columns = 6;
-        seam.rows = 4;
-        seam.items = 2;
-        seam.names.clear();
-        seam.units.clear();
-        seam.value = [](int step, int ix, int iy, int k) { return float(step * 100 + ix * 10 + iy + k * 1000); };
+        const TestSeam seam = TestSeam().sized(3, 6, 4, 2).named({}, {}).valued(
+            [](int step, int ix, int iy, int k) { return float(step * 100 + ix * 10 + iy + k * 1000); });
         const QString path = dir.filePath("run.f1");
         writeSeamFile(path.toStdString(), seam);
         view.resize(1100, 850);
@@ -176,8 +171,8 @@ private slots:
     // and not again at every scroll; the next draw request may say it again.
     void drawingMessageShowsOnceAfterThePaint()
     {
-        TestSeam seam;
-        seam.cellSize = 1.0e-37f; // the layout's scale overflows float32
+        // Cells so small that the layout's scale overflows float32.
+        const TestSeam seam = TestSeam().cells(1.0e-37f);
         QTemporaryDir dir;
         const QString path = dir.filePath("tiny.f1");
         QVERIFY(writeSeamFile(path.toStdString(), seam));
@@ -335,7 +330,7 @@ private slots:
         open.view.settings().step = 1;
         open.view.settings().stepReloadPending = false;
         // Accept the dialog as it opens, with its first item and the step it shows.
-        QTimer::singleShot(0, [] {
+        whenIdle([] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 dialog->accept();
         });
@@ -350,7 +345,7 @@ private slots:
     {
         OpenView open;
         const PlotSettings before = open.view.settings();
-        QTimer::singleShot(0, [] {
+        whenIdle([] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 dialog->reject();
         });

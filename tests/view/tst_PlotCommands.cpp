@@ -1,4 +1,5 @@
-#include "dialog_helpers.h"
+#include "support/ChoiceCompare.h"
+#include "support/TestHeader.h"
 #include "view/PlotCommands.h"
 #include "view/PlotSettings.h"
 
@@ -53,37 +54,21 @@ void TestPlotCommands::dialogsOpenWithTheSettings()
     const PlotSettings settings = shownSettings();
     const SeamHeader header = makeHeader(10, 20, 20, 6);
 
-    const ColSqChoice colSq = ColSqOptions(PlotCommands::coloredSquareChoice(settings), header).choice();
-    QCOMPARE(colSq.itemIndex, 2);
-    QCOMPARE(colSq.stepNumber, 3);
-    QCOMPARE(colSq.palette, 2);
-    QCOMPARE(colSq.scaleMode, 1);
-    QCOMPARE(colSq.scaleMin, -1.5f);
-    QCOMPARE(colSq.scaleMax, 6.0f);
-
-    const XSecChoice xsec = XSecOptions(PlotCommands::crossSectionChoice(settings), header).choice();
-    QCOMPARE(xsec.itemIndex, 1);
-    QCOMPARE(xsec.stepNumber, 3);
-    QCOMPARE(xsec.direction, 1);
-    QCOMPARE(xsec.location, 7);
-
-    const HistoryChoice history = HistoryOptions(PlotCommands::historyChoice(settings), header).choice();
-    QCOMPARE(history.itemIndex, 3);
-    QCOMPARE(history.mode, 1);
-    QCOMPARE(history.minX, 2);
-    QCOMPARE(history.maxX, 5);
-    QCOMPARE(history.minY, 4);
-    QCOMPARE(history.maxY, 9);
-
-    const FishNetChoice fishNet = FishNetOptions(PlotCommands::fishNetChoice(settings), header).choice();
-    QCOMPARE(fishNet.itemIndex, 4);
-    QCOMPARE(fishNet.stepNumber, 3);
+    // Each dialog opens with the settings of its plot.
+    QCOMPARE(ColSqOptions(PlotCommands::coloredSquareChoice(settings), header).choice(),
+             (ColSqChoice{2, 3, Palette::Roygbiv, ScaleMode::MinToMax, -1.5f, 6.0f}));
+    QCOMPARE(XSecOptions(PlotCommands::crossSectionChoice(settings), header).choice(),
+             (XSecChoice{1, 3, CrossSectionDirection::ParallelToY, 7}));
+    QCOMPARE(HistoryOptions(PlotCommands::historyChoice(settings), header).choice(),
+             (HistoryChoice{3, HistoryMode::Total, 2, 5, 4, 9}));
+    QCOMPARE(FishNetOptions(PlotCommands::fishNetChoice(settings), header).choice(), (FishNetChoice{4, 3}));
 }
 
 void TestPlotCommands::coloredSquareOk()
 {
     PlotSettings settings = shownSettings();
-    PlotCommands::apply(settings, ColSqChoice{5, 8, 1, 0, 2.0f, 3.0f}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, ColSqChoice{5, 8, Palette::HotToCold, ScaleMode::Automatic, 2.0f, 3.0f},
+                        makeHeader(10, 20, 20, 6));
     QVERIFY(settings.stepReloadPending);
     QCOMPARE(settings.step, 8);
     QCOMPARE(settings.colSqItem, 5);
@@ -104,7 +89,7 @@ void TestPlotCommands::crossSectionOkWithTheSameStepDoesNotReload()
 {
     PlotSettings settings = shownSettings();
     settings.plotType = PlotType::FishNet;
-    PlotCommands::apply(settings, XSecChoice{0, 3, 0, 10}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, XSecChoice{0, 3, CrossSectionDirection::ParallelToX, 10}, makeHeader(10, 20, 20, 6));
     QVERIFY(!settings.stepReloadPending);
     QCOMPARE(settings.step, 3);
     QCOMPARE(settings.xsecItem, 0);
@@ -119,7 +104,7 @@ void TestPlotCommands::crossSectionOkWithTheSameStepDoesNotReload()
 void TestPlotCommands::crossSectionOkWithAnotherStepReloads()
 {
     PlotSettings settings = shownSettings();
-    PlotCommands::apply(settings, XSecChoice{0, 4, 1, 10}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, XSecChoice{0, 4, CrossSectionDirection::ParallelToY, 10}, makeHeader(10, 20, 20, 6));
     QVERIFY(settings.stepReloadPending);
     QCOMPARE(settings.step, 4);
 }
@@ -127,7 +112,7 @@ void TestPlotCommands::crossSectionOkWithAnotherStepReloads()
 void TestPlotCommands::historyNeverTouchesTheStep()
 {
     PlotSettings settings = shownSettings();
-    PlotCommands::apply(settings, HistoryChoice{1, 0, 1, 3, 2, 6}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, HistoryChoice{1, HistoryMode::Average, 1, 3, 2, 6}, makeHeader(10, 20, 20, 6));
     QVERIFY(!settings.stepReloadPending);
     QCOMPARE(settings.step, 3);
     QCOMPARE(settings.histItem, 1);

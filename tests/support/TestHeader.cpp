@@ -1,4 +1,4 @@
-#include "dialog_helpers.h"
+#include "support/TestHeader.h"
 
 SeamHeader makeHeader(int stepCount, int columnCount, int rowCount, int itemCount)
 {

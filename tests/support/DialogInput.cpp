@@ -1,4 +1,4 @@
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "support/RecordingReporter.h"
-#include "dialog_helpers.h"
+#include "support/TestHeader.h"
 #include "dialogs/widgets/CHistoryPlotOptionsDlg.h"
 #include "dialogs/widgets/XSecOptionsDlg.h"
 #include "view/PlotCommands.h"
 #include "view/PlotSettings.h"
-#include "widget_helpers.h"
+#include "support/DialogInput.h"
 
 #include <QtTest>
 #include <QtWidgets>

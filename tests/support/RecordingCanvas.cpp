@@ -1,4 +1,4 @@
-#include "view/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "data_helpers.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +12,9 @@ std::string copyTestFile(const QString &name, const QString &directory)
     return target.toStdString();
 }
 
-QStringList entriesOf(const QString &directory)
+QStringList entriesOf(const QString &folder)
 {
-    return QDir(directory).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 QByteArray fileBytes(const QString &path)
@@ -25,9 +25,19 @@ QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
+QByteArray fileBytes(const std::string &path)
+{
+    return fileBytes(QString::fromStdString(path));
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+void writeFile(const std::string &path, const QByteArray &bytes)
+{
+    writeFile(QString::fromStdString(path), bytes);
 }

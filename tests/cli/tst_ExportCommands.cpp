@@ -1,15 +1,18 @@
-#include "export_helpers.h"
+#include "cli_helpers.h"
+#include "support/DxfReadBack.h"
+#include "support/SpecialFiles.h"
+#include "support/TestFiles.h"
+#include "support/TestSeam.h"
 
 #include "export/AsciiExport.h"
-#include "support/SpecialFiles.h"
 #include "export/ColoredSquareDxf.h"
-#include "export/TextFileWriter.h"
+#include "view/PlotCommands.h"
 #include "view/PlotSettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // sembla-cli ascii and dxf: the same files as the viewer's exports, options
@@ -19,10 +22,8 @@ class TestExportCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void asciiWritesWhatTheViewerWrites_data();
-    void asciiWritesWhatTheViewerWrites();
-    void dxfWritesWhatTheViewerWrites_data();
-    void dxfWritesWhatTheViewerWrites();
+    void writesWhatTheViewerWrites_data();
+    void writesWhatTheViewerWrites();
     void outputGoesWhereAsked();
     void outputGoesThroughAFifo_data();
     void outputGoesThroughAFifo();
@@ -37,187 +38,105 @@ namespace {
 // Three steps of a 4 x 5 grid with two items, the values naming their place.
 TestSeam sample()
 {
-    TestSeam seam;
-    seam.steps = 3;
-    seam.columns = 4;
-    seam.rows = 5;
-    seam.items = 2;
-    seam.cellSize = 2.5f;
-    seam.originX = -10.0f;
-    seam.originY = 1e5f;
-    seam.names = {"Vertical Stress", "Sx"};
-    seam.units = {"MPa", "MPa"};
-    seam.value = [](int s, int ix, int iy, int k) {
-        return (k ? -1.0f : 1.0f) * static_cast<float>(s * 1e-3 + ix * ix + 0.5 * iy);
-    };
-    return seam;
-}
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString errors;
-};
-
-CliRun runCli(const QStringList &arguments)
-{
-    // The tool starts a GUI application offscreen; a runtime folder of its own
-    // keeps Qt's warning about a missing one off stderr.
-    static const QTemporaryDir runtime;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    process.setProcessEnvironment(environment);
-    process.start(SEMBLA_CLI, arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return TestSeam().sized(3, 4, 5, 2).cells(2.5f, -10.0f, 1e5f).named({"Vertical Stress", "Sx"}, {"MPa", "MPa"})
+        .valued([](int s, int ix, int iy, int k) {
+            return (k ? -1.0f : 1.0f) * static_cast<float>(s * 1e-3 + ix * ix + 0.5 * iy);
+        });
 }
 
 // The seam file copied into a folder of its own: the command-line tool writes
 // and removes the step cache files there, beside the file.
 struct CliFolder
 {
-    CliFolder()
-    {
-        const OpenedSeam reference(sample());
-        QFile::copy(QString::fromStdString(reference.path("run.f1")), folder.filePath("run.f1"));
-    }
+    CliFolder() { writeSeamFile(path("run.f1").toStdString(), sample()); }
     QString path(const QString &name) const { return folder.filePath(name); }
     QStringList outputs() const { return QDir(folder.path()).entryList({"*.asc", "*.dxf"}, QDir::Files); }
 
     QTemporaryDir folder;
 };
 
-using Settle = std::function<void(PlotSettings &)>;
+// What a plot command's OK does in the viewer; an empty one keeps the settings a new view has.
+using Command = std::function<void(PlotSettings &, const SeamHeader &)>;
+
+template<typename Choice>
+Command commandOf(const Choice &choice)
+{
+    return [choice](PlotSettings &settings, const SeamHeader &header) { PlotCommands::apply(settings, choice, header); };
+}
 
 } // namespace
 
-void TestExportCommands::asciiWritesWhatTheViewerWrites_data()
+void TestExportCommands::writesWhatTheViewerWrites_data()
 {
+    QTest::addColumn<QString>("verb");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("defaultName");
-    QTest::addColumn<Settle>("settle");
-    QTest::newRow("defaults: colored square, item 0, step 1")
-        << QStringList{} << "run-Vert_3D.asc" << Settle([](PlotSettings &) {});
-    QTest::newRow("fishnet of item 1 at step 3")
-        << QStringList{"--plot", "fishnet", "--item", "1", "--step", "3"} << "run-Sx_3D.asc"
-        << Settle([](PlotSettings &s) {
-               s.plotType = PlotType::FishNet;
-               s.fishnetItem = 1;
-               s.step = 3;
-           });
-    QTest::newRow("cross section along row 4")
-        << QStringList{"--plot", "cross-section", "--location", "4", "--step", "2"} << "run-Vert_2DRow4.asc"
-        << Settle([](PlotSettings &s) {
-               s.plotType = PlotType::CrossSection;
-               s.xsecLocation = 4;
-               s.step = 2;
-           });
-    QTest::newRow("cross section along column 4")
-        << QStringList{"--plot", "cross-section", "--direction", "y", "--location", "4", "--item", "1"}
-        << "run-Sx_2DCol4.asc" << Settle([](PlotSettings &s) {
-               s.plotType = PlotType::CrossSection;
-               s.xsecDirection = CrossSectionDirection::ParallelToY;
-               s.xsecLocation = 4;
-               s.xsecItem = 1;
-           });
-    QTest::newRow("history average over 2..3 by 5..5")
-        << QStringList{"--plot", "history", "--window", "2", "3", "5", "5"} << "run-Vert-Hist-X=2-3Y=5-5.asc"
-        << Settle([](PlotSettings &s) {
-               s.plotType = PlotType::History;
-               s.histMinX = 2;
-               s.histMaxX = 3;
-               s.histMinY = 5;
-               s.histMaxY = 5;
-           });
-    QTest::newRow("history total, default window")
-        << QStringList{"--plot", "history", "--mode", "total", "--item", "1"} << "run-Sx-Hist-X=1-1Y=1-1.asc"
-        << Settle([](PlotSettings &s) {
-               s.plotType = PlotType::History;
-               s.histMode = HistoryMode::Total;
-               s.histItem = 1;
-           });
+    QTest::addColumn<Command>("command");
+    QTest::newRow("ascii defaults: colored square, item 0, step 1")
+        << "ascii" << QStringList{} << "run-Vert_3D.asc" << Command();
+    QTest::newRow("ascii fishnet of item 1 at step 3")
+        << "ascii" << QStringList{"--plot", "fishnet", "--item", "1", "--step", "3"} << "run-Sx_3D.asc"
+        << commandOf(FishNetChoice{1, 3});
+    QTest::newRow("ascii cross section along row 4")
+        << "ascii" << QStringList{"--plot", "cross-section", "--location", "4", "--step", "2"}
+        << "run-Vert_2DRow4.asc" << commandOf(XSecChoice{0, 2, CrossSectionDirection::ParallelToX, 4});
+    QTest::newRow("ascii cross section along column 4")
+        << "ascii" << QStringList{"--plot", "cross-section", "--direction", "y", "--location", "4", "--item", "1"}
+        << "run-Sx_2DCol4.asc" << commandOf(XSecChoice{1, 1, CrossSectionDirection::ParallelToY, 4});
+    QTest::newRow("ascii history average over 2..3 by 5..5")
+        << "ascii" << QStringList{"--plot", "history", "--window", "2", "3", "5", "5"}
+        << "run-Vert-Hist-X=2-3Y=5-5.asc" << commandOf(HistoryChoice{0, HistoryMode::Average, 2, 3, 5, 5});
+    QTest::newRow("ascii history total, default window")
+        << "ascii" << QStringList{"--plot", "history", "--mode", "total", "--item", "1"}
+        << "run-Sx-Hist-X=1-1Y=1-1.asc" << commandOf(HistoryChoice{1, HistoryMode::Total, 1, 1, 1, 1});
+    QTest::newRow("dxf defaults: item 0, step 1, automatic scale")
+        << "dxf" << QStringList{} << "run-Vert_3D.dxf" << Command();
+    QTest::newRow("dxf item 1 at step 2 in a fixed scale")
+        << "dxf" << QStringList{"--item", "1", "--step", "2", "--scale", "-4:0.5"} << "run-Sx_3D.dxf"
+        << commandOf(ColSqChoice{1, 2, Palette::ColdToHot, ScaleMode::MinToMax, -4.0f, 0.5f});
 }
 
-void TestExportCommands::asciiWritesWhatTheViewerWrites()
+void TestExportCommands::writesWhatTheViewerWrites()
 {
+    QFETCH(QString, verb);
     QFETCH(QStringList, options);
     QFETCH(QString, defaultName);
-    QFETCH(Settle, settle);
+    QFETCH(Command, command);
     CliFolder cli;
 
-    const CliRun run = runCli(QStringList{"ascii", cli.path("run.f1")} + options);
+    const CliRun run = runCli(QStringList{verb, cli.path("run.f1")} + options);
 
     QCOMPARE(run.errors, QString());
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.status, 0);
     QCOMPARE(cli.outputs(), QStringList{defaultName});
+    // The viewer: its first draw titles the plot with the first item; then the
+    // plot command's OK, and Save As ASCII or DXF.
     OpenedSeam viewer(sample());
     QVERIFY(viewer.opened());
     PlotSettings settings;
-    settle(settings);
-    settings.previousPlotType = settings.plotType;
-    const std::string expected = viewer.path("expected.asc");
-    QVERIFY(SaveAsciiCommand(viewer.document, settings, [&expected](const OutputFileRequest &) { return expected; }));
-    const QByteArray written = fileBytes(cli.path(defaultName).toStdString());
-    QVERIFY(written.endsWith("\r\n"));
-    QCOMPARE(written, fileBytes(expected));
-}
-
-void TestExportCommands::dxfWritesWhatTheViewerWrites_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("defaultName");
-    QTest::addColumn<Settle>("settle");
-    QTest::newRow("defaults: item 0, step 1, automatic scale") << QStringList{} << "run-Vert_3D.dxf"
-                                                              << Settle([](PlotSettings &) {});
-    QTest::newRow("item 1 at step 2 in a fixed scale")
-        << QStringList{"--item", "1", "--step", "2", "--scale", "-4:0.5"} << "run-Sx_3D.dxf"
-        << Settle([](PlotSettings &s) {
-               s.colSqItem = 1;
-               s.step = 2;
-               s.colSqScaleMode = ScaleMode::MinToMax;
-               s.colSqScaleMin = -4.0f;
-               s.colSqScaleMax = 0.5f;
-           });
-}
-
-void TestExportCommands::dxfWritesWhatTheViewerWrites()
-{
-    QFETCH(QStringList, options);
-    QFETCH(QString, defaultName);
-    QFETCH(Settle, settle);
-    CliFolder cli;
-
-    const CliRun run = runCli(QStringList{"dxf", cli.path("run.f1")} + options);
-
-    QCOMPARE(run.errors, QString());
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(cli.outputs(), QStringList{defaultName});
-    // The viewer after the plot command's OK: titled with the chosen item.
-    OpenedSeam viewer(sample());
-    QVERIFY(viewer.opened());
-    PlotSettings settings;
-    settle(settings);
-    settings.plotTitle = viewer.document.header().itemName(settings.colSqItem);
+    settings.plotTitle = viewer.document.header().itemName(0);
     settings.layoutReady = true;
-    const std::string expected = viewer.path("expected.dxf");
-    QVERIFY(SaveDxfCommand(viewer.document, settings, [&expected](const OutputFileRequest &) { return expected; }));
+    if (command)
+        command(settings, viewer.document.header());
+    const std::string expected = viewer.path("expected." + verb);
+    const OutputPathChooser chooser = [&expected](const OutputFileRequest &) { return expected; };
+    QVERIFY(verb == "ascii" ? SaveAsciiCommand(viewer.document, settings, chooser)
+                            : SaveDxfCommand(viewer.document, settings, chooser));
     const std::string written = cli.path(defaultName).toStdString();
+    QVERIFY(fileBytes(written).endsWith("\r\n"));
     QCOMPARE(fileBytes(written), fileBytes(expected));
-    READ_BACK_DXF(written, json);
-    QCOMPARE(json["texts"].toArray()[0].toString(), QString::fromStdString(settings.plotTitle));
-    QCOMPARE(json["types"].toObject()["TEXT"].toInt(), 17);
+    if (verb == "dxf") {
+        READ_BACK_DXF(written, json);
+        QCOMPARE(json["texts"].toArray()[0].toString(), QString::fromStdString(settings.plotTitle));
+        QCOMPARE(json["types"].toObject()["TEXT"].toInt(), 17);
+    }
 }
 
 void TestExportCommands::outputGoesWhereAsked()
 {
     CliFolder cli;
-    QCOMPARE(runCli({"ascii", cli.path("run.f1"), "-o", cli.path("grid.txt")}).exitCode, 0);
-    QCOMPARE(runCli({"dxf", cli.path("run.f1"), "--output", cli.path("drawing")}).exitCode, 0);
+    QCOMPARE(runCli({"ascii", cli.path("run.f1"), "-o", cli.path("grid.txt")}).status, 0);
+    QCOMPARE(runCli({"dxf", cli.path("run.f1"), "--output", cli.path("drawing")}).status, 0);
     QVERIFY(cli.outputs().isEmpty());
     QCOMPARE(fileBytes(cli.path("grid.txt").toStdString()).count("\r\n"), 20);
     QVERIFY(fileBytes(cli.path("drawing").toStdString()).endsWith("  0\r\nEOF\r\n"));
@@ -240,7 +159,7 @@ void TestExportCommands::outputGoesThroughAFifo()
     if (!makeFifo(fifo))
         QSKIP("FIFOs cannot be made here");
     std::future<QByteArray> received = readFifo(fifo);
-    QCOMPARE(runCli({verb, cli.path("run.f1"), "-o", fifo}).exitCode, 0);
+    QCOMPARE(runCli({verb, cli.path("run.f1"), "-o", fifo}).status, 0);
     QVERIFY(received.get().endsWith(ending));
     QCOMPARE(fileKind(fifo), QString("fifo"));
 }
@@ -283,7 +202,7 @@ void TestExportCommands::optionsOutsideTheirRange()
 
     const CliRun run = runCli(arguments);
 
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.status, 2);
     QVERIFY2(run.errors.contains(complaint), qPrintable(run.errors));
     QCOMPARE(cli.outputs(), QStringList{});
 }
@@ -312,7 +231,7 @@ void TestExportCommands::messagesGoToStderr()
 
     const CliRun run = runCli(arguments);
 
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.status, 1);
     QVERIFY2(run.errors.endsWith(message), qPrintable(run.errors));
     QCOMPARE(cli.outputs(), QStringList{});
 }
