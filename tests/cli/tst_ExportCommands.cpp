@@ -1,6 +1,6 @@
 #include "cli_helpers.h"
 #include "support/DxfReadBack.h"
-#include "support/SpecialFiles.h"
+#include "support/FileHazards.h"
 #include "support/TestFiles.h"
 #include "support/TestSeam.h"
 

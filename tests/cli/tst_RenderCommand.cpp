@@ -1,5 +1,5 @@
 #include "cli_helpers.h"
-#include "support/SpecialFiles.h"
+#include "support/FileHazards.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "data/CPlotDoc.h"
 #include "data/FilePath.h"
 #include "data/StepCache.h"
-#include "support/SpecialFiles.h"
+#include "support/FileHazards.h"
 #include "support/TestSeam.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "support/TestFiles.h"
 
 #include "data/StepCache.h"
+#include "support/FileHazards.h"
 #include "support/RecordingReporter.h"
-#include "support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>

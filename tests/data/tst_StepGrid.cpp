@@ -2,7 +2,7 @@
 
 #include "data/StepCache.h"
 #include "data/StepGrid.h"
-#include "support/SpecialFiles.h"
+#include "support/FileHazards.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "export/OutputFile.h"
 
 #include "export_helpers.h"
-#include "support/SpecialFiles.h"
+#include "support/FileHazards.h"
 
 #include <QFile>
 #include <QtTest>

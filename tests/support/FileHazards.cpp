@@ -1,4 +1,4 @@
-#include "support/SpecialFiles.h"
+#include "support/FileHazards.h"
 
 #include <QFile>
 
