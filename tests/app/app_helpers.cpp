@@ -5,11 +5,16 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
+#include <QFile>
+#include <QTemporaryDir>
 
 void useTestSettings()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    // A folder of this process's own: test programs that run side by side must
+    // not share one recent-file list (Qt's test mode folder is one for all).
+    static QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath("cache")));
     QCoreApplication::setOrganizationName("KESTR Application");
     QCoreApplication::setApplicationName("Sembla3_0");
     QSettings().clear();

@@ -8,6 +8,21 @@
 
 #include <csignal>
 
+namespace {
+
+// Offscreen, with settings and cache folders in the test's folder: the viewer's
+// recent-file list must not go into the user's own.
+QProcessEnvironment viewerEnvironment(const QTemporaryDir &dir)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    environment.insert("XDG_CACHE_HOME", dir.filePath("cache"));
+    return environment;
+}
+
+} // namespace
+
 // The viewer ended by a signal still closes its file: no step cache files stay behind.
 class TestTermination : public QObject
 {
@@ -27,9 +42,7 @@ private slots:
         const QString file = dir.filePath("run.f1");
         QVERIFY(QFile::copy(SEMBLA_EXAMPLES "/panel.f1", file));
         QProcess viewer;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        viewer.setProcessEnvironment(environment);
+        viewer.setProcessEnvironment(viewerEnvironment(dir));
         viewer.start(SEMBLA_GUI, {file});
         QVERIFY(viewer.waitForStarted());
         const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files).size(); };
@@ -47,9 +60,7 @@ private slots:
         SlowPipe input(dir.filePath("run.f1"));
         QVERIFY(input.made());
         QProcess viewer;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        viewer.setProcessEnvironment(environment);
+        viewer.setProcessEnvironment(viewerEnvironment(dir));
         viewer.start(SEMBLA_GUI, {dir.filePath("run.f1")});
         QVERIFY(viewer.waitForStarted());
         const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files).size(); };
@@ -69,9 +80,7 @@ private slots:
         const QString file = dir.filePath("run.f1");
         QVERIFY(QFile::copy(SEMBLA_TEST_DATA "/truncated_step2of4.f1", file));
         QProcess viewer;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        viewer.setProcessEnvironment(environment);
+        viewer.setProcessEnvironment(viewerEnvironment(dir));
         viewer.start(SEMBLA_GUI, {file});
         QVERIFY(viewer.waitForStarted());
         const auto cacheFiles = [&] { return QDir(dir.path()).entryList({"SemTmp*.bin"}, QDir::Files); };
