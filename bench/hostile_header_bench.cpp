@@ -42,6 +42,21 @@ long long bytesIn(const std::string &folder)
     return total;
 }
 
+// Opens a file made of the text, timed.
+struct TimedOpen
+{
+    CPlotDoc::OpenResult result;
+    double seconds;
+};
+TimedOpen timedOpen(CPlotDoc &document, const std::string &path, const char *text)
+{
+    std::ofstream(path) << text;
+    QElapsedTimer timer;
+    timer.start();
+    const auto result = document.openFile(path);
+    return {result, timer.nsecsElapsed() / 1e9};
+}
+
 double peakMegabytes()
 {
     rusage usage{};
@@ -57,13 +72,9 @@ int main()
     bool met = true;
     {
         const std::string path = dir.filePath("steps.f1").toStdString();
-        std::ofstream(path) << "1000000, 0, 1, 1, 1, 0, 0\n1, S\n1, U\n1.5\n";
         CountingReporter reporter;
         CPlotDoc document(reporter);
-        QElapsedTimer timer;
-        timer.start();
-        const auto result = document.openFile(path);
-        const double seconds = timer.nsecsElapsed() / 1e9;
+        const auto [result, seconds] = timedOpen(document, path, "1000000, 0, 1, 1, 1, 0, 0\n1, S\n1, U\n1.5\n");
         const long long cacheBytes = bytesIn(document.grid().cache()->directory()) - std::filesystem::file_size(path);
         const bool ok = result != CPlotDoc::OpenResult::Failed && seconds < 2.0 && cacheBytes < (1 << 20)
                         && reporter.boxes == 1;
@@ -74,13 +85,9 @@ int main()
     }
     {
         const std::string path = dir.filePath("values.f1").toStdString();
-        std::ofstream(path) << "1, 0, 1.0, 40000, 25000, 0.0, 0.00\n1, S\n1, U\n1.5\n";
         CountingReporter reporter;
         CPlotDoc document(reporter);
-        QElapsedTimer timer;
-        timer.start();
-        const auto result = document.openFile(path);
-        const double seconds = timer.nsecsElapsed() / 1e9;
+        const auto [result, seconds] = timedOpen(document, path, "1, 0, 1.0, 40000, 25000, 0.0, 0.00\n1, S\n1, U\n1.5\n");
         const double megabytes = peakMegabytes();
         const bool ok = result == CPlotDoc::OpenResult::Failed && seconds < 1.0 && megabytes < 100.0;
         met = met && ok;

@@ -23,6 +23,13 @@ std::string reasonOf(int error)
     return std::strerror(error);
 }
 
+// A file of the step being written goes, unless another program put its own under the name meanwhile.
+void removeIfStill(const std::string &name, const std::optional<FileIdentity> &identity)
+{
+    if (identity && FileIdentity::ofName(name) == identity)
+        std::remove(name.c_str());
+}
+
 std::string folderOf(const QString &path)
 {
     return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString()
@@ -223,8 +230,7 @@ bool StepCache::endStep(std::string &error)
         m_writeError = EIO;
     if (m_writeError != 0) {
         error = "Cannot write the step cache file " + name + " (" + reasonOf(m_writeError) + ").";
-        if (identity && FileIdentity::ofName(name) == identity)
-            std::remove(name.c_str());
+        removeIfStill(name, identity);
         return false;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -238,8 +244,7 @@ void StepCache::shareFromStep(int step)
         const std::string name = nameIn(directory(), m_step);
         const auto identity = FileIdentity::of(m_file.get());
         std::fclose(m_file.release());
-        if (identity && FileIdentity::ofName(name) == identity)
-            std::remove(name.c_str());
+        removeIfStill(name, identity);
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_sharedFrom = step;

@@ -119,35 +119,32 @@ void CPlotView::changeStep(int step)
 void CPlotView::fitToWindow()
 {
     m_zoom.fitToWindow();
-    updateScrollBars();
-    viewport()->update();
-    emit zoomChanged();
+    showZoom();
 }
 
 void CPlotView::actualSize()
 {
     m_zoom.actualSize();
-    updateScrollBars();
-    viewport()->update();
-    emit zoomChanged();
-}
-
-void CPlotView::zoomChangedBy(void (PageZoom::*change)(const QSizeF &, const QSizeF &))
-{
-    (m_zoom.*change)(viewport()->size(), pageSize());
-    updateScrollBars();
-    viewport()->update();
-    emit zoomChanged();
+    showZoom();
 }
 
 void CPlotView::zoomIn()
 {
-    zoomChangedBy(&PageZoom::zoomIn);
+    m_zoom.zoomIn(viewport()->size(), pageSize());
+    showZoom();
 }
 
 void CPlotView::zoomOut()
 {
-    zoomChangedBy(&PageZoom::zoomOut);
+    m_zoom.zoomOut(viewport()->size(), pageSize());
+    showZoom();
+}
+
+void CPlotView::showZoom()
+{
+    updateScrollBars();
+    viewport()->update();
+    emit zoomChanged();
 }
 
 void CPlotView::wheelEvent(QWheelEvent *event)

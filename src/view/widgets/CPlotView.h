@@ -105,7 +105,8 @@ private:
     int hitTestCell(QPoint point) const;
     std::optional<QPoint> cellAt(QPoint point) const;
     QPointF pageOrigin() const;
-    void zoomChangedBy(void (PageZoom::*change)(const QSizeF &, const QSizeF &));
+    // The page at its new zoom: scroll bars, a repaint, the View menu's check.
+    void showZoom();
     void showReadoutTip();
     void hideReadoutTip();
     std::string askForOutputPath(const OutputFileRequest &request);
