@@ -5,6 +5,7 @@
 #include "data/StepGrid.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PlotSettings.h"
+#include "view/ScreenPixels.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,10 +14,13 @@ namespace CursorReadout {
 
 namespace {
 
-// The cell whose edges hold the logical coordinate, or -1: edges[i] <= value < edges[i + 1].
-int cellAt(const std::vector<int> &edges, double value)
+// The cell whose pixel edges hold the pixel, or -1: the cell i with
+// edge(i) <= pixel < edge(i + 1), where edge(i) is the pixel edge of its
+// logical edges[i], rising with i.
+template<typename PixelEdge> int cellAt(const std::vector<int> &edges, int pixel, PixelEdge edge)
 {
-    const auto above = std::upper_bound(edges.begin(), edges.end(), value);
+    const auto above = std::partition_point(edges.begin(), edges.end(),
+                                            [&](int logical) { return edge(logical) <= pixel; });
     if (above == edges.begin() || above == edges.end())
         return -1;
     return static_cast<int>(above - edges.begin()) - 1;
@@ -38,14 +42,13 @@ int HitTestCell(QPoint devicePoint, const PlotSettings &settings, bool fileLoade
     if (columnEdges.size() != std::size_t(header.columnCount) + 1
         || rowEdges.size() != std::size_t(header.rowCount) + 1)
         return 0;
-    bool invertible = false;
-    const QTransform toLogical = geometry.drawMapping.inverted(&invertible);
-    if (!invertible)
-        return 0;
-    // A pixel shows the colour of the cell its centre lies in, as the cells were filled.
-    const QPointF centre = toLogical.map(QPointF(devicePoint) + QPointF(0.5, 0.5));
-    const int column = cellAt(columnEdges, centre.x());
-    const int row = cellAt(rowEdges, centre.y());
+    // A pixel shows the colour of the cell it was filled with: the one between whose pixel edges it lies.
+    const QTransform &mapping = geometry.drawMapping;
+    const int column = cellAt(columnEdges, devicePoint.x(),
+                              [&mapping](int x) { return ScreenPixels::edgeX(mapping, x); });
+    // Rows rise upward, device y downward: row iy lies from the top edge's pixel to the bottom edge's.
+    const int row = cellAt(rowEdges, -devicePoint.y(),
+                           [&mapping](int y) { return 1 - ScreenPixels::edgeY(mapping, y); });
     if (column < 0 || row < 0)
         return 0;
     return column * header.rowCount + row + 1;

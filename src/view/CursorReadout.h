@@ -19,8 +19,8 @@ struct Cell
     int iy = 0;
 };
 
-// The cell whose colour is under the pixel: the one whose edges, as the last
-// drawing filled the cells between them, hold the pixel's centre. 0 unless the
+// The cell whose colour is under the pixel: the one between whose pixel edges
+// the last drawing filled it (ScreenPixels). 0 unless the
 // Colored Square Plot is current, a file is loaded and its last drawing
 // completed; 0 outside the grid rectangle (its left and top edges count as
 // inside, its right and bottom edges do not) and on its top border row.

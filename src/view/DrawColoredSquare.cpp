@@ -9,6 +9,7 @@
 #include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
 #include "view/ScaleBands.h"
+#include "view/ScreenPixels.h"
 
 #include <cmath>
 
@@ -133,9 +134,7 @@ bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter 
     canvas.drawPolyline({{left, bottom}, {right, bottom}, {right, top}, {left, top}, {left, bottom}}, black);
 
     const QTransform mapping = canvas.deviceTransform();
-    const QPoint topLeft = mapping.map(QPointF(left, top)).toPoint();
-    const QPoint bottomRight = mapping.map(QPointF(right, bottom)).toPoint();
-    readout.gridDeviceRect = QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    readout.gridDeviceRect = ScreenPixels::pixels(mapping, {left, top, right, bottom});
     readout.drawMapping = mapping;
     readout.cellEdges = edges;
     settings.colSqDrawn = true;

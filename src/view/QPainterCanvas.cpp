@@ -1,6 +1,7 @@
 #include "view/QPainterCanvas.h"
 
 #include "view/CanvasFont.h"
+#include "view/ScreenPixels.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -30,6 +31,7 @@ QPainterCanvas::QPainterCanvas(QPainter &painter, double dpi, QPointF offset, Fi
     // Cells of neighbouring runs must meet without seams or blends.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_onPixels = isScreen() && m_fillMode == Fills::EachRun;
 }
 
 QPainterCanvas::~QPainterCanvas()
@@ -106,10 +108,22 @@ void QPainterCanvas::drawText(const LogicalRect &rect, int flags, const QString 
 
 void QPainterCanvas::fillRect(const LogicalRect &rect, const QColor &color)
 {
-    if (m_fillMode == Fills::MergedByColour)
+    if (m_fillMode == Fills::MergedByColour) {
         m_fills.add(rect, color.rgb());
-    else
+    } else if (m_onPixels) {
+        const QRect pixels = ScreenPixels::pixels(deviceTransform(), rect);
+        inPixels([&] { m_painter.fillRect(pixels, color); });
+    } else {
         m_painter.fillRect(painterRect(rect), color);
+    }
+}
+
+template<typename Paint> void QPainterCanvas::inPixels(Paint paint)
+{
+    const QTransform page = m_painter.worldTransform();
+    m_painter.setWorldTransform(QTransform());
+    paint();
+    m_painter.setWorldTransform(page);
 }
 
 void QPainterCanvas::drawRectangle(const LogicalRect &rect, const QColor &pen, const QColor &brush)
@@ -135,5 +149,13 @@ void QPainterCanvas::drawPolyline(const std::vector<QPoint> &points, const QColo
 void QPainterCanvas::drawImage(const LogicalRect &rect, const QImage &image)
 {
     paintGatheredFills();
+    if (m_onPixels) {
+        const QPaintDevice *device = m_painter.device();
+        const ScreenPixels::PlacedImage shown =
+            ScreenPixels::scaled(deviceTransform(), rect, image, QRect(0, 0, device->width(), device->height()));
+        if (!shown.image.isNull())
+            inPixels([&] { m_painter.drawImage(shown.topLeft, shown.image); });
+        return;
+    }
     m_painter.drawImage(painterRect(rect), image);
 }

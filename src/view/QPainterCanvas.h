@@ -42,11 +42,16 @@ public:
 
 private:
     void paintGatheredFills();
+    // Paints in device pixels, between the page transform's pixel edges.
+    template<typename Paint> void inPixels(Paint paint);
 
     QPainter &m_painter;
     Fills m_fillMode;
     CellFills m_fills;
     bool m_saved = false;
+    // On a raster device cells and images land on whole pixels, where the
+    // cursor readout finds them (ScreenPixels).
+    bool m_onPixels = false;
     QColor m_textColor = Qt::black;
     QFont m_font;
 };

@@ -2,6 +2,7 @@
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
+#include "view/PageZoom.h"
 #include "view/PaletteColors.h"
 #include "view/PlotSettings.h"
 #include "view/QPainterCanvas.h"
@@ -67,23 +68,60 @@ private slots:
     // Every pixel of the grid, drawn as the screen draws it, names the cell whose
     // colour it shows; neighbouring cells differ in colour (x steps three bands, y
     // one). Cells of 7.2 pixels are filled as runs, cells under 4 pixels as an image.
+    // The zoomed pages stand in a view as the plot view places them, fitted at odd
+    // factors or zoomed in and scrolled, so cell edges fall on pixel centres too.
     void everyPixelNamesTheCellItShows_data()
     {
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<QPoint>("scroll");
-        QTest::newRow("80 x 60 at 96 dpi") << 80 << 60 << 96 << QPoint(0, 0);
-        QTest::newRow("scrolled") << 80 << 60 << 96 << QPoint(-37, -11);
-        QTest::newRow("taller than wide at 120 dpi") << 45 << 70 << 120 << QPoint(0, 0);
-        QTest::newRow("small cells through an image") << 300 << 200 << 96 << QPoint(0, 0);
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<QPointF>("origin");
+        QTest::addColumn<QSize>("device");
+        const auto page = [](int dpi) { return QSize(1024 * dpi / 100, 768 * dpi / 100); };
+        QTest::newRow("80 x 60 at 96 dpi") << 80 << 60 << 96.0 << QPointF(0, 0) << page(96);
+        QTest::newRow("scrolled") << 80 << 60 << 96.0 << QPointF(-37, -11) << page(96);
+        QTest::newRow("taller than wide at 120 dpi") << 45 << 70 << 120.0 << QPointF(0, 0) << page(120);
+        QTest::newRow("small cells through an image") << 300 << 200 << 96.0 << QPointF(0, 0) << page(96);
+        QTest::newRow("twice the true size, half-pixel origin")
+            << 80 << 60 << 192.0 << QPointF(-100.5, -50.5) << QSize(900, 700);
+        QTest::newRow("three times, scrolled") << 80 << 60 << 288.0 << QPointF(-777.5, -333.5) << QSize(900, 700);
+        QTest::newRow("three times, small cells") << 1000 << 1000 << 288.0 << QPointF(-601, -299.5) << QSize(900, 700);
+        struct Zoomed
+        {
+            const char *name;
+            int columns;
+            int rows;
+            QSize view;
+            int zoomIns;
+            QPoint scroll;
+        };
+        const Zoomed zoomed[] = {
+            {"fitted at 1.37", 80, 60, QSize(1347, 1010), 0, {}},
+            {"fitted at 0.83", 80, 60, QSize(816, 613), 0, {}},
+            {"zoom in x2", 80, 60, QSize(900, 700), 2, {0, 0}},
+            {"zoom in x3 scrolled", 80, 60, QSize(900, 700), 3, {333, 517}},
+            {"zoom in x3, 300 x 200, scrolled", 300, 200, QSize(900, 700), 3, {401, 299}},
+            {"300 x 200 fitted at 1.37", 300, 200, QSize(1347, 1010), 0, {}},
+            {"1000 x 1000 fitted at 1.37", 1000, 1000, QSize(1347, 1010), 0, {}},
+            {"1000 x 1000 at zoom in x2", 1000, 1000, QSize(900, 700), 2, {0, 0}},
+            {"1000 x 1000 at zoom in x3 scrolled", 1000, 1000, QSize(900, 700), 3, {777, 123}},
+        };
+        const QSizeF truePage(983, 737); // the page at 96 dpi, as the view rounds it
+        for (const Zoomed &z : zoomed) {
+            PageZoom zoom;
+            for (int i = 0; i < z.zoomIns; ++i)
+                zoom.zoomIn(z.view, truePage);
+            QTest::newRow(z.name) << z.columns << z.rows << 96.0 * zoom.factor(z.view, truePage)
+                                  << zoom.origin(z.view, truePage, z.scroll) << z.view;
+        }
     }
     void everyPixelNamesTheCellItShows()
     {
         QFETCH(int, columns);
         QFETCH(int, rows);
-        QFETCH(int, dpi);
-        QFETCH(QPoint, scroll);
+        QFETCH(double, dpi);
+        QFETCH(QPointF, origin);
+        QFETCH(QSize, device);
         const MemoryGrid data(columns, rows, 2.5f, [](int ix, int iy) { return float((3 * ix + iy) % 10); });
         PlotSettings settings;
         settings.colSqPalette = Palette::Roygbiv; // neither black nor white is a band colour here
@@ -91,17 +129,20 @@ private slots:
         RunLayoutStep(data.header, settings, layout);
         RecordingReporter reporter;
         ReadoutGeometry geometry;
-        QImage page(1024 * dpi / 100, 768 * dpi / 100, QImage::Format_RGB32);
+        QImage page(device, QImage::Format_RGB32);
         page.fill(Qt::white);
         {
             QPainter painter(&page);
-            QPainterCanvas canvas(painter, dpi, scroll);
+            QPainterCanvas canvas(painter, dpi, origin);
             QVERIFY(DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, geometry));
         }
         const auto &colors = PaletteColors(settings.colSqPalette);
         const QRect grid = geometry.gridDeviceRect;
-        for (int y = grid.top() - 2; y <= grid.bottom() + 2; ++y) {
-            for (int x = grid.left() - 2; x <= grid.right() + 2; ++x) {
+        const QRect checked = grid.adjusted(-2, -2, 2, 2) & page.rect();
+        int wrong = 0;
+        QString first;
+        for (int y = checked.top(); y <= checked.bottom(); ++y) {
+            for (int x = checked.left(); x <= checked.right(); ++x) {
                 const int cell = CursorReadout::HitTestCell(QPoint(x, y), settings, true, data.header, geometry);
                 if (!grid.contains(QPoint(x, y)) || y == grid.top()) {
                     QCOMPARE(cell, 0);
@@ -113,10 +154,14 @@ private slots:
                     continue;
                 const CursorReadout::Cell named = CursorReadout::decode(cell, rows);
                 if (cell == 0
-                    || QColor(colors[BandIndex(settings.scaleTable, data.grid.values[named.ix][named.iy][0])]) != shown)
-                    QFAIL(qPrintable(QString("(%1, %2) shows another cell than %3").arg(x).arg(y).arg(cell)));
+                    || QColor(colors[BandIndex(settings.scaleTable, data.grid.values[named.ix][named.iy][0])]) != shown) {
+                    if (wrong++ == 0)
+                        first = QString("(%1, %2) shows another cell than %3").arg(x).arg(y).arg(cell);
+                }
             }
         }
+        if (wrong > 0)
+            QFAIL(qPrintable(QString("%1 pixels name another cell; the first: %2").arg(wrong).arg(first)));
     }
 
     void nothingOffTheGrid()
