@@ -18,6 +18,7 @@
 #include "view/StepNavigation.h"
 #include "view/StepReload.h"
 #include "view/widgets/CellMenus.h"
+#include "view/widgets/ReadoutTip.h"
 #include "view/widgets/ThumbStyle.h"
 
 #include <QFileDialog>
@@ -29,15 +30,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QScrollBar>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-constexpr int readoutInitialDelay = 200; // ms
-constexpr int readoutAutoPop = 32767;    // ms
 
 // Keeps the messages of a drawing made inside a paint event, where no message box may open.
 class HeldMessages : public Reporter
@@ -63,9 +61,13 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     horizontalScrollBar()->setStyle(thumbStyle);
     verticalScrollBar()->setStyle(thumbStyle);
     viewport()->setMouseTracking(true);
-    m_readoutDelay.setSingleShot(true);
-    m_readoutDelay.setInterval(readoutInitialDelay);
-    connect(&m_readoutDelay, &QTimer::timeout, this, &CPlotView::showReadoutTip);
+    m_readoutTip = new ReadoutTip(
+        viewport(), [this](QPoint point) { return hitTestCell(point); },
+        [this](int cell) {
+            return QString::fromStdString(
+                CursorReadout::readoutText(cell, m_document.header(), m_document.grid(), m_settings.colSqItem));
+        });
+    connect(m_readoutTip, &ReadoutTip::readoutChanged, this, &CPlotView::readoutChanged);
     m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
@@ -77,7 +79,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     for (PlotType type : chartPlotTypes)
         connect(m_charts->host(type), &ChartHost::pointerReadout, this, &CPlotView::readoutChanged);
     m_cellMenus = new CellMenus(viewport(), m_settings, [this](QPoint point) { return cellAt(point); });
-    connect(m_cellMenus, &CellMenus::menuOpening, this, &CPlotView::hideReadoutTip);
+    connect(m_cellMenus, &CellMenus::menuOpening, m_readoutTip, &ReadoutTip::hideTip);
     connect(m_cellMenus, &CellMenus::crossSectionChosen, this, [this](const XSecChoice &choice) {
         emit commandRun();
         PlotCommands::apply(m_settings, choice, m_document.header());
@@ -200,10 +202,8 @@ void CPlotView::OnDraw()
     if (m_waitingForSteps)
         m_settings.colSqDrawn = false;
     // A chart or a blank view has no cells: no readout stays from the last one.
-    if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare || m_waitingForSteps) {
-        hideReadoutTip();
-        emit readoutChanged(QString());
-    }
+    if (!m_document.isLoaded() || m_settings.plotType != PlotType::ColoredSquare || m_waitingForSteps)
+        m_readoutTip->clear();
     updateScrollBars();
     viewport()->update();
     emit plotChanged();
@@ -219,6 +219,8 @@ bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset,
 
 void CPlotView::paintEvent(QPaintEvent *)
 {
+    // Whatever this paint shows, the readout of a resting pointer follows it once the paint is done.
+    QMetaObject::invokeMethod(m_readoutTip, &ReadoutTip::drawingChanged, Qt::QueuedConnection);
     if (m_waitingForSteps) {
         QPainter painter(viewport());
         painter.setPen(Qt::darkGray);
@@ -283,48 +285,14 @@ std::optional<QPoint> CPlotView::cellAt(QPoint point) const
 
 void CPlotView::mouseMoveEvent(QMouseEvent *event)
 {
-    const int cell = hitTestCell(event->position().toPoint());
-    if (cell == 0 || cell != m_lastHitCell)
-        hideReadoutTip();
-    if (cell != 0 && !m_tipArmed) {
-        m_lastHitCell = cell;
-        m_tipArmed = true;
-        m_readoutDelay.start();
-    } else if (cell != 0 && m_readoutDelay.isActive()) {
-        // Still moving inside the cell: the tip waits until the pointer rests.
-        m_readoutDelay.start();
-    }
-    emit readoutChanged(QString::fromStdString(
-        CursorReadout::readoutText(cell, m_document.header(), m_document.grid(), m_settings.colSqItem)));
+    m_readoutTip->pointerMoved(event->position().toPoint());
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 void CPlotView::leaveEvent(QEvent *event)
 {
-    hideReadoutTip();
-    emit readoutChanged(QString());
+    m_readoutTip->clear();
     QAbstractScrollArea::leaveEvent(event);
-}
-
-void CPlotView::showReadoutTip()
-{
-    const QPoint point = viewport()->mapFromGlobal(QCursor::pos());
-    if (!viewport()->rect().contains(point))
-        return;
-    m_lastHitCell = hitTestCell(point);
-    const QString text = QString::fromStdString(
-        CursorReadout::readoutText(m_lastHitCell, m_document.header(), m_document.grid(), m_settings.colSqItem));
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(QCursor::pos(), text, viewport(), QRect(), readoutAutoPop);
-}
-
-void CPlotView::hideReadoutTip()
-{
-    m_readoutDelay.stop();
-    m_tipArmed = false;
-    QToolTip::hideText();
 }
 
 void CPlotView::updateScrollBars()

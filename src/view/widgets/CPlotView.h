@@ -10,7 +10,6 @@
 
 #include <QAbstractScrollArea>
 #include <QPrinter>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@
 class CellMenus;
 class ChartPlots;
 class CPlotDoc;
+class ReadoutTip;
 class Reporter;
 
 // The plot view: a scrolling page of 1024 x 768 logical units (0.01 inch, y up)
@@ -107,8 +107,6 @@ private:
     QPointF pageOrigin() const;
     // The page at its new zoom: scroll bars, a repaint, the View menu's check.
     void showZoom();
-    void showReadoutTip();
-    void hideReadoutTip();
     std::string askForOutputPath(const OutputFileRequest &request);
     // A plot command: its options dialog over the settings; OK makes its choices current.
     template<typename Dialog, typename Choice> void runPlotCommand(const Choice &initial);
@@ -132,10 +130,7 @@ private:
     // A screen drawing's messages show once after its paint, until the next draw
     // dispatch: every scroll or expose repaints, and must not repeat them.
     bool m_paintMessagesShown = false;
-    // The readout's tip shows after the pointer rests 200 ms in one cell.
-    int m_lastHitCell = 0;
-    bool m_tipArmed = false;
-    QTimer m_readoutDelay;
+    ReadoutTip *m_readoutTip = nullptr;
     WaitBoxFactory m_waitBoxFactory;
     std::unique_ptr<QWidget> m_waitBox;
     OutputPathChooser m_choosePath;

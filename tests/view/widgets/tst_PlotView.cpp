@@ -154,6 +154,78 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), QString("x =   3, y =   2,          121"));
     }
 
+    // The pointer rests on a cell while the drawing under it changes: the readout
+    // and the tip name the cell under the pointer now, with its value now.
+    void readoutFollowsTheDrawingUnderARestingPointer_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("expected"); // empty: whatever a pointer moved there reads now
+        QTest::addColumn<QPoint>("cell");          // where the pointer rests, 0-based
+        QTest::newRow("next step") << "step" << "x =   3, y =   2,          321" << QPoint(2, 1);
+        QTest::newRow("another item") << "item" << "x =   3, y =   2,         1121" << QPoint(2, 1);
+        QTest::newRow("another file") << "file" << "x =   3, y =   2,         7021" << QPoint(2, 1);
+        QTest::newRow("a chart and back") << "chart" << "x =   3, y =   2,          121" << QPoint(2, 1);
+        QTest::newRow("zoom") << "zoom" << QString() << QPoint(5, 3);
+        QTest::newRow("scroll") << "scroll" << QString() << QPoint(1, 3);
+    }
+    void readoutFollowsTheDrawingUnderARestingPointer()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, expected);
+        QFETCH(QPoint, cell);
+        OpenView open;
+        open.showAndPaint();
+        if (change == "scroll") {
+            open.view.zoomIn();
+            open.view.zoomIn();
+            QTest::qWait(50);
+        }
+        const QPoint point = cellCentre(open.view, cell.x(), cell.y(), 6, 4);
+        QVERIFY(open.view.viewport()->rect().contains(point));
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        // From elsewhere: a move to where the pointer stands already is no move.
+        QTest::mouseMove(open.view.viewport(), QPoint(1, 1));
+        QTest::mouseMove(open.view.viewport(), point);
+        const QString before = readouts.last().at(0).toString();
+        QVERIFY(!before.isEmpty());
+        QTRY_COMPARE(QToolTip::text(), before);
+
+        if (change == "step") {
+            open.view.changeStep(3);
+        } else if (change == "item") {
+            open.view.settings().colSqItem = 1;
+            open.view.OnUpdate();
+        } else if (change == "file") {
+            const TestSeam other = TestSeam().sized(2, 6, 4, 1).named({}, {}).valued(
+                [](int, int ix, int iy, int) { return float(7000 + ix * 10 + iy); });
+            const QString path = open.dir.filePath("other.f1");
+            writeSeamFile(path.toStdString(), other);
+            open.document.openFile(path.toStdString());
+        } else if (change == "chart") {
+            open.view.settings().plotType = PlotType::History;
+            open.view.OnDraw();
+            QTRY_COMPARE(readouts.last().at(0).toString(), QString());
+            open.view.settings().plotType = PlotType::ColoredSquare;
+            open.view.OnUpdate();
+        } else if (change == "zoom") {
+            open.view.zoomIn();
+        } else if (change == "scroll") {
+            QScrollBar *bar = open.view.horizontalScrollBar();
+            bar->setValue(bar->value() + open.view.readoutGeometry().gridDeviceRect.width() / 6 + 7);
+        }
+        if (expected.isEmpty()) {
+            // The cell under the pointer is another now, and the readout says which.
+            QTRY_VERIFY(readouts.last().at(0).toString() != before);
+            expected = readouts.last().at(0).toString();
+            QVERIFY(!expected.isEmpty());
+            QTest::mouseMove(open.view.viewport(), QPoint(1, 1));
+            QTest::mouseMove(open.view.viewport(), point);
+            QCOMPARE(readouts.last().at(0).toString(), expected);
+        }
+        QTRY_COMPARE(readouts.last().at(0).toString(), expected);
+        QTRY_COMPARE(QToolTip::text(), expected);
+    }
+
     // Edit Copy draws into its own pictures; the readout must not keep their geometry.
     void readoutAfterCopyFindsTheScreensCells()
     {
