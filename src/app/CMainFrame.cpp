@@ -3,6 +3,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CModeless.h"
 #include "app/OpenProgressField.h"
+#include "app/StepKeys.h"
 #include "app/StepToolBar.h"
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
@@ -269,8 +270,9 @@ void CMainFrame::createToolBar()
 
     m_stepToolBar = new StepToolBar(this);
     addToolBar(m_stepToolBar);
-    // The step keys work while the toolbar is hidden too.
+    // The step keys work while the toolbar is hidden too, and wherever the focus is.
     addActions(m_stepToolBar->keyActions());
+    new StepKeys(this, m_stepToolBar->keyActions());
     connect(m_stepToolBar, &StepToolBar::stepChosen, m_view, &CPlotView::changeStep);
     // Playing stops at any command.
     for (const auto &command : m_actions)
