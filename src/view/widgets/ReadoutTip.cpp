@@ -34,22 +34,26 @@ void ReadoutTip::drawingChanged()
 void ReadoutTip::follow(QPoint point, bool moved)
 {
     const int cell = m_cellAt(point);
+    const QString text = m_textOf(cell);
+    const bool changed = text != m_text;
     if (cell == 0 || cell != m_lastHitCell)
         hideTip();
     if (cell != 0 && !m_tipArmed) {
         m_lastHitCell = cell;
         m_tipArmed = true;
         m_restDelay.start();
-    } else if (cell != 0 && m_restDelay.isActive()) {
+    } else if (cell != 0 && moved && m_restDelay.isActive()) {
         // Still moving inside the cell: the tip waits until the pointer rests.
-        if (moved)
+        m_restDelay.start();
+    } else if (cell != 0 && !moved && changed && !m_restDelay.isActive()) {
+        // The same cell with another value: a standing tip takes it, one a key
+        // press took away comes back with it.
+        if (QToolTip::isVisible())
+            showTip();
+        else
             m_restDelay.start();
-    } else if (cell != 0 && QToolTip::isVisible()) {
-        // The tip stands over the same cell, whose value may be another now.
-        showTip();
     }
-    const QString text = m_textOf(cell);
-    if (moved || text != m_text) {
+    if (moved || changed) {
         m_text = text;
         emit readoutChanged(text);
     }
