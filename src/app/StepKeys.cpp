@@ -23,6 +23,8 @@ bool StepKeys::isStepKey(const QEvent *event) const
 
 bool StepKeys::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::Hide)
+        return false;
     const auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || widget == m_window)
         return false;

@@ -153,9 +153,11 @@ void QPainterCanvas::drawImage(const LogicalRect &rect, const QImage &image)
         const QPaintDevice *device = m_painter.device();
         const ScreenPixels::PlacedImage shown =
             ScreenPixels::scaled(deviceTransform(), rect, image, QRect(0, 0, device->width(), device->height()));
-        if (!shown.image.isNull())
+        // Off the device or on a mirrored page the painter scales it as it can.
+        if (!shown.image.isNull()) {
             inPixels([&] { m_painter.drawImage(shown.topLeft, shown.image); });
-        return;
+            return;
+        }
     }
     m_painter.drawImage(painterRect(rect), image);
 }
