@@ -62,6 +62,8 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     m_stepField->setObjectName("stepField");
     statusBar()->addPermanentWidget(m_stepField);
     connect(m_view, &CPlotView::plotChanged, this, &CMainFrame::showStep);
+    // The steps a file being read does not hold whole become known as it is read.
+    connect(&m_document, &CPlotDoc::stepsReady, this, &CMainFrame::showStep);
     connect(m_view, &CPlotView::zoomChanged, this,
             [this] { action(CommandId::viewFitToWindow)->setChecked(m_view->zoom().fitsWindow()); });
     // The cell readout also stands in the message pane, readable without waiting for the tip.
@@ -284,8 +286,10 @@ void CMainFrame::showStep()
 {
     const bool loaded = m_document.isLoaded();
     const int stepCount = loaded ? m_document.header().stepCount : 0;
-    m_stepToolBar->showStep(loaded ? m_view->settings().step : 0, stepCount);
-    m_stepField->setText(QString::fromStdString(StepNavigation::statusText(m_view->settings(), loaded, stepCount)));
+    const int completeSteps = m_document.completeSteps();
+    m_stepToolBar->showStep(loaded ? m_view->settings().step : 0, stepCount, completeSteps);
+    m_stepField->setText(
+        QString::fromStdString(StepNavigation::statusText(m_view->settings(), loaded, stepCount, completeSteps)));
 }
 
 void CMainFrame::openDocument(const std::string &path)

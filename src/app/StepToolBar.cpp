@@ -39,6 +39,10 @@ StepToolBar::StepToolBar(QWidget *parent) : QToolBar("Step", parent)
     m_slider->setMinimumWidth(200);
     m_slider->setToolTip("The step shown");
     addWidget(m_slider);
+    m_lastComplete = new QLabel(this);
+    m_lastComplete->setObjectName("lastCompleteStep");
+    m_lastComplete->setToolTip("The steps after it are not in the file: they hold what was read before");
+    m_lastCompleteShown = addWidget(m_lastComplete);
     m_play = addAction(style()->standardIcon(QStyle::SP_MediaPlay), "Play");
     m_play->setObjectName("play");
     m_play->setCheckable(true);
@@ -65,7 +69,7 @@ StepToolBar::StepToolBar(QWidget *parent) : QToolBar("Step", parent)
             [this](int stepsPerSecond) { m_player.setInterval(1000 / stepsPerSecond); });
     m_player.setInterval(1000 / defaultStepsPerSecond);
     connect(&m_player, &QTimer::timeout, this, &StepToolBar::playNext);
-    showStep(0, 0);
+    showStep(0, 0, 0);
 }
 
 QList<QAction *> StepToolBar::keyActions() const
@@ -73,8 +77,11 @@ QList<QAction *> StepToolBar::keyActions() const
     return m_keyActions;
 }
 
-void StepToolBar::showStep(int step, int stepCount)
+void StepToolBar::showStep(int step, int stepCount, int completeSteps)
 {
+    const QString lastComplete = QString::fromStdString(StepNavigation::lastCompleteStepText(stepCount, completeSteps));
+    m_lastComplete->setText(lastComplete);
+    m_lastCompleteShown->setVisible(!lastComplete.isEmpty());
     m_shown = step;
     m_stepCount = stepCount;
     const bool steps = stepCount > 0;

@@ -4,6 +4,7 @@
 #include <QToolBar>
 
 class QAction;
+class QLabel;
 class QSlider;
 class QSpinBox;
 
@@ -11,7 +12,8 @@ class QSpinBox;
 // file's steps; buttons and keys for the first (Home), previous (Page Up),
 // next (Page Down) and last (End) step; and Play (Space), which steps through
 // the steps at a steady pace, adjustable in steps a second, back to the first
-// after the last, until it is paused or a command stops it.
+// after the last, until it is paused or a command stops it. For a file that
+// does not hold every step whole, it names the last complete step.
 class StepToolBar : public QToolBar
 {
     Q_OBJECT
@@ -19,8 +21,9 @@ class StepToolBar : public QToolBar
 public:
     explicit StepToolBar(QWidget *parent = nullptr);
 
-    // The step shown and the file's steps; 0 steps without a file.
-    void showStep(int step, int stepCount);
+    // The step shown, the file's steps (0 without a file) and how many of them
+    // the file holds whole.
+    void showStep(int step, int stepCount, int completeSteps);
     void stopPlaying();
     bool isPlaying() const { return m_player.isActive(); }
     // The step keys and Play, for the window to take their shortcuts while the toolbar is hidden.
@@ -36,6 +39,8 @@ private:
 
     QSpinBox *m_step = nullptr;
     QSlider *m_slider = nullptr;
+    QLabel *m_lastComplete = nullptr;
+    QAction *m_lastCompleteShown = nullptr;
     QSpinBox *m_speed = nullptr;
     QAction *m_play = nullptr;
     QList<QAction *> m_keyActions;

@@ -13,13 +13,14 @@
 
 namespace {
 
-QJsonObject headerAsJson(const SeamHeader &header)
+QJsonObject headerAsJson(const SeamHeader &header, int completeSteps)
 {
     QJsonArray items;
     for (int k = 0; k < header.itemCount; ++k)
         items.append(QJsonObject{{"name", QString::fromStdString(header.itemName(k))},
                                  {"unit", QString::fromStdString(header.itemUnit(k))}});
     return QJsonObject{{"stepCount", header.stepCount},
+                       {"completeSteps", completeSteps},
                        {"cellSize", shortestDouble(header.cellSize)},
                        {"columnCount", header.columnCount},
                        {"rowCount", header.rowCount},
@@ -36,9 +37,10 @@ std::string floatText(float value)
     return std::string(text, result.ptr);
 }
 
-void printHeader(const SeamHeader &header)
+void printHeader(const SeamHeader &header, int completeSteps)
 {
     std::cout << "stepCount: " << header.stepCount << '\n'
+              << "completeSteps: " << completeSteps << '\n'
               << "cellSize: " << floatText(header.cellSize) << '\n'
               << "columnCount: " << header.columnCount << '\n'
               << "rowCount: " << header.rowCount << '\n'
@@ -54,7 +56,7 @@ void printHeader(const SeamHeader &header)
 int runInfo(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Prints the header of a seam output file.");
+    parser.setApplicationDescription("Prints the header of a seam output file and how many of its steps it holds whole.");
     const QCommandLineOption json("json", "Print the header as one JSON object.");
     parser.addOption(json);
     parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
@@ -70,8 +72,11 @@ int runInfo(const QStringList &arguments)
     if (!isOpen(result))
         return ExitStatus::failed;
     if (parser.isSet(json))
-        std::cout << QJsonDocument(headerAsJson(document.header())).toJson(QJsonDocument::Compact).toStdString() << '\n';
+        std::cout << QJsonDocument(headerAsJson(document.header(), document.completeSteps()))
+                         .toJson(QJsonDocument::Compact)
+                         .toStdString()
+                  << '\n';
     else
-        printHeader(document.header());
+        printHeader(document.header(), document.completeSteps());
     return result == CPlotDoc::OpenResult::Opened ? ExitStatus::ok : ExitStatus::failed;
 }

@@ -14,6 +14,12 @@ bool succeeded(OpenResult result)
     return result == OpenResult::Opened || result == OpenResult::OpenedWithErrors;
 }
 
+int completeStepsSoFar(const BackgroundOpen &opening)
+{
+    const int incomplete = opening.watch().firstIncompleteStep;
+    return incomplete == 0 ? opening.header().stepCount : incomplete - 1;
+}
+
 } // namespace
 
 CPlotDoc::CPlotDoc(Reporter &reporter, QObject *parent) : QObject(parent), m_reporter(reporter)
@@ -90,6 +96,7 @@ bool CPlotDoc::showOpeningFile(const BackgroundOpen &opening)
     shown.names = opening.names();
     shown.filePath = shown.names.fileDirectory + shown.names.fileName;
     shown.header = opening.header();
+    shown.completeSteps = completeStepsSoFar(opening);
     try {
         // A grid of its own: the reading thread fills another.
         shown.grid.setUp(shown.header.itemCount, shown.header.columnCount, shown.header.rowCount, opening.cache());
@@ -127,6 +134,7 @@ void CPlotDoc::onOpenFinished(OpenResult result)
     if (succeeded(result) && !m_showingOpening && !showOpeningFile(*opening))
         result = OpenResult::Failed;
     if (succeeded(result)) {
+        m_file.completeSteps = opening->file().completeSteps;
         if (m_previous)
             removeCacheFiles(*m_previous);
         m_previous.reset();
@@ -160,6 +168,11 @@ void CPlotDoc::removeCacheFiles(OpenedFile &file)
 bool CPlotDoc::stepReady(int step) const
 {
     return isLoaded() && m_file.grid.cache() && m_file.grid.cache()->isReady(step);
+}
+
+int CPlotDoc::completeSteps() const
+{
+    return m_showingOpening && m_opening ? completeStepsSoFar(*m_opening) : m_file.completeSteps;
 }
 
 bool CPlotDoc::loadStep(int step)

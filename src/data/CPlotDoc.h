@@ -54,6 +54,10 @@ public:
     const StepGrid &grid() const { return m_file.grid; }
     // Whether the step can be loaded: while a file is being read, only its steps read so far.
     bool stepReady(int step) const;
+    // Steps 1 to completeSteps() the file held whole; the later steps it cut off
+    // or damaged hold what the reader left. While the file is read, every step
+    // counts as whole until the reading meets one that is not.
+    int completeSteps() const;
 
     // ReadStep of the grid, reporting a cache file that cannot be read.
     bool loadStep(int step);

@@ -1,5 +1,6 @@
 #include "data/NumberParsing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cstdint>
@@ -188,20 +189,24 @@ const char *skipBlanksAndSign(const char *p, const char *end, bool &negative)
 
 int leadingInt(std::string_view text)
 {
+    bool beyondInt = false;
+    return leadingInt(text, beyondInt);
+}
+
+int leadingInt(std::string_view text, bool &beyondInt)
+{
     const char *end = text.data() + text.size();
     bool negative = false;
     const char *p = skipBlanksAndSign(text.data(), end, negative);
+    // A magnitude beyond both ends of int stands for every larger one.
+    constexpr long long beyond = static_cast<long long>(INT_MAX) + 2;
     long long value = 0;
-    for (; p < end && isDigit(*p); ++p) {
-        value = value * 10 + (*p - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
+    for (; p < end && isDigit(*p); ++p)
+        value = std::min(value * 10 + (*p - '0'), beyond);
     if (negative)
         value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
+    beyondInt = value > INT_MAX || value < INT_MIN;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 double leadingDouble(std::string_view text)

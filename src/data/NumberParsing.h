@@ -11,6 +11,8 @@ bool isSpace(char c);
 
 // atoi: optional sign and decimal digits; saturates instead of overflowing.
 int leadingInt(std::string_view text);
+// The same, telling whether the number written lies beyond int.
+int leadingInt(std::string_view text, bool &beyondInt);
 
 // atof as the seam format reads a number, correctly rounded: an optional sign,
 // digits with an optional decimal point, an optional exponent introduced by

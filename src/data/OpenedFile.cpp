@@ -1,5 +1,6 @@
 #include "data/OpenedFile.h"
 
+#include "data/GridExtent.h"
 #include "data/LineReader.h"
 #include "data/Reporter.h"
 #include "data/SeamReader.h"
@@ -67,6 +68,8 @@ std::string gridProblem(const SeamHeader &header)
         return "the cell size is not a positive number";
     if (!std::isfinite(header.originX) || !std::isfinite(header.originY))
         return "the origin is not a finite point";
+    if (std::string problem = gridExtentProblem(header); !problem.empty())
+        return problem;
     const long long perColumn = static_cast<long long>(header.rowCount) * header.itemCount;
     if (perColumn > StepGrid::maxValueCount / header.columnCount)
         return "one step holds more values than the program can keep in memory";
@@ -119,9 +122,11 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
     LineReader lines(in, 2 << 20);
     // Fields a damaged first line leaves unread are zero, never an earlier file's sizes.
     SeamHeader header;
-    if (SeamReader::readHeader(lines, header, reporter) != SeamReader::Status::Ok)
+    std::string countBeyondInt;
+    if (SeamReader::readHeader(lines, header, reporter, countBeyondInt) != SeamReader::Status::Ok)
         return OpenResult::Failed;
-    if (const std::string problem = gridProblem(header); !problem.empty()) {
+    if (const std::string problem = countBeyondInt.empty() ? gridProblem(header) : countBeyondInt;
+        !problem.empty()) {
         reporter.report("The header of " + names.fileName + " does not describe a grid: " + problem + ".");
         return OpenResult::Failed;
     }
@@ -145,6 +150,15 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
         watch->stepCount = header.stepCount;
     if (observer)
         observer->onHeaderRead(names, header, cache);
+    // From the first step the file does not hold whole on, no step is the file's:
+    // after a cut nothing follows, after a damaged line the rest is out of place.
+    int firstIncompleteStep = 0;
+    const auto incompleteFrom = [&](int step) {
+        if (firstIncompleteStep == 0)
+            firstIncompleteStep = step;
+        if (watch)
+            watch->firstIncompleteStep = firstIncompleteStep;
+    };
     const auto undo = [&](const std::string &message, OpenResult result) {
         if (!message.empty())
             reporter.report(message);
@@ -160,6 +174,7 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
         if (step > 1 && lines.atEnd()) {
             // Every step left lies wholly beyond the end: each holds what the
             // grid holds, and they share the last file.
+            incompleteFrom(step);
             cache->shareAfterLastStep();
             if (observer)
                 observer->onStepsReady(header.stepCount);
@@ -181,6 +196,8 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
             cancel);
         if (status == SeamReader::Status::Cancelled)
             return undo({}, OpenResult::Cancelled);
+        if (status != SeamReader::Status::Ok)
+            incompleteFrom(step);
         const bool inputEnded = status == SeamReader::Status::EmptyLine && lines.atEnd();
         if (inputEnded && valuesRead == 0 && step > 1)
             cache->shareFromStep(step);
@@ -208,6 +225,7 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
     file.names = names;
     file.header = header;
     file.grid = std::move(grid);
+    file.completeSteps = firstIncompleteStep == 0 ? header.stepCount : firstIncompleteStep - 1;
     return reporter.count == 0 ? OpenResult::Opened : OpenResult::OpenedWithErrors;
 }
 

@@ -38,6 +38,9 @@ struct OpenWatch
     std::atomic<long long> fileSize{-1}; // -1 while unknown
     std::atomic<int> step{0};            // the step being read
     std::atomic<int> stepCount{0};       // once the header is read
+    // The first step the file does not hold whole, once the reading met it
+    // (before that step can be read from the cache); 0 while none is.
+    std::atomic<int> firstIncompleteStep{0};
     OpenObserver *observer = nullptr;
 };
 
@@ -49,6 +52,9 @@ struct OpenedFile
     FilePath names;
     SeamHeader header;
     StepGrid grid;
+    // Steps 1 to completeSteps the file held whole. It cut off or damaged the
+    // step after them, and every step from there on holds what the reader left.
+    int completeSteps = 0;
 };
 
 // The File Open sequence for one path: the header, then every step read and

@@ -7,6 +7,7 @@
 #include "data/StepGrid.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace SeamReader {
@@ -23,20 +24,49 @@ bool nextLine(LineReader &lines, std::string_view &line, Reporter &reporter, con
     return false;
 }
 
-} // namespace
-
-void scanFirstHeaderLine(std::string_view line, SeamHeader &header)
+std::string beyondIntText(const char *count, bool negative)
 {
-    // The header is three short lines: the C library's own scan is its exact definition.
-    const std::string text(line);
-    std::sscanf(text.c_str(), "%i, %i, %f, %i, %i, %f, %f", &header.stepCount, &header.ignoredValue,
-                &header.cellSize, &header.columnCount, &header.rowCount, &header.originX, &header.originY);
+    return std::string("the number of ") + count + (negative ? " is less than " : " is more than ")
+           + std::to_string(negative ? INT_MIN : INT_MAX);
 }
 
-int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxItems> &slots)
+// A scanned integer into its int32 field, held at the nearest end of the range.
+bool narrowed(long long written, int &field)
+{
+    field = static_cast<int>(std::clamp<long long>(written, INT_MIN, INT_MAX));
+    return written == field;
+}
+
+} // namespace
+
+std::string scanFirstHeaderLine(std::string_view line, SeamHeader &header)
+{
+    // The header is three short lines: the C library's own scan is its exact
+    // definition. It scans into long long, so that no integer wraps into its
+    // field; fields it does not reach keep their values.
+    const std::string text(line);
+    long long steps = header.stepCount;
+    long long ignored = header.ignoredValue;
+    long long columns = header.columnCount;
+    long long rows = header.rowCount;
+    std::sscanf(text.c_str(), "%lli, %lli, %f, %lli, %lli, %f, %f", &steps, &ignored, &header.cellSize, &columns,
+                &rows, &header.originX, &header.originY);
+    narrowed(ignored, header.ignoredValue); // read by nothing: no reason to refuse the file
+    std::string beyond;
+    const auto count = [&beyond](long long written, int &field, const char *name) {
+        if (!narrowed(written, field) && beyond.empty())
+            beyond = beyondIntText(name, written < 0);
+    };
+    count(steps, header.stepCount, "steps");
+    count(columns, header.columnCount, "columns");
+    count(rows, header.rowCount, "rows");
+    return beyond;
+}
+
+int readNameList(std::string_view line, std::array<std::string, SeamHeader::maxItems> &slots, bool &countBeyondInt)
 {
     const std::size_t firstComma = line.find(',');
-    const int count = NumberParsing::leadingInt(line.substr(0, firstComma));
+    const int count = NumberParsing::leadingInt(line.substr(0, firstComma), countBeyondInt);
     std::string_view rest = firstComma == std::string_view::npos ? std::string_view() : line.substr(firstComma + 1);
     bool haveField = firstComma != std::string_view::npos;
     for (int k = 0; k < count && k < static_cast<int>(slots.size()); ++k) {
@@ -59,18 +89,26 @@ void readDataLine(std::string_view line, float *values, int itemCount)
     NumberParsing::fieldValues(line, values, itemCount);
 }
 
-Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter)
+Status readHeader(LineReader &lines, SeamHeader &header, Reporter &reporter, std::string &countBeyondInt)
 {
+    countBeyondInt.clear();
     std::string_view line;
     if (!nextLine(lines, line, reporter, "CHR2-1"))
         return Status::EmptyLine;
-    scanFirstHeaderLine(line, header);
+    countBeyondInt = scanFirstHeaderLine(line, header);
+    const auto nameList = [&](std::array<std::string, SeamHeader::maxItems> &slots, const char *name) {
+        bool beyond = false;
+        const int count = readNameList(line, slots, beyond);
+        if (beyond && countBeyondInt.empty())
+            countBeyondInt = beyondIntText(name, count < 0);
+        return count;
+    };
     if (!nextLine(lines, line, reporter, "CHR2-2"))
         return Status::EmptyLine;
-    header.itemCount = readNameList(line, header.itemNames);
+    header.itemCount = nameList(header.itemNames, "stress items");
     if (!nextLine(lines, line, reporter, "CHR2-3"))
         return Status::EmptyLine;
-    header.unitCount = readNameList(line, header.itemUnits);
+    header.unitCount = nameList(header.itemUnits, "units");
     return Status::Ok;
 }
 

@@ -1,6 +1,7 @@
 #include "view/ColSqLayout.h"
 
 #include "data/Float32.h"
+#include "data/GridExtent.h"
 #include "data/SeamHeader.h"
 #include "view/PlotSettings.h"
 
@@ -10,17 +11,15 @@ ColSqLayout ColSqLayout::fromHeader(const SeamHeader &header)
 {
     // Each field is formed in double from the float32 fields before it and rounded
     // once as it is stored, in this order: the frame depends on every rounding before it.
-    const double originX = header.originX;
-    const double originY = header.originY;
-    const double cellSize = header.cellSize;
+    const GridExtent extent = GridExtent::of(header);
     ColSqLayout l;
-    l.gridLeft = header.originX;
-    l.gridRight = roundedToFloat(originX + header.columnCount * cellSize);
-    l.gridBottom = header.originY;
-    l.gridTop = roundedToFloat(originY + header.rowCount * cellSize);
-    const float width = roundedToFloat(double(l.gridRight) - l.gridLeft);
-    const float height = roundedToFloat(double(l.gridTop) - l.gridBottom);
-    l.side = width > height ? width : height;
+    l.gridLeft = extent.left;
+    l.gridRight = extent.right;
+    l.gridBottom = extent.bottom;
+    l.gridTop = extent.top;
+    const float width = extent.width;
+    const float height = extent.height;
+    l.side = extent.side();
     const double side = l.side;
     l.unit50 = roundedToFloat(side / 50.0);
     l.unit25 = roundedToFloat(side / 25.0);

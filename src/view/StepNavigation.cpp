@@ -33,11 +33,19 @@ bool changeStep(PlotSettings &settings, int step, int stepCount)
     return true;
 }
 
-std::string statusText(const PlotSettings &settings, bool fileLoaded, int stepCount)
+std::string statusText(const PlotSettings &settings, bool fileLoaded, int stepCount, int completeSteps)
 {
     if (!fileLoaded || settings.plotType == PlotType::History)
         return {};
-    return "Step " + std::to_string(settings.step) + " of " + std::to_string(stepCount);
+    const std::string text = "Step " + std::to_string(settings.step) + " of " + std::to_string(stepCount);
+    return settings.step > completeSteps ? text + " - not in the file" : text;
+}
+
+std::string lastCompleteStepText(int stepCount, int completeSteps)
+{
+    if (completeSteps >= stepCount)
+        return {};
+    return completeSteps < 1 ? "No complete step" : "Last complete step: " + std::to_string(completeSteps);
 }
 
 } // namespace StepNavigation

@@ -19,8 +19,14 @@ int nextLooping(int step, int stepCount);
 // History Plot takes no part. Returns whether the step changed.
 bool changeStep(PlotSettings &settings, int step, int stepCount);
 
-// The status bar's "Step s of N"; empty without a file or while the History
-// Plot, which has no step, is shown.
-std::string statusText(const PlotSettings &settings, bool fileLoaded, int stepCount);
+// The status bar's "Step s of N", "Step s of N - not in the file" on a step
+// after the completeSteps the file held whole; empty without a file or while
+// the History Plot, which has no step, is shown.
+std::string statusText(const PlotSettings &settings, bool fileLoaded, int stepCount, int completeSteps);
+
+// What the Step toolbar says of a file that does not hold every step whole:
+// "Last complete step: 7", or "No complete step" when even step 1 is not;
+// empty when every step is whole.
+std::string lastCompleteStepText(int stepCount, int completeSteps);
 
 } // namespace StepNavigation

@@ -3,6 +3,7 @@
 #include "app/RecentFileList.h"
 #include "resources/CommandIds.h"
 #include "data/CPlotDoc.h"
+#include "view/widgets/CPlotView.h"
 #include "app_helpers.h"
 
 #include <QAction>
@@ -101,6 +102,37 @@ private slots:
         QVERIFY(!viewer.document.isLoaded());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.f1"});
         QCOMPARE(viewer.frame.windowTitle(), QString("Sembla3_0"));
+    }
+
+    // A step the file cut off keeps what the reading left, and says so: in the
+    // status bar on that step, and on the Step toolbar as soon as the cut is met.
+    void cutOffStepsAreMarked()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("run.f1").toStdString();
+        std::filesystem::copy_file(SEMBLA_TEST_DATA "/truncated_step2of4.f1", path);
+        Viewer viewer;
+        auto *stepField = viewer.frame.findChild<QLabel *>("stepField");
+        auto *lastComplete = viewer.frame.findChild<QLabel *>("lastCompleteStep");
+        QString whileTheBoxStands;
+        viewer.whileBoxStands = [&] { whileTheBoxStands = lastComplete->isVisible() ? lastComplete->text() : ""; };
+        QVERIFY(!lastComplete->isVisible());
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, path), CPlotDoc::OpenResult::OpenedWithErrors);
+        QCOMPARE(viewer.boxTexts.size(), 1);
+        QCOMPARE(whileTheBoxStands, QString("Last complete step: 1"));
+        QTRY_COMPARE(stepField->text(), QString("Step 1 of 4"));
+        QTRY_VERIFY(lastComplete->isVisible());
+        QCOMPARE(lastComplete->text(), QString("Last complete step: 1"));
+        for (int step : {2, 4}) {
+            viewer.frame.view()->changeStep(step);
+            QTRY_COMPARE(stepField->text(), QString("Step %1 of 4 - not in the file").arg(step));
+        }
+        // A file that holds every step has nothing to mark.
+        const std::string whole = dir.filePath("whole.f3").toStdString();
+        std::filesystem::copy_file(SEMBLA_TEST_DATA "/five_steps.f3", whole);
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, whole), CPlotDoc::OpenResult::Opened);
+        QTRY_COMPARE(stepField->text(), QString("Step 4 of 5"));
+        QTRY_VERIFY(!lastComplete->isVisible()); // the toolbar lays itself out again first
     }
 
     void runOfEmptyLinesIsOneBox()

@@ -31,6 +31,7 @@ private slots:
     void optionsOutsideTheirRange();
     void messagesGoToStderr_data();
     void messagesGoToStderr();
+    void gridBeyondFloatWritesNoDrawing();
 };
 
 namespace {
@@ -233,6 +234,20 @@ void TestExportCommands::messagesGoToStderr()
 
     QCOMPARE(run.status, 1);
     QVERIFY2(run.errors.endsWith(message), qPrintable(run.errors));
+    QCOMPARE(cli.outputs(), QStringList{});
+}
+
+// A grid float32 cannot lay out is refused at the open: no drawing of infinities.
+void TestExportCommands::gridBeyondFloatWritesNoDrawing()
+{
+    CliFolder cli;
+    const QString input = QString::fromStdString(copyTestFile("grid_beyond_float.f1", cli.folder.path()));
+    const CliRun run = runCli({"dxf", input, "-o", cli.path("out.dxf")});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.errorLines(),
+             QStringList{"The header of grid_beyond_float.f1 does not describe a grid: its 100 x 1 cells of 1e+038 "
+                         "from (0, 0) and the plot around them reach beyond the range of 32-bit floating-point "
+                         "numbers (3.40282e+038 at most)."});
     QCOMPARE(cli.outputs(), QStringList{});
 }
 

@@ -40,6 +40,7 @@ void TestInfoCommand::plainHeader()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.errorLines(), QStringList());
     QCOMPARE(QString::fromUtf8(run.out), QString("stepCount: 1\n"
+                                                 "completeSteps: 1\n"
                                                  "cellSize: 2.5\n"
                                                  "columnCount: 2\n"
                                                  "rowCount: 3\n"
@@ -64,8 +65,10 @@ void TestInfoCommand::jsonHeader()
     const QJsonObject header = json.object();
     QStringList keys = header.keys();
     keys.sort();
-    QCOMPARE(keys, (QStringList{"cellSize", "columnCount", "items", "originX", "originY", "rowCount", "stepCount"}));
+    QCOMPARE(keys, (QStringList{"cellSize", "columnCount", "completeSteps", "items", "originX", "originY", "rowCount",
+                                "stepCount"}));
     QCOMPARE(header["stepCount"].toInt(), 8);
+    QCOMPARE(header["completeSteps"].toInt(), 8);
     QCOMPARE(header["cellSize"].toDouble(), 5.0);
     QCOMPARE(header["columnCount"].toInt(), 80);
     QCOMPARE(header["rowCount"].toInt(), 60);
@@ -90,6 +93,9 @@ void TestInfoCommand::damagedFileStillPrintsAndFails()
     QCOMPARE(run.status, 1);
     QCOMPARE(run.errorLines(), QStringList(3, "Read an empty line in the input file - CGR2-1"));
     QCOMPARE(QJsonDocument::fromJson(run.out).object()["stepCount"].toInt(), 4);
+    // The file ends inside step 2: only step 1 is complete.
+    QCOMPARE(QJsonDocument::fromJson(run.out).object()["completeSteps"].toInt(), 1);
+    QVERIFY(info({"info", input}).out.contains("\ncompleteSteps: 1\n"));
     QCOMPARE(QDir(m_dir.path()).entryList({"SemTmp*"}, QDir::Files), QStringList());
 }
 
@@ -99,6 +105,9 @@ void TestInfoCommand::failedOpenPrintsNothing_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("header error") << "only_line1.f1" << "Read an empty line in the input file - CHR2-2";
     QTest::newRow("no grid") << "no_columns.f1" << "The header of no_columns.f1 does not describe a grid: the number of columns is 0.";
+    QTest::newRow("columns beyond int") << "columns_beyond_int.f1"
+                                        << "The header of columns_beyond_int.f1 does not describe a grid: the number of "
+                                           "columns is more than 2147483647.";
     QTest::newRow("missing file") << "" << "";
 }
 

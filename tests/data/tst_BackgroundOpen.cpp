@@ -23,6 +23,8 @@ private slots:
     void cancelBringsThePreviousFileBack();
     void anotherOpenCancelsTheFirst();
     void discardingCancelsTheOpen();
+    void stepsNotHeldWholeAreKnownAsTheyAreRead_data();
+    void stepsNotHeldWholeAreKnownAsTheyAreRead();
 
 private:
     // Three steps of 2 x 2 elements, element e of step s holding 10 s + e; a
@@ -156,6 +158,35 @@ void TestBackgroundOpen::discardingCancelsTheOpen()
     QCOMPARE(waitForEnd(ended), CPlotDoc::OpenResult::Cancelled);
     QVERIFY(!document.isLoaded());
     QCOMPARE(entriesOf(dir.path()), QStringList{"run.f1"});
+}
+
+void TestBackgroundOpen::stepsNotHeldWholeAreKnownAsTheyAreRead_data()
+{
+    QTest::addColumn<int>("blankBefore");
+    QTest::addColumn<int>("completeSteps");
+    QTest::newRow("blank before step 2") << 2 << 1;
+    QTest::newRow("blank before step 3") << 3 << 2;
+    QTest::newRow("no blank") << 0 << 3;
+}
+
+void TestBackgroundOpen::stepsNotHeldWholeAreKnownAsTheyAreRead()
+{
+    QFETCH(int, blankBefore);
+    QFETCH(int, completeSteps);
+    QTemporaryDir dir;
+    const QString path = writeThreeSteps(dir, blankBefore);
+    CheckingReporter reporter;
+    CPlotDoc document(reporter);
+    int whileTheMessageStands = -1;
+    reporter.check = [&] {
+        QVERIFY(document.isOpening());
+        whileTheMessageStands = document.completeSteps();
+    };
+    QSignalSpy ended(&document, &CPlotDoc::openEnded);
+    document.beginOpen(path.toStdString());
+    QVERIFY(waitForEnd(ended) != CPlotDoc::OpenResult::Failed);
+    QCOMPARE(whileTheMessageStands, blankBefore ? completeSteps : -1);
+    QCOMPARE(document.completeSteps(), completeSteps);
 }
 
 QTEST_GUILESS_MAIN(TestBackgroundOpen)

@@ -32,6 +32,8 @@ private slots:
     void stepCutShortInAFreshGridReadsZero();
     void blankLineBetweenSteps();
     void raggedDataLines();
+    void completeStepsAreTheStepsHeldWhole_data();
+    void completeStepsAreTheStepsHeldWhole();
 
     void headerErrorKeepsTheOpenFile_data();
     void headerErrorKeepsTheOpenFile();
@@ -269,6 +271,44 @@ void TestCPlotDoc::raggedDataLines()
     QCOMPARE(element(3), (QList<float>{0, 0, 0}));          // blanks only: not empty
 }
 
+void TestCPlotDoc::completeStepsAreTheStepsHeldWhole_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("completeSteps");
+    QTest::addColumn<int>("messages");
+    const QByteArray header = "4, 0, 1.0, 1, 2, 0.0, 0.0\n1, S\n1, U\n";
+    QTest::newRow("every step") << header + "1\n2\n3\n4\n5\n6\n7\n8\n" << 4 << 0;
+    QTest::newRow("ends between steps") << header + "1\n2\n3\n4\n" << 2 << 1;
+    QTest::newRow("ends inside a step") << header + "1\n2\n3\n" << 1 << 1;
+    QTest::newRow("ends inside step 1") << header + "10\n" << 0 << 1;
+    // A damaged line shifts the rest: the steps after it hold the numbers of others.
+    QTest::newRow("blank line in step 2") << header + "1\n2\n3\n\n4\n5\n6\n7\n8\n" << 1 << 1;
+    QTest::newRow("a million steps claimed") << QByteArray("1000000, 0, 1.0, 1, 1, 0.0, 0.0\n1, S\n1, U\n7\n") << 1
+                                             << 1;
+}
+
+void TestCPlotDoc::completeStepsAreTheStepsHeldWhole()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(int, completeSteps);
+    QFETCH(int, messages);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("run.f1"), contents);
+    struct RunReporter : RecordingReporter
+    {
+        void reportSteps(const std::string &text, int, int) override { messages.push_back(text); }
+    } reporter;
+    CPlotDoc document(reporter);
+    QCOMPARE(document.completeSteps(), 0);
+    QVERIFY(document.openFile(dir.filePath("run.f1").toStdString()) != CPlotDoc::OpenResult::Failed);
+    QCOMPARE(document.completeSteps(), completeSteps);
+    // The steps after them are only marked: their messages and values stay.
+    QCOMPARE(reporter.messages, std::vector<std::string>(std::size_t(messages), emptyLine + "CGR2-1"));
+    QVERIFY(document.loadStep(document.header().stepCount));
+    document.DeleteContents();
+    QCOMPARE(document.completeSteps(), 0);
+}
+
 void TestCPlotDoc::headerErrorKeepsTheOpenFile_data()
 {
     QTest::addColumn<QString>("file");
@@ -313,6 +353,19 @@ void TestCPlotDoc::headerThatDescribesNoGrid_data()
     QTest::newRow("infinite cell size") << "1, 0, inf, 1, 1, 0.0, 0.0" + names << "the cell size is not a positive number";
     QTest::newRow("origin not a number") << "1, 0, 1.0, 1, 1, nan, 0.0" + names << "the origin is not a finite point";
     QTest::newRow("too many values") << "1, 0, 1.0, 65536, 65536, 0.0, 0.0" + names << "one step holds more values than the program can keep in memory";
+    // Counts beyond int32 are refused, not wrapped: 4294967297 would read as 1.
+    QTest::newRow("2^32 + 1 columns") << "1, 0, 1.0, 4294967297, 1, 0.0, 0.0" + names << "the number of columns is more than 2147483647";
+    QTest::newRow("2^32 + 2 steps") << "4294967298, 0, 1.0, 1, 1, 0.0, 0.0" + names << "the number of steps is more than 2147483647";
+    QTest::newRow("items beyond int") << QByteArray("1, 0, 1.0, 1, 1, 0.0, 0.0\n4294967297, a\n1, MPa\n1.0\n") << "the number of stress items is more than 2147483647";
+    // Grids whose plot float32 cannot hold: no infinity reaches the drawing or the DXF.
+    QTest::newRow("100 cells of 1e38") << "1, 0, 1e38, 100, 1, 0.0, 0.0" + names
+                                       << "its 100 x 1 cells of 1e+038 from (0, 0) and the plot around them reach beyond the range of 32-bit floating-point numbers (3.40282e+038 at most)";
+    QTest::newRow("origin near the top") << "1, 0, 1e37, 2, 2, 3.4e38, 0.0" + names
+                                         << "its 2 x 2 cells of 1e+037 from (3.4e+038, 0) and the plot around them reach beyond the range of 32-bit floating-point numbers (3.40282e+038 at most)";
+    QTest::newRow("origin near the bottom") << "1, 0, 1e37, 2, 2, 0.0, -3.4e38" + names
+                                            << "its 2 x 2 cells of 1e+037 from (0, -3.4e+038) and the plot around them reach beyond the range of 32-bit floating-point numbers (3.40282e+038 at most)";
+    QTest::newRow("no room for the legend") << "1, 0, 2e38, 1, 1, 0.0, 0.0" + names
+                                            << "its 1 x 1 cells of 2e+038 from (0, 0) and the plot around them reach beyond the range of 32-bit floating-point numbers (3.40282e+038 at most)";
 }
 
 void TestCPlotDoc::headerThatDescribesNoGrid()

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <random>
 #include <sstream>
@@ -34,6 +35,8 @@ private slots:
     void nameList_data();
     void nameList();
     void moreNamesThanSlots();
+    void countsBeyondInt_data();
+    void countsBeyondInt();
 
     void dataLine_data();
     void dataLine();
@@ -269,7 +272,9 @@ void TestSeamReader::nameList()
     QFETCH(QStringList, firstSlots);
     std::array<std::string, SeamHeader::maxItems> names;
     names.fill("old");
-    QCOMPARE(SeamReader::readNameList(line.toStdString(), names), count);
+    bool beyondInt = true;
+    QCOMPARE(SeamReader::readNameList(line.toStdString(), names, beyondInt), count);
+    QVERIFY(!beyondInt);
     for (int k = 0; k < firstSlots.size(); ++k)
         QCOMPARE(QString::fromStdString(names[static_cast<std::size_t>(k)]), firstSlots[k]);
 }
@@ -280,8 +285,60 @@ void TestSeamReader::moreNamesThanSlots()
     for (int k = 0; k < 25; ++k)
         line += ", n" + std::to_string(k);
     std::array<std::string, SeamHeader::maxItems> names;
-    QCOMPARE(SeamReader::readNameList(line, names), 25);
+    bool beyondInt = true;
+    QCOMPARE(SeamReader::readNameList(line, names, beyondInt), 25);
     QCOMPARE(names.back(), std::string("n17"));
+}
+
+// A count written beyond int32 is named for the open to refuse, and held at the
+// end of the range in its field: never wrapped (4294967297 would read 1).
+void TestSeamReader::countsBeyondInt_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QList<int>>("counts"); // steps, columns, rows, items, units
+    const QByteArray names = "\n1, a\n1, u\n";
+    QTest::newRow("2^32 + 1 columns") << "2, 0, 1.0, 4294967297, 3, 0.0, 0.0" + names
+                                      << "the number of columns is more than 2147483647"
+                                      << QList<int>{2, INT_MAX, 3, 1, 1};
+    QTest::newRow("hexadecimal steps") << "0x100000001, 0, 1.0, 2, 3, 0.0, 0.0" + names
+                                       << "the number of steps is more than 2147483647"
+                                       << QList<int>{INT_MAX, 2, 3, 1, 1};
+    QTest::newRow("rows below int") << "2, 0, 1.0, 2, -4294967297, 0.0, 0.0" + names
+                                    << "the number of rows is less than -2147483648"
+                                    << QList<int>{2, 2, INT_MIN, 1, 1};
+    QTest::newRow("beyond long long too") << "2, 0, 1.0, 99999999999999999999999, 3, 0.0, 0.0" + names
+                                          << "the number of columns is more than 2147483647"
+                                          << QList<int>{2, INT_MAX, 3, 1, 1};
+    QTest::newRow("first of two is named") << "2, 0, 1.0, 4294967297, 4294967298, 0.0, 0.0" + names
+                                           << "the number of columns is more than 2147483647"
+                                           << QList<int>{2, INT_MAX, INT_MAX, 1, 1};
+    QTest::newRow("items") << QByteArray("2, 0, 1.0, 2, 3, 0.0, 0.0\n4294967297, a\n1, u\n")
+                           << "the number of stress items is more than 2147483647"
+                           << QList<int>{2, 2, 3, INT_MAX, 1};
+    QTest::newRow("units") << QByteArray("2, 0, 1.0, 2, 3, 0.0, 0.0\n1, a\n-4294967297, u\n")
+                           << "the number of units is less than -2147483648" << QList<int>{2, 2, 3, 1, INT_MIN};
+    QTest::newRow("largest that fits") << "2147483647, 0, 1.0, 2, 3, 0.0, 0.0" + names << ""
+                                       << QList<int>{INT_MAX, 2, 3, 1, 1};
+    QTest::newRow("the unused value is no count") << "2, 4294967297, 1.0, 2, 3, 0.0, 0.0" + names << ""
+                                                  << QList<int>{2, 2, 3, 1, 1};
+}
+
+void TestSeamReader::countsBeyondInt()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, named);
+    QFETCH(QList<int>, counts);
+    std::istringstream in(text.toStdString());
+    LineReader lines(in);
+    SeamHeader header;
+    RecordingReporter reporter;
+    std::string countBeyondInt;
+    QCOMPARE(SeamReader::readHeader(lines, header, reporter, countBeyondInt), SeamReader::Status::Ok);
+    QCOMPARE(QString::fromStdString(countBeyondInt), named);
+    QCOMPARE((QList<int>{header.stepCount, header.columnCount, header.rowCount, header.itemCount, header.unitCount}),
+             counts);
+    QVERIFY(reporter.messages.empty());
 }
 
 void TestSeamReader::dataLine_data()
@@ -333,7 +390,9 @@ void TestSeamReader::headerMessages()
     LineReader lines(in);
     SeamHeader header;
     RecordingReporter reporter;
-    const auto status = SeamReader::readHeader(lines, header, reporter);
+    std::string countBeyondInt;
+    const auto status = SeamReader::readHeader(lines, header, reporter, countBeyondInt);
+    QCOMPARE(countBeyondInt, std::string());
     QCOMPARE(status, message.isEmpty() ? SeamReader::Status::Ok : SeamReader::Status::EmptyLine);
     QCOMPARE(reporter.messages.size(), message.isEmpty() ? std::size_t(0) : std::size_t(1));
     if (!message.isEmpty())

@@ -53,10 +53,34 @@ private slots:
     {
         PlotSettings settings;
         settings.step = 3;
-        QCOMPARE(StepNavigation::statusText(settings, true, 12), std::string("Step 3 of 12"));
-        QCOMPARE(StepNavigation::statusText(settings, false, 12), std::string());
+        QCOMPARE(StepNavigation::statusText(settings, true, 12, 12), std::string("Step 3 of 12"));
+        QCOMPARE(StepNavigation::statusText(settings, false, 12, 12), std::string());
         settings.plotType = PlotType::History;
-        QCOMPARE(StepNavigation::statusText(settings, true, 12), std::string());
+        QCOMPARE(StepNavigation::statusText(settings, true, 12, 12), std::string());
+    }
+
+    // A step after those the file holds whole says so, in the status bar and on the Step toolbar.
+    void stepsNotInTheFileAreMarked_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("completeSteps");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("lastComplete");
+        QTest::newRow("every step whole") << 8 << 8 << "Step 8 of 8" << "";
+        QTest::newRow("last complete step") << 7 << 7 << "Step 7 of 8" << "Last complete step: 7";
+        QTest::newRow("cut off") << 8 << 7 << "Step 8 of 8 - not in the file" << "Last complete step: 7";
+        QTest::newRow("none whole") << 1 << 0 << "Step 1 of 8 - not in the file" << "No complete step";
+    }
+    void stepsNotInTheFileAreMarked()
+    {
+        QFETCH(int, step);
+        QFETCH(int, completeSteps);
+        QFETCH(QString, status);
+        QFETCH(QString, lastComplete);
+        PlotSettings settings;
+        settings.step = step;
+        QCOMPARE(QString::fromStdString(StepNavigation::statusText(settings, true, 8, completeSteps)), status);
+        QCOMPARE(QString::fromStdString(StepNavigation::lastCompleteStepText(8, completeSteps)), lastComplete);
     }
 };
 
