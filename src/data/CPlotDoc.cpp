@@ -127,6 +127,7 @@ void CPlotDoc::onOpenFinished(OpenResult result)
     if (succeeded(result) && !m_showingOpening && !showOpeningFile(*opening))
         result = OpenResult::Failed;
     if (succeeded(result)) {
+        m_file.ranges = std::move(opening->file().ranges);
         if (m_previous)
             removeCacheFiles(*m_previous);
         m_previous.reset();
@@ -155,6 +156,11 @@ void CPlotDoc::removeCacheFiles(OpenedFile &file)
 {
     if (file.grid.cache())
         file.grid.cache()->removeFiles(&m_reporter);
+}
+
+const StepRanges *CPlotDoc::stepRanges() const
+{
+    return isLoaded() && !m_showingOpening && !m_file.ranges.empty() ? &m_file.ranges : nullptr;
 }
 
 bool CPlotDoc::stepReady(int step) const

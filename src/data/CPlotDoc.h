@@ -55,6 +55,9 @@ public:
     // Whether the step can be loaded: while a file is being read, only its steps read so far.
     bool stepReady(int step) const;
 
+    // Every item's range at every step; nullptr until the file is read whole.
+    const StepRanges *stepRanges() const;
+
     // ReadStep of the grid, reporting a cache file that cannot be read.
     bool loadStep(int step);
     // The step the grid holds; 0 when a load failed and it holds none.

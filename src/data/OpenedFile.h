@@ -3,6 +3,7 @@
 #include "data/FilePath.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
+#include "data/StepRanges.h"
 
 #include <atomic>
 #include <memory>
@@ -49,6 +50,8 @@ struct OpenedFile
     FilePath names;
     SeamHeader header;
     StepGrid grid;
+    // Every item's range at every step, gathered while the values were read.
+    StepRanges ranges;
 };
 
 // The File Open sequence for one path: the header, then every step read and
