@@ -14,6 +14,7 @@
 #include "view/StepReload.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -39,20 +40,21 @@ PagePicture::CanvasDrawing coloredSquareDrawing(CPlotDoc &document, PlotSettings
     };
 }
 
-// The page of the settings' plot at their step, made whole in memory.
+// The page of the settings' plot at their step, made whole in memory. A chart is
+// made once, as the viewer makes it, and refilled for every later step.
 std::optional<QByteArray> renderPage(CPlotDoc &document, PlotSettings &settings, PagePicture::Format format, int dpi,
-                                     Reporter &reporter, QString &error)
+                                     std::unique_ptr<ChartRender> &chart, Reporter &reporter, QString &error)
 {
     if (settings.plotType == PlotType::ColoredSquare) {
         if (!applyStepReload(document, settings))
             return std::nullopt;
         return PagePicture::encode(format, dpi, coloredSquareDrawing(document, settings), error);
     }
-    // The charts are made as the viewer makes them, and then drawn onto the page.
-    ChartRender chart(document, settings, reporter);
-    if (!chart.make())
+    if (!chart)
+        chart = std::make_unique<ChartRender>(document, settings, reporter);
+    if (!chart->make())
         return std::nullopt;
-    return PagePicture::encode(format, dpi, chart.drawing(), error);
+    return PagePicture::encode(format, dpi, chart->drawing(), error);
 }
 
 } // namespace
@@ -127,9 +129,11 @@ int runRender(const QStringList &givenArguments)
     if (const int planned = steps.plan(parser, outPath, document.header(), settings.step, outputs); planned >= 0)
         return planned;
 
+    std::unique_ptr<ChartRender> chart;
     const bool written = StepsOption::writeEach(outputs, document.header(), settings, [&](const StepOutput &out) {
         QString error;
-        const std::optional<QByteArray> page = renderPage(document, settings, *format, *pageDpi, reporter, error);
+        const std::optional<QByteArray> page =
+            renderPage(document, settings, *format, *pageDpi, chart, reporter, error);
         // The page is made whole in memory first: the file is written only when there is one to write.
         if (page && OutputFile::writeWhole(out.path, *page, error))
             return true;
