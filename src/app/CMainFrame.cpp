@@ -324,6 +324,8 @@ void CMainFrame::restorePreferences()
         restoreGeometry(preferences.windowGeometry);
     if (!preferences.windowState.isEmpty())
         restoreState(preferences.windowState);
+    // A toolbar hidden before the window shows tells no one.
+    action(CommandId::viewToolbar)->setChecked(!m_toolBar->isHidden());
 }
 
 void CMainFrame::savePreferences() const
