@@ -5,9 +5,12 @@
 #include "app/OpenProgressField.h"
 #include "app/StepKeys.h"
 #include "app/StepToolBar.h"
+#include "app/ViewPreferences.h"
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
 #include "resources/CommandIds.h"
+#include "view/PageZoom.h"
+#include "view/ScaleOutliers.h"
 #include "view/StepNavigation.h"
 #include "view/widgets/CPlotView.h"
 
@@ -23,6 +26,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -61,11 +65,19 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     m_stepField = new QLabel(this);
     m_stepField->setObjectName("stepField");
     statusBar()->addPermanentWidget(m_stepField);
+    m_scaleField = new QLabel(this);
+    m_scaleField->setObjectName("scaleField");
+    statusBar()->addPermanentWidget(m_scaleField);
+    m_zoomField = new QLabel(this);
+    m_zoomField->setObjectName("zoomField");
+    statusBar()->addPermanentWidget(m_zoomField);
     connect(m_view, &CPlotView::plotChanged, this, &CMainFrame::showStep);
     // The steps a file being read does not hold whole become known as it is read.
     connect(&m_document, &CPlotDoc::stepsReady, this, &CMainFrame::showStep);
-    connect(m_view, &CPlotView::zoomChanged, this,
-            [this] { action(CommandId::viewFitToWindow)->setChecked(m_view->zoom().fitsWindow()); });
+    connect(m_view, &CPlotView::zoomChanged, this, [this] {
+        action(CommandId::viewFitToWindow)->setChecked(m_view->zoom().fitsWindow());
+        m_zoomField->setText(PageZoom::percentText(m_view->shownZoom()));
+    });
     // The cell readout also stands in the message pane, readable without waiting for the tip.
     connect(m_view, &CPlotView::readoutChanged, statusBar(), [this](const QString &text) {
         if (text.isEmpty())
@@ -79,6 +91,7 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     connect(&m_document, &CPlotDoc::openEnded, this, &CMainFrame::openEnded);
     updateRecentFileActions();
     updateTitle();
+    restorePreferences();
 }
 
 QAction *CMainFrame::addCommand(int commandId, const QString &text, const QString &prompt)
@@ -132,6 +145,13 @@ void CMainFrame::createActions()
     addCommand(viewActualSize, "&Actual Size\tCtrl+0", "Shows the page at its true size\nActual Size");
     addCommand(viewZoomIn, "Zoom &In\tCtrl+=", "Shows the page larger\nZoom In");
     addCommand(viewZoomOut, "Zoom &Out\tCtrl+-", "Shows the page smaller\nZoom Out");
+    addCommand(viewScaleOverAllSteps, "Scale Over All Steps",
+               "Spans the automatic colour scale over all steps, so colours mean the same at every step\nScale Over "
+               "All Steps")
+        ->setCheckable(true);
+    action(viewScaleOverAllSteps)->setIcon(QIcon(":/icons/scale-all-steps.svg"));
+    addCommand(viewStepLabel, "Step Label", "Names the file and the step on the page\nStep Label")->setCheckable(true);
+    action(viewStepLabel)->setChecked(true);
     addCommand(helpTopics, "&Help Topics", "Lists Help topics\nHelp Topics");
     addCommand(appAbout, "&About Sembla...", "Displays program information and version number\nAbout");
     addCommand(contextHelp, "Context Help", "Displays help for clicked on buttons, menus and windows\nHelp")
@@ -193,6 +213,8 @@ void CMainFrame::createActions()
             m_view->actualSize();
     });
     connect(action(viewActualSize), &QAction::triggered, m_view, &CPlotView::actualSize);
+    connect(action(viewScaleOverAllSteps), &QAction::toggled, m_view, &CPlotView::setScaleOverAllSteps);
+    connect(action(viewStepLabel), &QAction::toggled, m_view, &CPlotView::setStepLabel);
     connect(action(viewZoomIn), &QAction::triggered, m_view, &CPlotView::zoomIn);
     connect(action(viewZoomOut), &QAction::triggered, m_view, &CPlotView::zoomOut);
 }
@@ -241,6 +263,9 @@ void CMainFrame::createMenus()
     view->addSeparator();
     for (int id : {viewFitToWindow, viewActualSize, viewZoomIn, viewZoomOut})
         view->addAction(action(id));
+    view->addSeparator();
+    view->addAction(action(viewScaleOverAllSteps));
+    view->addAction(action(viewStepLabel));
 
     QMenu *helpMenu = menuBar()->addMenu("&Help");
     helpMenu->addAction(action(helpTopics));
@@ -254,8 +279,8 @@ void CMainFrame::createToolBar()
     m_toolBar = addToolBar("Standard");
     m_toolBar->setObjectName("toolBar");
     m_toolBar->setIconSize(QSize(16, 16));
-    for (int id : {fileOpen, filePrint, 0, coloredSquarePlot, crossSectionPlot, historyPlot, fishNetPlot, 0, appAbout,
-                   contextHelp}) {
+    for (int id : {fileOpen, filePrint, 0, coloredSquarePlot, crossSectionPlot, historyPlot, fishNetPlot,
+                   viewScaleOverAllSteps, 0, appAbout, contextHelp}) {
         if (id == 0)
             m_toolBar->addSeparator();
         else
@@ -290,6 +315,35 @@ void CMainFrame::showStep()
     m_stepToolBar->showStep(loaded ? m_view->settings().step : 0, stepCount, completeSteps);
     m_stepField->setText(
         QString::fromStdString(StepNavigation::statusText(m_view->settings(), loaded, stepCount, completeSteps)));
+    m_scaleField->setText(QString::fromStdString(ScaleOutliers::statusText(m_document, m_view->settings())));
+}
+
+void CMainFrame::restorePreferences()
+{
+    const ViewPreferences preferences = ViewPreferences::load(QSettings());
+    preferences.applyTo(m_view->settings());
+    action(CommandId::viewScaleOverAllSteps)->setChecked(preferences.scaleOverAllSteps);
+    action(CommandId::viewStepLabel)->setChecked(preferences.stepLabel);
+    m_view->setZoom(preferences.fitToWindow, preferences.zoom);
+    m_stepToolBar->setPace(preferences.playPace);
+    if (!preferences.windowGeometry.isEmpty())
+        restoreGeometry(preferences.windowGeometry);
+    if (!preferences.windowState.isEmpty())
+        restoreState(preferences.windowState);
+    // A toolbar hidden before the window shows tells no one.
+    action(CommandId::viewToolbar)->setChecked(!m_toolBar->isHidden());
+}
+
+void CMainFrame::savePreferences() const
+{
+    ViewPreferences preferences = ViewPreferences::of(m_view->settings());
+    preferences.fitToWindow = m_view->zoom().fitsWindow();
+    preferences.zoom = m_view->zoom().chosenFactor();
+    preferences.playPace = m_stepToolBar->pace();
+    preferences.windowGeometry = saveGeometry();
+    preferences.windowState = saveState();
+    QSettings settings;
+    preferences.save(settings);
 }
 
 void CMainFrame::openDocument(const std::string &path)
@@ -401,6 +455,7 @@ void CMainFrame::dropEvent(QDropEvent *event)
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    savePreferences();
     // Closing the window closes the file, which removes its step cache files.
     m_document.DeleteContents();
     event->accept();

@@ -51,12 +51,17 @@ private:
     // The step toolbar and the status bar's "Step s of N" follow the plot shown.
     void showStep();
     void enableWhatWaitsForTheFile();
+    // The user's choices of the last session, and this session's for the next.
+    void restorePreferences();
+    void savePreferences() const;
 
     CPlotDoc &m_document;
     CPlotView *m_view = nullptr;
     QToolBar *m_toolBar = nullptr;
     StepToolBar *m_stepToolBar = nullptr;
     QLabel *m_stepField = nullptr;
+    QLabel *m_scaleField = nullptr;
+    QLabel *m_zoomField = nullptr;
     QMenu *m_fileMenu = nullptr;
     std::map<int, QAction *> m_actions;
     RecentFileList m_recentFiles;

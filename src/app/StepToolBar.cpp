@@ -100,6 +100,16 @@ void StepToolBar::showStep(int step, int stepCount, int completeSteps)
         stopPlaying();
 }
 
+int StepToolBar::pace() const
+{
+    return m_speed->value();
+}
+
+void StepToolBar::setPace(int stepsPerSecond)
+{
+    m_speed->setValue(stepsPerSecond);
+}
+
 void StepToolBar::choose(int step)
 {
     if (m_stepCount > 0 && step != m_shown)

@@ -26,6 +26,9 @@ public:
     void showStep(int step, int stepCount, int completeSteps);
     void stopPlaying();
     bool isPlaying() const { return m_player.isActive(); }
+    // Play's pace in steps a second.
+    int pace() const;
+    void setPace(int stepsPerSecond);
     // The step keys and Play, for the window to take their shortcuts while the toolbar is hidden.
     QList<QAction *> keyActions() const;
 

@@ -80,7 +80,7 @@ void ChartRoutines::FillCrossSectionChart()
     // Written even when the section does not fit, so the chart never shows the points of other settings.
     m_crossSection.setContent(
         stepHeld ? CrossSectionPoints::compute(m_document.header(), grid, m_settings) : QList<QPointF>(),
-        ChartTexts::crossSectionHeader(m_settings),
+        ChartTexts::crossSectionTitle(m_settings),
         ChartTexts::valueAxisTitle(m_settings.plotTitle, m_document.header().itemUnit(m_settings.xsecItem)));
 }
 
@@ -171,5 +171,8 @@ void ChartRoutines::DrawActiveChart()
         (this->*routines.create)();
     if (m_settings.*chart->needsData)
         (this->*routines.fill)();
+    // The History Plot covers every step; the line says which one the other plots show.
+    if (m_settings.plotType == PlotType::History && m_document.isLoaded())
+        m_history.setMarker(m_settings.step);
     m_windows[chart->chartIndex]->setBatch(false);
 }

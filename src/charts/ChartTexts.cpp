@@ -11,6 +11,11 @@ QString crossSectionHeader(const PlotSettings &settings)
            + (alongX ? "X at Grid Location " : "Y at Grid Location ") + QString::number(settings.xsecLocation);
 }
 
+QString crossSectionTitle(const PlotSettings &settings)
+{
+    return crossSectionHeader(settings) + "\nStep " + QString::number(settings.step);
+}
+
 QString historyHeader(const PlotSettings &settings)
 {
     const bool average = settings.histMode == HistoryMode::Average;

@@ -38,6 +38,8 @@ public:
     // The X axis as given; without one it spans the data in round numbers.
     virtual void setXAxis(const std::optional<AxisSpan> &span) = 0;
     virtual void setContent(const QList<QPointF> &points, const QString &header, const QString &yTitle) = 0;
+    // A vertical line across the data at x (the History Plot's current step); none without one.
+    virtual void setMarker(std::optional<double> x) = 0;
 };
 
 // A 3-D surface with its wireframe over columns x rows.

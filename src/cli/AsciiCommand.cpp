@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/PlotOptions.h"
+#include "cli/StepsOption.h"
 
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
@@ -16,8 +17,9 @@ int runAscii(const QStringList &givenArguments)
                                     "The file to write (default: the viewer's default name with .asc).", "OUT");
     parser.addOption(output);
     PlotOptions plotOptions(parser);
+    StepsOption steps(parser);
     parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
-    const QString syntax = "ascii FILE [-o OUT] " + PlotOptions::syntax();
+    const QString syntax = "ascii FILE [-o OUT] " + PlotOptions::syntax() + " " + StepsOption::syntax();
     QStringList arguments = givenArguments;
     if (!PlotOptions::joinWindowValues(arguments))
         return usageError("--window needs four numbers: MINX MAXX MINY MAXY.");
@@ -29,6 +31,8 @@ int runAscii(const QStringList &givenArguments)
         return usageError("ascii takes exactly one FILE.");
     if (const int status = plotOptions.read(parser); status >= 0)
         return status;
+    if (steps.isSet(parser) && !parser.isSet(output))
+        return usageError("--steps needs -o OUT with one integer conversion such as %03d.");
 
     StderrReporter reporter;
     CPlotDoc document(reporter);
@@ -40,6 +44,18 @@ int runAscii(const QStringList &givenArguments)
     if (status >= 0)
         return status;
 
-    const bool written = SaveAsciiCommand(document, settings, exportPathChooser(parser.value(output)));
+    if (!parser.isSet(output)) {
+        const bool written = SaveAsciiCommand(document, settings, exportPathChooser(QString()));
+        return written && reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
+    }
+    if (steps.isSet(parser) && settings.plotType == PlotType::History)
+        return usageError("--steps does not apply to the history plot, which holds every step.");
+    std::vector<StepOutput> outputs;
+    if (const int planned = steps.plan(parser, parser.value(output), document.header(), settings.step, outputs);
+        planned >= 0)
+        return planned;
+    const bool written = StepsOption::writeEach(outputs, document.header(), settings, [&](const StepOutput &out) {
+        return SaveAsciiCommand(document, settings, [&out](const OutputFileRequest &) { return out.path; });
+    });
     return written && reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
 }

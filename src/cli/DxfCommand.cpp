@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/PlotOptions.h"
+#include "cli/StepsOption.h"
 
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
@@ -16,11 +17,11 @@ int runDxf(const QStringList &arguments)
                                     "The file to write (default: the viewer's default name with .dxf).", "OUT");
     const QCommandLineOption item("item", "The stress item, 0-based (default 0).", "K", "0");
     const QCommandLineOption step("step", "The step, 1-based (default 1).", "S", "1");
-    const QCommandLineOption scale("scale", "A fixed colour scale from MIN to MAX instead of the data's extremes.",
-                                   "MIN:MAX");
+    const QCommandLineOption scale("scale", scaleOptionHelp(), "MIN:MAX|all-steps");
     parser.addOptions({output, item, step, scale});
+    StepsOption steps(parser);
     parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
-    const QString syntax = "dxf FILE [-o OUT] [--item K] [--step S] [--scale MIN:MAX]";
+    const QString syntax = "dxf FILE [-o OUT] [--item K] [--step S] [--scale MIN:MAX|all-steps] " + StepsOption::syntax();
     if (const int status = parseVerbArguments(parser, arguments, syntax); status >= 0)
         return status;
 
@@ -36,6 +37,8 @@ int runDxf(const QStringList &arguments)
     const std::optional<int> stepNumber = parseWholeNumber(parser.value(step));
     if (!itemIndex || !stepNumber)
         return usageError("--item and --step take whole numbers.");
+    if (steps.isSet(parser) && !parser.isSet(output))
+        return usageError("--steps needs -o OUT with one integer conversion such as %03d.");
 
     StderrReporter reporter;
     CPlotDoc document(reporter);
@@ -59,6 +62,15 @@ int runDxf(const QStringList &arguments)
     settings.layoutReady = true;
     settings.step = *stepNumber;
 
-    const bool written = SaveDxfCommand(document, settings, exportPathChooser(parser.value(output)));
+    if (!parser.isSet(output)) {
+        const bool written = SaveDxfCommand(document, settings, exportPathChooser(QString()));
+        return written && reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
+    }
+    std::vector<StepOutput> outputs;
+    if (const int planned = steps.plan(parser, parser.value(output), header, settings.step, outputs); planned >= 0)
+        return planned;
+    const bool written = StepsOption::writeEach(outputs, header, settings, [&](const StepOutput &out) {
+        return SaveDxfCommand(document, settings, [&out](const OutputFileRequest &) { return out.path; });
+    });
     return written && reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
 }

@@ -138,14 +138,25 @@ int PlotOptions::apply(const QString &filePath, const SeamHeader &header, PlotSe
     return -1;
 }
 
+QString scaleOptionHelp()
+{
+    return "A fixed colour scale from MIN to MAX instead of the step's extremes, or all-steps for the extremes of "
+           "all steps, the same at every step.";
+}
+
 int applyScaleOption(const QString &value, PlotSettings &settings)
 {
+    if (value == "all-steps") {
+        settings.colSqScaleMode = ScaleMode::Automatic;
+        settings.colSqScaleOverAllSteps = true;
+        return -1;
+    }
     const QStringList limits = value.split(':');
     const std::optional<float> lower = limits.size() == 2 ? parseFiniteFloat(limits[0]) : std::nullopt;
     const std::optional<float> upper = limits.size() == 2 ? parseFiniteFloat(limits[1]) : std::nullopt;
     if (!lower || !upper || *lower > *upper)
-        return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, not '" + value
-                          + "'.");
+        return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, or all-steps, not '"
+                          + value + "'.");
     settings.colSqScaleMode = ScaleMode::MinToMax;
     settings.colSqScaleMin = *lower;
     settings.colSqScaleMax = *upper;

@@ -49,7 +49,9 @@ private:
     std::array<int, 4> m_bounds{1, 1, 1, 1};
 };
 
-// The value of --scale MIN:MAX into the settings as a Min. to Max. colour scale:
-// a usage status when it is not two finite numbers with MIN not above MAX, -1
-// when the settings took it.
+// The value of --scale MIN:MAX into the settings as a Min. to Max. colour scale,
+// or "all-steps" as the automatic scale over all steps of the file: a usage
+// status when it is neither (MIN:MAX two finite numbers with MIN not above
+// MAX), -1 when the settings took it.
 int applyScaleOption(const QString &value, PlotSettings &settings);
+QString scaleOptionHelp();

@@ -2,6 +2,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/PlotOptions.h"
+#include "cli/StepsOption.h"
 
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
@@ -13,6 +14,7 @@
 #include "view/StepReload.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -38,6 +40,23 @@ PagePicture::CanvasDrawing coloredSquareDrawing(CPlotDoc &document, PlotSettings
     };
 }
 
+// The page of the settings' plot at their step, made whole in memory. A chart is
+// made once, as the viewer makes it, and refilled for every later step.
+std::optional<QByteArray> renderPage(CPlotDoc &document, PlotSettings &settings, PagePicture::Format format, int dpi,
+                                     std::unique_ptr<ChartRender> &chart, Reporter &reporter, QString &error)
+{
+    if (settings.plotType == PlotType::ColoredSquare) {
+        if (!applyStepReload(document, settings))
+            return std::nullopt;
+        return PagePicture::encode(format, dpi, coloredSquareDrawing(document, settings), error);
+    }
+    if (!chart)
+        chart = std::make_unique<ChartRender>(document, settings, reporter);
+    if (!chart->make())
+        return std::nullopt;
+    return PagePicture::encode(format, dpi, chart->drawing(), error);
+}
+
 } // namespace
 
 int runRender(const QStringList &givenArguments)
@@ -51,15 +70,17 @@ int runRender(const QStringList &givenArguments)
                                                                 ".pdf) gives the format.", "OUT");
     const QCommandLineOption palette("palette", "cold-to-hot (default), hot-to-cold or roygbiv.", "NAME",
                                      "cold-to-hot");
-    const QCommandLineOption scale("scale", "A fixed colour scale from MIN to MAX instead of the data's extremes.",
-                                   "MIN:MAX");
+    const QCommandLineOption scale("scale", scaleOptionHelp(), "MIN:MAX|all-steps");
+    const QCommandLineOption label("label", "Names the file and the step below the Colored Square Plot's grid.");
     const QCommandLineOption dpi("dpi", "Pixels per inch of a PNG (default 100).", "N",
                                  QString::number(defaultDpi));
-    parser.addOptions({output, palette, scale, dpi});
+    parser.addOptions({output, palette, scale, dpi, label});
     PlotOptions plotOptions(parser);
+    StepsOption steps(parser);
     parser.addPositionalArgument("FILE", "The seam output file (.f1 to .f4).");
     const QString syntax = "render FILE -o OUT " + PlotOptions::syntax()
-                           + " [--palette cold-to-hot|hot-to-cold|roygbiv] [--scale MIN:MAX] [--dpi N]";
+                           + " [--palette cold-to-hot|hot-to-cold|roygbiv] [--scale MIN:MAX|all-steps] [--dpi N] [--label] "
+                           + StepsOption::syntax();
     QStringList arguments = givenArguments;
     if (!PlotOptions::joinWindowValues(arguments))
         return usageError("--window needs four numbers: MINX MAXX MINY MAXY.");
@@ -79,6 +100,7 @@ int runRender(const QStringList &givenArguments)
         return usageError("OUT must end in .png, .svg or .pdf: " + LocalFileNames::display(outPath));
 
     PlotSettings settings;
+    settings.stepLabel = parser.isSet(label);
     const auto chosenPalette = palettes.find(parser.value(palette));
     if (chosenPalette == palettes.end())
         return usageError("--palette must be cold-to-hot, hot-to-cold or roygbiv, not '" + parser.value(palette)
@@ -101,24 +123,23 @@ int runRender(const QStringList &givenArguments)
     const int status = plotOptions.apply(LocalFileNames::display(filePath), document.header(), settings);
     if (status >= 0)
         return status;
+    if (steps.isSet(parser) && settings.plotType == PlotType::History)
+        return usageError("--steps does not apply to the history plot, which shows every step.");
+    std::vector<StepOutput> outputs;
+    if (const int planned = steps.plan(parser, outPath, document.header(), settings.step, outputs); planned >= 0)
+        return planned;
 
-    // The charts are made as the viewer makes them, and then drawn onto the page.
-    QString error;
-    std::optional<QByteArray> page;
-    if (settings.plotType == PlotType::ColoredSquare) {
-        if (!applyStepReload(document, settings))
-            return ExitStatus::failed;
-        page = PagePicture::encode(*format, *pageDpi, coloredSquareDrawing(document, settings), error);
-    } else {
-        ChartRender chart(document, settings, reporter);
-        if (!chart.make())
-            return ExitStatus::failed;
-        page = PagePicture::encode(*format, *pageDpi, chart.drawing(), error);
-    }
-    // The page is made whole in memory first: the file is written only when there is one to write.
-    if (!page || !OutputFile::writeWhole(LocalFileNames::toPath(outPath), *page, error)) {
-        reporter.report(error.toStdString());
-        return ExitStatus::failed;
-    }
-    return reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
+    std::unique_ptr<ChartRender> chart;
+    const bool written = StepsOption::writeEach(outputs, document.header(), settings, [&](const StepOutput &out) {
+        QString error;
+        const std::optional<QByteArray> page =
+            renderPage(document, settings, *format, *pageDpi, chart, reporter, error);
+        // The page is made whole in memory first: the file is written only when there is one to write.
+        if (page && OutputFile::writeWhole(out.path, *page, error))
+            return true;
+        if (!error.isEmpty())
+            reporter.report(error.toStdString());
+        return false;
+    });
+    return written && reporter.count == 0 ? ExitStatus::ok : ExitStatus::failed;
 }

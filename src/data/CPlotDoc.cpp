@@ -135,6 +135,7 @@ void CPlotDoc::onOpenFinished(OpenResult result)
         result = OpenResult::Failed;
     if (succeeded(result)) {
         m_file.completeSteps = opening->file().completeSteps;
+        m_file.ranges = std::move(opening->file().ranges);
         if (m_previous)
             removeCacheFiles(*m_previous);
         m_previous.reset();
@@ -163,6 +164,11 @@ void CPlotDoc::removeCacheFiles(OpenedFile &file)
 {
     if (file.grid.cache())
         file.grid.cache()->removeFiles(&m_reporter);
+}
+
+const StepRanges *CPlotDoc::stepRanges() const
+{
+    return isLoaded() && !m_showingOpening && !m_file.ranges.empty() ? &m_file.ranges : nullptr;
 }
 
 bool CPlotDoc::stepReady(int step) const

@@ -59,6 +59,9 @@ public:
     // counts as whole until the reading meets one that is not.
     int completeSteps() const;
 
+    // Every item's range at every step; nullptr until the file is read whole.
+    const StepRanges *stepRanges() const;
+
     // ReadStep of the grid, reporting a cache file that cannot be read.
     bool loadStep(int step);
     // The step the grid holds; 0 when a load failed and it holds none.

@@ -159,6 +159,7 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
         if (watch)
             watch->firstIncompleteStep = firstIncompleteStep;
     };
+    StepRanges ranges(header.stepCount, header.itemCount);
     const auto undo = [&](const std::string &message, OpenResult result) {
         if (!message.empty())
             reporter.report(message);
@@ -176,6 +177,7 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
             // grid holds, and they share the last file.
             incompleteFrom(step);
             cache->shareAfterLastStep();
+            ranges.repeatAfter(step - 1);
             if (observer)
                 observer->onStepsReady(header.stepCount);
             reporter.reportSteps(SeamReader::emptyDataLine, step, header.stepCount);
@@ -188,6 +190,8 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
         const auto status = SeamReader::readStep(
             lines, grid, held,
             [&](std::size_t count) {
+                // The values are final up to count: their ranges are taken while they are at hand.
+                ranges.addValues(step, grid.data(), valuesRead, count);
                 valuesRead = count;
                 grid.writeStepUpTo(count);
                 if (watch)
@@ -199,13 +203,19 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
         if (status != SeamReader::Status::Ok)
             incompleteFrom(step);
         const bool inputEnded = status == SeamReader::Status::EmptyLine && lines.atEnd();
-        if (inputEnded && valuesRead == 0 && step > 1)
+        const bool holdsNothingNew = inputEnded && valuesRead == 0 && step > 1;
+        if (holdsNothingNew) {
             cache->shareFromStep(step);
-        else if (!grid.endWriteStep())
-            return undo(grid.errorText(), OpenResult::Failed);
+        } else {
+            // The values not read keep what the grid held, and the file holds them too.
+            ranges.addValues(step, grid.data(), valuesRead, grid.valueCount());
+            if (!grid.endWriteStep())
+                return undo(grid.errorText(), OpenResult::Failed);
+        }
         if (inputEnded) {
             // The steps after this one read the end at once: one message for the run.
             cache->shareAfterLastStep();
+            ranges.repeatAfter(holdsNothingNew ? step - 1 : step);
             if (observer)
                 observer->onStepsReady(header.stepCount);
             reporter.reportSteps(held.message, step, header.stepCount);
@@ -226,6 +236,7 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
     file.header = header;
     file.grid = std::move(grid);
     file.completeSteps = firstIncompleteStep == 0 ? header.stepCount : firstIncompleteStep - 1;
+    file.ranges = std::move(ranges);
     return reporter.count == 0 ? OpenResult::Opened : OpenResult::OpenedWithErrors;
 }
 

@@ -3,6 +3,7 @@
 #include "data/FilePath.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
+#include "data/StepRanges.h"
 
 #include <atomic>
 #include <memory>
@@ -55,6 +56,8 @@ struct OpenedFile
     // Steps 1 to completeSteps the file held whole. It cut off or damaged the
     // step after them, and every step from there on holds what the reader left.
     int completeSteps = 0;
+    // Every item's range at every step, gathered while the values were read.
+    StepRanges ranges;
 };
 
 // The File Open sequence for one path: the header, then every step read and

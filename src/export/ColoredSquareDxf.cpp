@@ -109,7 +109,8 @@ bool WriteColoredSquareDxf(CPlotDoc &document, PlotSettings &settings, TextLines
     text(gL + s - 18 * u50, gB - 2.5 * u25, "Y Max " + NumberFormat::general(maxY), "YLABELS", 4, 1.5 * u50,
          baselineLeft);
 
-    ComputeScaleTable(header, grid, settings);
+    // The band limits of the screen, also when they span all steps.
+    ComputeScaleTable(header, grid, settings, document.stepRanges());
     for (int i = 0; i < 10; ++i) {
         const double y0 = gB + 2 * i * u20;
         const double y1 = y0 + 1.5 * u20;

@@ -10,6 +10,7 @@
 #include "view/PlotSettings.h"
 #include "view/ScaleBands.h"
 #include "view/ScreenPixels.h"
+#include "view/StepLabel.h"
 
 #include <cmath>
 
@@ -69,14 +70,21 @@ bool cellsNeedImage(const Canvas &canvas, const ColSqLayout &layout, float cellS
 } // namespace
 
 bool DrawColoredSquare(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &layout, Canvas &canvas,
-                       ReadoutGeometry &readout)
+                       ReadoutGeometry &readout, Reporter *reporter)
 {
-    return DrawColoredSquare(document.header(), document.grid(), document.reporter(), settings, layout, canvas,
-                             readout);
+    if (!DrawColoredSquare(document.header(), document.grid(), reporter ? *reporter : document.reporter(), settings,
+                           layout, canvas, readout, document.stepRanges()))
+        return false;
+    // The step the grid holds, which is the one drawn; none after a failed load.
+    if (!settings.stepLabel || document.heldStep() < 1)
+        return true;
+    return StepLabel::draw(canvas, layout,
+                           StepLabel::text(document.fileName(), document.heldStep(), document.header().stepCount));
 }
 
 bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter &reporter, PlotSettings &settings,
-                       const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout)
+                       const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout,
+                       const StepRanges *ranges)
 {
     const int item = settings.colSqItem;
     // A grid the header does not describe, or an item it lacks, is never indexed.
@@ -114,7 +122,7 @@ bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter 
     if (!selectFont(canvas, u25 * 1.25 * layout.scale))
         return false;
 
-    ComputeScaleTable(header, grid, settings);
+    ComputeScaleTable(header, grid, settings, ranges);
     for (int i = 0; i <= 10; ++i) {
         const double edge = gB + 2 * i * u20;
         canvas.drawText({X(gL + s + 4 * u20), Y(edge + 0.15 * u20), X(gL + s + 4 * u20 + 16 * u50), Y(edge - 0.65 * u20)},

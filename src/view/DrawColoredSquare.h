@@ -9,6 +9,7 @@ class Canvas;
 class CPlotDoc;
 class Reporter;
 class StepGrid;
+class StepRanges;
 struct ColSqLayout;
 struct PlotSettings;
 struct SeamHeader;
@@ -31,10 +32,14 @@ struct ReadoutGeometry
 // settings.scaleTable; on success sets settings.colSqDrawn and saves the readout
 // geometry. Returns false when it could not draw everything: the canvas is not
 // ready, or a font cannot be made (the title font's failure is reported); the
-// readout geometry and colSqDrawn then stay as they were.
+// readout geometry and colSqDrawn then stay as they were. With settings.stepLabel
+// the page also names the file and the step the grid holds. Messages go to the
+// reporter given, else to the document's.
 bool DrawColoredSquare(CPlotDoc &document, PlotSettings &settings, const ColSqLayout &layout, Canvas &canvas,
-                       ReadoutGeometry &readout);
+                       ReadoutGeometry &readout, Reporter *reporter = nullptr);
 
-// The same, from a header and a grid that need not belong to a document.
+// The plot alone, from a header and a grid that need not belong to a document;
+// the ranges serve the scale over all steps.
 bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter &reporter, PlotSettings &settings,
-                       const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout);
+                       const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout,
+                       const StepRanges *ranges = nullptr);

@@ -28,6 +28,10 @@ struct PlotSettings
     ScaleMode colSqScaleMode = ScaleMode::Automatic;
     float colSqScaleMin = 0.0f;
     float colSqScaleMax = 0.0f;
+    // The Automatic scale spans the item's range over all steps, not this step's.
+    bool colSqScaleOverAllSteps = false;
+    // The page names the file and the step shown below the grid.
+    bool stepLabel = true;
     bool layoutReady = false;
     bool colSqDrawn = false;
 

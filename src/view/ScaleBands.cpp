@@ -3,15 +3,23 @@
 #include "data/Float32.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
+#include "data/StepRanges.h"
 #include "view/PlotSettings.h"
 
 #include <cmath>
 
-void ComputeScaleTable(const SeamHeader &header, const StepGrid &grid, PlotSettings &settings)
+void ComputeScaleTable(const SeamHeader &header, const StepGrid &grid, PlotSettings &settings,
+                       const StepRanges *ranges)
 {
     float lower = settings.colSqScaleMin;
     float upper = settings.colSqScaleMax;
-    if (settings.colSqScaleMode != ScaleMode::MinToMax) {
+    const ValueRange overAll = settings.colSqScaleMode != ScaleMode::MinToMax && settings.colSqScaleOverAllSteps && ranges
+                                   ? ranges->overAllSteps(settings.colSqItem)
+                                   : ValueRange{};
+    if (overAll.known) {
+        lower = overAll.min;
+        upper = overAll.max;
+    } else if (settings.colSqScaleMode != ScaleMode::MinToMax) {
         const int item = settings.colSqItem;
         // The scan stays inside the block the grid holds; an item it lacks gives a flat scale at 0.
         const bool inside = grid.allocated() && item >= 0 && item < grid.itemCount() && grid.columnCount() > 0

@@ -11,14 +11,20 @@ bool applyStepReload(CPlotDoc &document, PlotSettings &settings)
     return document.loadStep(settings.step);
 }
 
+bool needsStepRanges(const PlotSettings &settings)
+{
+    return settings.plotType == PlotType::ColoredSquare && settings.colSqScaleMode == ScaleMode::Automatic
+           && settings.colSqScaleOverAllSteps;
+}
+
 int lastStepNeeded(const SeamHeader &header, const PlotSettings &settings)
 {
-    return settings.plotType == PlotType::History ? header.stepCount : settings.step;
+    return settings.plotType == PlotType::History || needsStepRanges(settings) ? header.stepCount : settings.step;
 }
 
 std::string waitingText(const SeamHeader &header, const PlotSettings &settings)
 {
-    if (settings.plotType == PlotType::History)
+    if (settings.plotType == PlotType::History || needsStepRanges(settings))
         return "Waiting for all " + std::to_string(header.stepCount) + " steps to be read";
     return "Waiting for step " + std::to_string(settings.step) + " to be read";
 }

@@ -17,4 +17,6 @@ bool applyStepReload(CPlotDoc &document, PlotSettings &settings);
 // the last step it needs (its step, or every step for the History Plot), and
 // what the view says while it waits for it.
 int lastStepNeeded(const SeamHeader &header, const PlotSettings &settings);
+// The plot needs the ranges of every step, which are known once the file is read whole.
+bool needsStepRanges(const PlotSettings &settings);
 std::string waitingText(const SeamHeader &header, const PlotSettings &settings);

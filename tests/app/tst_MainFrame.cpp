@@ -76,7 +76,8 @@ private slots:
                               "3-D &FishNet Plot... \tCtrl+F"}));
         QCOMPARE(menuTexts(topMenu(frame, "&View")),
                  QStringList({"&Toolbar", "&Status Bar", "-", "&Fit to Window", "&Actual Size\tCtrl+0",
-                              "Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-"}));
+                              "Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "-",
+                          "Scale Over All Steps", "Step Label"}));
         QCOMPARE(menuTexts(topMenu(frame, "&Help")), QStringList({"&Help Topics", "-", "&About Sembla..."}));
     }
 
@@ -92,7 +93,7 @@ private slots:
             ids << (action->isSeparator() ? 0 : action->data().toInt());
         using namespace CommandId;
         QCOMPARE(ids, QList<int>({fileOpen, filePrint, 0, coloredSquarePlot, crossSectionPlot, historyPlot,
-                                  fishNetPlot, 0, appAbout, contextHelp}));
+                                  fishNetPlot, viewScaleOverAllSteps, 0, appAbout, contextHelp}));
         QCOMPARE(frame.action(coloredSquarePlot)->statusTip(), QString("Opens the Colored Square Options Dialog"));
         QCOMPARE(frame.action(coloredSquarePlot)->toolTip(), QString("Colored Square"));
         QCOMPARE(frame.action(saveAscii)->statusTip(), QString("Saves plot data in ASCII file"));

@@ -70,7 +70,7 @@ void TestChartHosts::crossSectionChartShowsPointsTitlesAndFonts()
 
     QChart *chart = screen.charts.crossSectionChart().chart();
     QVERIFY(chart);
-    QCOMPARE(chart->title(), QString("Vertical Stress<br>Cross Section Parallel to X at Grid Location 10"));
+    QCOMPARE(chart->title(), QString("Vertical Stress<br>Cross Section Parallel to X at Grid Location 10<br>Step 1"));
     QCOMPARE(chart->titleFont().family(), QString("Arial"));
     QCOMPARE(chart->titleFont().pointSize(), 14);
     QVERIFY(chart->titleFont().bold());
@@ -117,6 +117,18 @@ void TestChartHosts::historyChartShowsOnePointPerStep()
         const double x = chart->mapToPosition(point, series).x();
         QVERIFY2(x - half >= plot.left() && x + half <= plot.right(), qPrintable(QString::number(point.x())));
     }
+    // A vertical line across the data marks the step the other plots show, and follows it.
+    auto *marker = qobject_cast<QLineSeries *>(chart->series().at(1));
+    QVERIFY(marker);
+    QCOMPARE(marker->count(), 2);
+    QCOMPARE(marker->at(0).x(), 1.0);
+    QCOMPARE(marker->at(1).x(), 1.0);
+    QCOMPARE(marker->at(0).y(), axis(chart, Qt::Vertical)->min());
+    QCOMPARE(marker->at(1).y(), axis(chart, Qt::Vertical)->max());
+    screen.settings.step = 2;
+    screen.draw();
+    QCOMPARE(marker->at(0).x(), 2.0);
+    QCOMPARE(series->points().size(), 2);
 }
 
 void TestChartHosts::chartFillsItsParentAndFollowsItsSize()

@@ -69,8 +69,10 @@ public:
         header = newHeader;
         yTitle = newYTitle;
     }
+    void setMarker(std::optional<double> x) override { marker = x; }
     QList<QPointF> points;
     QString header;
+    std::optional<double> marker;
     QString yTitle;
     std::optional<AxisSpan> xAxis;
 };
@@ -192,7 +194,7 @@ void TestChartRoutines::crossSectionFillWritesPointsAndTitles()
 
     const QList<QPointF> expected{{5, -212}, {15, -222}, {25, -232}, {35, -242}};
     QCOMPARE(bench.crossSection.points, expected);
-    QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to X at Grid Location 2"));
+    QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to X at Grid Location 2\nStep 2"));
     QCOMPARE(bench.crossSection.yTitle, QString("Convergence (mm)"));
     QVERIFY(bench.file.reporter.messages.empty());
 }
@@ -211,7 +213,7 @@ void TestChartRoutines::refillWithOtherOptionsKeepsTheCreationSettings()
 
     QCOMPARE(bench.log, (CallLog{"xsec hold", "xsec content", "xsec release"}));
     QCOMPARE(bench.crossSection.points, (QList<QPointF>{{5, -331}, {15, -332}}));
-    QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to Y at Grid Location 3"));
+    QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to Y at Grid Location 3\nStep 3"));
     QCOMPARE(bench.crossSection.yTitle, QString("Convergence (mm)"));
 }
 
@@ -227,7 +229,7 @@ void TestChartRoutines::crossSectionOutsideTheGridReportsOnce()
 
     QCOMPARE(bench.file.reporter.messages.size(), std::size_t(1));
     QVERIFY(bench.crossSection.points.isEmpty());
-    QCOMPARE(bench.crossSection.header, QString("\nCross Section Parallel to X at Grid Location 3"));
+    QCOMPARE(bench.crossSection.header, QString("\nCross Section Parallel to X at Grid Location 3\nStep 1"));
 
     // Mended and broken again: the problem is news once more.
     bench.settings.xsecLocation = 1;
@@ -255,6 +257,8 @@ void TestChartRoutines::historyIsFilledOnceAndLeavesTheStepForReloading()
     QCOMPARE(bench.history.points, (QList<QPointF>{{1, 126.5}, {2, 226.5}, {3, 326.5}}));
     QCOMPARE(bench.history.header, QString("Vertical Stress (Average)\nX from 2 to 3 and Y from 1 to 2"));
     QCOMPARE(bench.history.yTitle, QString("Vertical Stress (MPa)"));
+    // The line across the history marks the step the other plots show.
+    QCOMPARE(bench.history.marker, std::optional<double>(bench.settings.step));
 
     bench.log.clear();
     bench.draw();

@@ -35,6 +35,9 @@ void TestChartTexts::crossSectionHeader()
     settings.xsecDirection = static_cast<CrossSectionDirection>(direction);
     settings.xsecLocation = location;
     QCOMPARE(ChartTexts::crossSectionHeader(settings), header);
+    // The chart's title keeps both lines and names the step on a third.
+    settings.step = 12;
+    QCOMPARE(ChartTexts::crossSectionTitle(settings), header + "\nStep 12");
 }
 
 void TestChartTexts::historyHeader_data()

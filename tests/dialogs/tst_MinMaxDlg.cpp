@@ -2,6 +2,7 @@
 #include "support/TestHeader.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
 #include "dialogs/widgets/MinMaxDlg.h"
+#include "data/StepRanges.h"
 #include "support/DialogInput.h"
 
 #include <QtTest>
@@ -21,6 +22,9 @@ private slots:
     void unreadableBoxStaysOpen();
     void openedFromTheColoredSquareDialog();
     void cancelledFromTheColoredSquareDialog();
+    void fillButtonsTakeTheItemAndStepShown_data();
+    void fillButtonsTakeTheItemAndStepShown();
+    void fillButtonsWaitForTheRanges();
 };
 
 void TestMinMaxDlg::captionsAndValues()
@@ -133,6 +137,67 @@ void TestMinMaxDlg::cancelledFromTheColoredSquareDialog()
     QVERIFY(options.findChild<QRadioButton *>("automaticButton")->isChecked());
     QCOMPARE(options.choice().scaleMode, ScaleMode::Automatic);
     QCOMPARE(options.choice().scaleMin, 2.0f);
+}
+
+void TestMinMaxDlg::fillButtonsTakeTheItemAndStepShown_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<float>("min");
+    QTest::addColumn<float>("max");
+    // Item 1 at step 3, the step the scroll bar moved to; over all steps its extremes.
+    QTest::newRow("this step") << "thisStepButton" << -0.123456791f << 7.0e-8f;
+    QTest::newRow("all steps") << "allStepsButton" << -50.25f << 12345.678f;
+}
+
+void TestMinMaxDlg::fillButtonsTakeTheItemAndStepShown()
+{
+    QFETCH(QString, button);
+    QFETCH(float, min);
+    QFETCH(float, max);
+    // Three steps of two items; value i of a step belongs to item i % 2.
+    StepRanges ranges(3, 2);
+    const float step1[] = {1.0f, -50.25f, 2.0f, 12345.678f};
+    const float step2[] = {3.0f, 4.0f, 5.0f, 6.0f};
+    const float step3[] = {8.0f, -0.123456791f, 9.0f, 7.0e-8f};
+    ranges.addValues(1, step1, 0, 4);
+    ranges.addValues(2, step2, 0, 4);
+    ranges.addValues(3, step3, 0, 4);
+    RecordingReporter reporter;
+    CColSqOptionsDlg options(ColSqChoice{1, 2, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f},
+                             makeHeader(3, 2, 2, 2), reporter);
+    options.setStepRanges(&ranges);
+    QVERIFY(showActive(options));
+    options.findChild<QScrollBar *>("stepScrollBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    whenIdle([&] {
+        auto *dialog = qobject_cast<MinMaxDlg *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("okButton"), Qt::LeftButton);
+    });
+    clickRadio(options.findChild<QRadioButton *>("minToMaxButton"));
+    QVERIFY(reporter.messages.empty());
+    // The very floats, not six digits of them.
+    QCOMPARE(options.choice().scaleMin, min);
+    QCOMPARE(options.choice().scaleMax, max);
+}
+
+void TestMinMaxDlg::fillButtonsWaitForTheRanges()
+{
+    RecordingReporter reporter;
+    MinMaxDlg dialog(ScaleRange{1.0f, 2.0f}, reporter);
+    QVERIFY(!dialog.findChild<QPushButton *>("thisStepButton")->isEnabled());
+    QVERIFY(!dialog.findChild<QPushButton *>("allStepsButton")->isEnabled());
+    // An item with no number at this step: nothing to fill from it.
+    StepRanges ranges(1, 1);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    ranges.addValues(1, &nan, 0, 1);
+    dialog.setFillRanges(fillRangesFor(&ranges, 0, 1));
+    QVERIFY(!dialog.findChild<QPushButton *>("thisStepButton")->isEnabled());
+    dialog.setFillRanges(FillRanges{ScaleRange{-1.0f, 1.0f}, std::nullopt});
+    QVERIFY(dialog.findChild<QPushButton *>("thisStepButton")->isEnabled());
+    QTest::mouseClick(dialog.findChild<QPushButton *>("thisStepButton"), Qt::LeftButton);
+    QCOMPARE(dialog.findChild<QLineEdit *>("minimumEdit")->text(), QString("-1"));
+    QCOMPARE(dialog.findChild<QLineEdit *>("maximumEdit")->text(), QString("1"));
 }
 
 QTEST_MAIN(TestMinMaxDlg)

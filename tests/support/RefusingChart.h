@@ -35,6 +35,7 @@ public:
     {
         m_real.setContent(points, header, yTitle);
     }
+    void setMarker(std::optional<double> x) override { m_real.setMarker(x); }
 };
 
 class RefusingSurfaceChart : public RefusingChart<SurfaceChartWindow>

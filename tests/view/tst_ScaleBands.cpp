@@ -1,6 +1,7 @@
 #include "data/NumberFormat.h"
 #include "view/PlotSettings.h"
 #include "view/ScaleBands.h"
+#include "data/StepRanges.h"
 
 #include "view_helpers.h"
 
@@ -88,6 +89,47 @@ private slots:
         for (const float limit : settings.scaleTable)
             QCOMPARE(limit, 2.5f);
         QCOMPARE(BandIndex(settings.scaleTable, 2.5f), 0);
+    }
+
+    // Over all steps the automatic scale spans the file's range, not the step's;
+    // a user's Min-Max scale still wins, and the scale of one step stays the default.
+    void scaleOverAllSteps_data()
+    {
+        QTest::addColumn<bool>("overAllSteps");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("itemKnown");
+        QTest::addColumn<float>("lower");
+        QTest::addColumn<float>("upper");
+        // The step shows 1 .. 6; the file's other step -40 .. 90.
+        QTest::newRow("one step's scale by default") << false << 0 << true << 1.0f << 6.0f;
+        QTest::newRow("all steps") << true << 0 << true << -40.0f << 90.0f;
+        QTest::newRow("a user scale wins") << true << 1 << true << 2.0f << 3.0f;
+        QTest::newRow("an item never a number: the step's") << true << 0 << false << 1.0f << 6.0f;
+    }
+    void scaleOverAllSteps()
+    {
+        QFETCH(bool, overAllSteps);
+        QFETCH(int, mode);
+        QFETCH(bool, itemKnown);
+        QFETCH(float, lower);
+        QFETCH(float, upper);
+        auto data = sixCells({1, 2, 3, 4, 5, 6});
+        StepRanges ranges(2, 1);
+        const std::array<float, 6> step1{1, 2, 3, 4, 5, 6};
+        const std::array<float, 3> step2{-40, 90, notANumber};
+        if (itemKnown) {
+            ranges.addValues(1, step1.data(), 0, step1.size());
+            ranges.addValues(2, step2.data(), 0, step2.size());
+        } else {
+            ranges.addValues(1, step2.data(), 2, 3);
+        }
+        PlotSettings settings = userRange(2.0f, 3.0f);
+        settings.colSqScaleMode = static_cast<ScaleMode>(mode);
+        settings.colSqScaleOverAllSteps = overAllSteps;
+        ComputeScaleTable(data->header, data->grid, settings, &ranges);
+        QCOMPARE(settings.scaleTable[0], lower);
+        // The limits accumulate: the last may miss the upper end in its last bits.
+        QVERIFY(std::abs(settings.scaleTable[10] - upper) < 1e-5f * std::max(1.0f, std::abs(upper)));
     }
 
     void userRangeIgnoresTheData()

@@ -75,6 +75,12 @@ bool LineChartHost::create()
     m_series->setPointsVisible(true);
     m_series->setMarkerSize(5.0);
     m_chart->addSeries(m_series);
+    m_marker = new QLineSeries;
+    QPen markerPen(QColor(200, 0, 0));
+    markerPen.setWidthF(1.5);
+    markerPen.setStyle(Qt::DashLine);
+    m_marker->setPen(markerPen);
+    m_chart->addSeries(m_marker);
     m_axisX = new QValueAxis;
     m_axisY = new QValueAxis;
     m_axisX->setTitleFont(arialBold(12));
@@ -88,6 +94,8 @@ bool LineChartHost::create()
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     m_series->attachAxis(m_axisX);
     m_series->attachAxis(m_axisY);
+    m_marker->attachAxis(m_axisX);
+    m_marker->attachAxis(m_axisY);
 
     m_view = new ZoomPanChartView(m_chart);
     connect(m_view, &ZoomPanChartView::homeRequested, this, &LineChartHost::showHome);
@@ -112,6 +120,7 @@ void LineChartHost::destroy()
     destroyControl();
     m_chart = nullptr;
     m_series = nullptr;
+    m_marker = nullptr;
     m_axisX = m_axisY = nullptr;
 }
 
@@ -158,6 +167,24 @@ void LineChartHost::setContent(const QList<QPointF> &points, const QString &head
         applyContent();
 }
 
+void LineChartHost::setMarker(std::optional<double> x)
+{
+    if (x == m_markerX)
+        return;
+    m_markerX = x;
+    showMarker();
+}
+
+void LineChartHost::showMarker()
+{
+    if (!exists())
+        return;
+    if (m_markerX && !m_points.isEmpty())
+        m_marker->replace({QPointF(*m_markerX, m_homeYMin), QPointF(*m_markerX, m_homeYMax)});
+    else
+        m_marker->clear();
+}
+
 void LineChartHost::applyContent()
 {
     if (!exists() || !m_changed)
@@ -188,6 +215,7 @@ void LineChartHost::applyContent()
     m_homeXMax = m_axisX->max();
     m_homeYMin = m_axisY->min();
     m_homeYMax = m_axisY->max();
+    showMarker();
 }
 
 void LineChartHost::showHome()

@@ -33,6 +33,7 @@ public:
     void setXTitle(const QString &title) override;
     void setXAxis(const std::optional<AxisSpan> &span) override;
     void setContent(const QList<QPointF> &points, const QString &header, const QString &yTitle) override;
+    void setMarker(std::optional<double> x) override;
 
     bool paint(QPainter &painter, const QRectF &target) override;
 
@@ -45,12 +46,15 @@ public:
 
 private:
     void applyContent();
+    // The marker spans the data's home range, whatever the user's zoom.
+    void showMarker();
     void pointTo(QPointF value);
 
     QString (*m_pointText)(const QPointF &point);
     QPointer<ZoomPanChartView> m_view;
     QChart *m_chart = nullptr;
     QLineSeries *m_series = nullptr;
+    QLineSeries *m_marker = nullptr;
     QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
 
@@ -59,6 +63,7 @@ private:
     QString m_xTitle;
     QString m_yTitle;
     std::optional<AxisSpan> m_xSpan;
+    std::optional<double> m_markerX;
     bool m_held = false;
     bool m_changed = false;
     // The axis ranges that show all the data, after rounding to nice numbers.

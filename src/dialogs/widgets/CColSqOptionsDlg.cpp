@@ -20,6 +20,8 @@ CColSqOptionsDlg::CColSqOptionsDlg(const ColSqChoice &initial, const SeamHeader 
     setWindowTitle(tr("Colored Square Plot Options"));
     m_openMinMax = [this](ScaleRange current) -> std::optional<ScaleRange> {
         MinMaxDlg dialog(current, this->reporter(), this);
+        // The item and step as this dialog stands now, not as it opened.
+        dialog.setFillRanges(fillRangesFor(m_ranges, m_options.items().selected(), m_options.step().value()));
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.range();

@@ -8,6 +8,7 @@
 
 class QButtonGroup;
 class QRadioButton;
+class StepRanges;
 class StressItemGroup;
 struct SeamHeader;
 
@@ -28,6 +29,8 @@ public:
                      QWidget *parent = nullptr);
 
     ColSqChoice choice() const { return m_options.choice(); }
+    // The file's ranges, for the min-max dialog's fill buttons; none until the file is read whole.
+    void setStepRanges(const StepRanges *ranges) { m_ranges = ranges; }
     // Replaces the modal MinMaxDlg, e.g. where nothing may block.
     void setMinMaxOpener(MinMaxOpener opener) { m_openMinMax = std::move(opener); }
 
@@ -41,6 +44,7 @@ private:
 
     ColSqOptions m_options;
     MinMaxOpener m_openMinMax;
+    const StepRanges *m_ranges = nullptr;
     StressItemGroup *m_items = nullptr;
     QButtonGroup *m_palette = nullptr;
     QButtonGroup *m_scale = nullptr;

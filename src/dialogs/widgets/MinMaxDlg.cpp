@@ -21,6 +21,15 @@ MinMaxDlg::MinMaxDlg(ScaleRange initial, Reporter &reporter, QWidget *parent)
     ok->setDefault(true);
     auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_thisStep = new QPushButton(tr("This Step"), this);
+    m_thisStep->setObjectName(QStringLiteral("thisStepButton"));
+    m_thisStep->setAutoDefault(false);
+    m_allSteps = new QPushButton(tr("All Steps"), this);
+    m_allSteps->setObjectName(QStringLiteral("allStepsButton"));
+    m_allSteps->setAutoDefault(false);
+    setFillRanges({});
+    connect(m_thisStep, &QPushButton::clicked, this, [this] { fill(m_fills.thisStep); });
+    connect(m_allSteps, &QPushButton::clicked, this, [this] { fill(m_fills.allSteps); });
     connect(ok, &QPushButton::clicked, this, &MinMaxDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &MinMaxDlg::reject);
 
@@ -30,6 +39,8 @@ MinMaxDlg::MinMaxDlg(ScaleRange initial, Reporter &reporter, QWidget *parent)
     fields->addWidget(new QLabel(tr("Maximum Scale Value"), this), 1, 0);
     fields->addWidget(m_maximumEdit, 1, 1);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_thisStep);
+    buttons->addWidget(m_allSteps);
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -42,6 +53,24 @@ MinMaxDlg::MinMaxDlg(ScaleRange initial, Reporter &reporter, QWidget *parent)
     setTabOrder(m_minimumEdit, m_maximumEdit);
     setTabOrder(m_maximumEdit, ok);
     setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_thisStep);
+    setTabOrder(m_thisStep, m_allSteps);
+}
+
+void MinMaxDlg::setFillRanges(const FillRanges &ranges)
+{
+    m_fills = ranges;
+    m_thisStep->setEnabled(ranges.thisStep.has_value());
+    m_allSteps->setEnabled(ranges.allSteps.has_value());
+}
+
+void MinMaxDlg::fill(const std::optional<ScaleRange> &range)
+{
+    if (!range)
+        return;
+    m_scale.fill(*range);
+    m_minimumEdit->setText(QString::fromStdString(m_scale.minText()));
+    m_maximumEdit->setText(QString::fromStdString(m_scale.maxText()));
 }
 
 void MinMaxDlg::accept()

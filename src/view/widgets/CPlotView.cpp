@@ -19,6 +19,7 @@
 #include "view/StepReload.h"
 #include "view/widgets/CellMenus.h"
 #include "view/widgets/ReadoutTip.h"
+#include "view/widgets/MiddleButtonPan.h"
 #include "view/widgets/ThumbStyle.h"
 
 #include <QFileDialog>
@@ -71,13 +72,17 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
-    connect(&m_document, &CPlotDoc::stepsReady, this, [this] {
+    const auto drawWhatWaits = [this] {
         if (m_waitingForSteps)
             OnUpdate();
-    });
+    };
+    connect(&m_document, &CPlotDoc::stepsReady, this, drawWhatWaits);
+    // The ranges of all steps come with the open's end, after its last step.
+    connect(&m_document, &CPlotDoc::openEnded, this, drawWhatWaits);
     // The chart under the pointer says its value where the cells say theirs.
     for (PlotType type : chartPlotTypes)
         connect(m_charts->host(type), &ChartHost::pointerReadout, this, &CPlotView::readoutChanged);
+    new MiddleButtonPan(*this);
     m_cellMenus = new CellMenus(viewport(), m_settings, [this](QPoint point) { return cellAt(point); });
     connect(m_cellMenus, &CellMenus::menuOpening, m_readoutTip, &ReadoutTip::hideTip);
     connect(m_cellMenus, &CellMenus::crossSectionChosen, this, [this](const XSecChoice &choice) {
@@ -142,6 +147,31 @@ void CPlotView::zoomOut()
     showZoom();
 }
 
+void CPlotView::setZoom(bool fit, double factor)
+{
+    m_zoom.zoomTo(factor);
+    if (fit)
+        m_zoom.fitToWindow();
+    showZoom();
+}
+
+double CPlotView::shownZoom() const
+{
+    return m_zoom.factor(viewport()->size(), pageSize());
+}
+
+void CPlotView::setScaleOverAllSteps(bool on)
+{
+    m_settings.colSqScaleOverAllSteps = on;
+    OnUpdate();
+}
+
+void CPlotView::setStepLabel(bool on)
+{
+    m_settings.stepLabel = on;
+    OnUpdate();
+}
+
 void CPlotView::showZoom()
 {
     updateScrollBars();
@@ -155,10 +185,15 @@ void CPlotView::wheelEvent(QWheelEvent *event)
         QAbstractScrollArea::wheelEvent(event);
         return;
     }
-    if (event->angleDelta().y() > 0)
-        zoomIn();
-    else if (event->angleDelta().y() < 0)
-        zoomOut();
+    const int turn = event->angleDelta().y();
+    if (turn != 0) {
+        const QPoint scroll = m_zoom.zoomAbout(viewport()->size(), pageSize(),
+                                               QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+                                               event->position(), turn > 0 ? PageZoom::step : 1 / PageZoom::step);
+        showZoom();
+        horizontalScrollBar()->setValue(scroll.x());
+        verticalScrollBar()->setValue(scroll.y());
+    }
     event->accept();
 }
 
@@ -166,6 +201,13 @@ void CPlotView::documentChanged()
 {
     if (m_document.isLoaded())
         pullSettingsInside(m_document.header(), m_settings);
+    // Another file is seen whole first; the first of a session keeps the remembered zoom.
+    const std::string shown = m_document.GetFileDirectory() + m_document.fileName();
+    if (m_document.isLoaded() && shown != m_shownFile) {
+        if (!m_shownFile.empty())
+            fitToWindow();
+        m_shownFile = shown;
+    }
     OnUpdate();
 }
 
@@ -183,7 +225,8 @@ void CPlotView::OnDraw()
     m_paintMessagesShown = false;
     // A file being read shows a plot once the steps it needs are read.
     m_waitingForSteps = m_document.isLoaded()
-                        && !m_document.stepReady(lastStepNeeded(m_document.header(), m_settings));
+                        && (!m_document.stepReady(lastStepNeeded(m_document.header(), m_settings))
+                            || (needsStepRanges(m_settings) && !m_document.stepRanges()));
     if (m_document.isLoaded() && !m_waitingForSteps) {
         if (m_settings.plotType != PlotType::ColoredSquare)
             m_settings.colSqDrawn = false;
@@ -213,8 +256,7 @@ bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset,
 {
     RunLayoutStep(m_document.header(), m_settings, m_layout);
     QPainterCanvas canvas(painter, dpi, offset);
-    return DrawColoredSquare(m_document.header(), m_document.grid(), reporter, m_settings, m_layout, canvas,
-                             m_readout);
+    return DrawColoredSquare(m_document, m_settings, m_layout, canvas, m_readout, &reporter);
 }
 
 void CPlotView::paintEvent(QPaintEvent *)
@@ -262,6 +304,9 @@ void CPlotView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+    // A fitted page takes another zoom with the window's size.
+    if (m_zoom.fitsWindow())
+        emit zoomChanged();
 }
 
 void CPlotView::scrollContentsBy(int, int)
@@ -352,11 +397,14 @@ void CPlotView::OnFilePrintSetup()
     dialog.exec();
 }
 
-template<typename Dialog, typename Choice> void CPlotView::runPlotCommand(const Choice &initial)
+template<typename Dialog, typename Choice>
+void CPlotView::runPlotCommand(const Choice &initial, const std::function<void(Dialog &)> &prepare)
 {
     if (!m_document.isLoaded())
         return;
     Dialog dialog(initial, m_document.header(), m_document.reporter(), this);
+    if (prepare)
+        prepare(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     PlotCommands::apply(m_settings, dialog.choice(), m_document.header());
@@ -365,7 +413,9 @@ template<typename Dialog, typename Choice> void CPlotView::runPlotCommand(const 
 
 void CPlotView::OnColoredSquarePlot()
 {
-    runPlotCommand<CColSqOptionsDlg>(PlotCommands::coloredSquareChoice(m_settings));
+    runPlotCommand<CColSqOptionsDlg>(PlotCommands::coloredSquareChoice(m_settings), [this](CColSqOptionsDlg &dialog) {
+        dialog.setStepRanges(m_document.stepRanges());
+    });
 }
 
 void CPlotView::OnCrossSectionPlot()

@@ -43,6 +43,8 @@ public:
     QSize pageSize() const;
     QSizeF shownPageSize() const;
     const PageZoom &zoom() const { return m_zoom; }
+    // The zoom the page is shown at now, 1 at its true size.
+    double shownZoom() const;
 
     // Draws the current plot onto a printer page (also the preview's pages).
     void printPlot(QPrinter *printer);
@@ -85,6 +87,12 @@ public slots:
     void actualSize();
     void zoomIn();
     void zoomOut();
+    // A remembered zoom: fitted, or at the factor.
+    void setZoom(bool fit, double factor);
+
+    // View choices of the Colored Square Plot: the scale over all steps, the step label.
+    void setScaleOverAllSteps(bool on);
+    void setStepLabel(bool on);
 
     // Something changed: the draw dispatch runs once the current event is handled.
     void OnUpdate();
@@ -109,7 +117,8 @@ private:
     void showZoom();
     std::string askForOutputPath(const OutputFileRequest &request);
     // A plot command: its options dialog over the settings; OK makes its choices current.
-    template<typename Dialog, typename Choice> void runPlotCommand(const Choice &initial);
+    template<typename Dialog, typename Choice>
+    void runPlotCommand(const Choice &initial, const std::function<void(Dialog &)> &prepare = {});
     // Runs an export with the wait box shown from the chosen path to its end.
     template<typename Export> void runExport(Export exportCommand);
     void updateScrollBars();
@@ -122,6 +131,8 @@ private:
     ReadoutGeometry m_readout;
     std::unique_ptr<ChartPlots> m_charts;
     PageZoom m_zoom;
+    // The file shown last: another file opens fitted.
+    std::string m_shownFile;
     CellMenus *m_cellMenus = nullptr;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_drawQueued = false;

@@ -583,6 +583,83 @@ private slots:
         QCOMPARE(readouts.last().at(0).toString(), QString("x =   2, y =   1,          110"));
     }
 
+    // Ctrl+wheel over a cell: after each zoom step the same cell lies under the pointer.
+    void ctrlWheelZoomsAboutThePointer_data()
+    {
+        QTest::addColumn<int>("ix");
+        QTest::addColumn<int>("iy");
+        QTest::addColumn<int>("turns"); // positive in, negative out
+        QTest::newRow("in over a middle cell") << 2 << 1 << 4;
+        QTest::newRow("in over the last cell") << 5 << 3 << 3;
+        QTest::newRow("in, then back out") << 3 << 2 << -2;
+    }
+    void ctrlWheelZoomsAboutThePointer()
+    {
+        QFETCH(int, ix);
+        QFETCH(int, iy);
+        QFETCH(int, turns);
+        OpenView open;
+        open.showAndPaint();
+        const QPoint pointer = cellCentre(open.view, ix, iy, 6, 4);
+        QSignalSpy readouts(&open.view, &CPlotView::readoutChanged);
+        QTest::mouseMove(open.view.viewport(), pointer);
+        const QString cell = readouts.last().at(0).toString();
+        QVERIFY(!cell.isEmpty());
+        const auto wheel = [&](int delta) {
+            QWheelEvent event(pointer, open.view.viewport()->mapToGlobal(QPointF(pointer)), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(open.view.viewport(), &event);
+            QTest::qWait(30); // the repaint leaves the new geometry
+            QTest::mouseMove(open.view.viewport(), pointer + QPoint(1, 0));
+            QTest::mouseMove(open.view.viewport(), pointer);
+            QCOMPARE(readouts.last().at(0).toString(), cell);
+        };
+        for (int i = 0; i < std::abs(turns) + 2; ++i)
+            wheel(120);
+        for (int i = 0; turns < 0 && i < -turns; ++i)
+            wheel(-120);
+        QVERIFY(!open.view.zoom().fitsWindow());
+    }
+
+    void middleDragPansThePage()
+    {
+        OpenView open;
+        open.showAndPaint();
+        open.view.zoomIn();
+        open.view.zoomIn();
+        open.view.zoomIn();
+        QScrollBar *across = open.view.horizontalScrollBar();
+        QScrollBar *down = open.view.verticalScrollBar();
+        across->setValue(across->maximum() / 2);
+        down->setValue(down->maximum() / 2);
+        const QPoint start(across->value(), down->value());
+        QWidget *viewport = open.view.viewport();
+        const QPoint from(300, 300);
+        QTest::mousePress(viewport, Qt::MiddleButton, Qt::NoModifier, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(-40, 25)), viewport->mapToGlobal(QPointF(from)),
+                         Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        // The page follows the hand: dragged left and down, it shows more of the right and the top.
+        QCOMPARE(QPoint(across->value(), down->value()), start + QPoint(40, -25));
+        QTest::mouseRelease(viewport, Qt::MiddleButton, Qt::NoModifier, from + QPoint(-40, 25));
+        QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void anotherFileOpensFitted()
+    {
+        OpenView open;
+        open.showAndPaint();
+        open.view.zoomIn();
+        QVERIFY(!open.view.zoom().fitsWindow());
+        // The same file again keeps the zoom; another is seen whole first.
+        emit open.document.updateAllViews();
+        QVERIFY(!open.view.zoom().fitsWindow());
+        const QString other = open.dir.filePath("other.f1");
+        writeSeamFile(other.toStdString(), TestSeam().sized(2, 3, 3, 1));
+        QCOMPARE(open.document.openFile(other.toStdString()), CPlotDoc::OpenResult::Opened);
+        QVERIFY(open.view.zoom().fitsWindow());
+    }
+
     void fileNewLeavesTheViewBlank()
     {
         OpenView open;
