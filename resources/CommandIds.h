@@ -35,6 +35,7 @@ constexpr int viewFitToWindow = 33001;
 constexpr int viewActualSize = 33002;
 constexpr int viewZoomIn = 33003;
 constexpr int viewZoomOut = 33004;
+constexpr int exportGrid = 33005;
 } // namespace CommandId
 
 // The size of the recent-file list.

@@ -2,7 +2,6 @@
 
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
-#include "data/LocalFileNames.h"
 #include "data/Reporter.h"
 #include "dialogs/widgets/C3DPlotOptionsDlg.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
@@ -18,10 +17,9 @@
 #include "view/StepNavigation.h"
 #include "view/StepReload.h"
 #include "view/widgets/CellMenus.h"
+#include "view/widgets/SaveFileDialog.h"
 #include "view/widgets/ThumbStyle.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPageSetupDialog>
@@ -66,7 +64,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     m_readoutDelay.setSingleShot(true);
     m_readoutDelay.setInterval(readoutInitialDelay);
     connect(&m_readoutDelay, &QTimer::timeout, this, &CPlotView::showReadoutTip);
-    m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(request); };
+    m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(this, request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
     connect(&m_document, &CPlotDoc::stepsReady, this, [this] {
@@ -431,22 +429,6 @@ void CPlotView::CopyPlotCommand()
     } else if (!m_charts->CopyActiveChartToClipboard(*m_clipboard)) {
         m_document.reporter().report(PlotClipboard::message(PlotClipboard::Result::CannotSet));
     }
-}
-
-std::string CPlotView::askForOutputPath(const OutputFileRequest &request)
-{
-    const QString suffix = QString::fromStdString(request.defaultSuffix);
-    QFileDialog dialog(this, "Save As");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(QString::fromStdString(request.filter).split(";;"));
-    dialog.setDefaultSuffix(suffix);
-    const std::string proposed = request.defaultName + "." + request.defaultSuffix;
-    const QString defaultName = LocalFileNames::display(proposed);
-    dialog.setDirectory(QFileInfo(defaultName).absolutePath());
-    dialog.selectFile(QFileInfo(defaultName).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return LocalFileNames::chosenPath(dialog.selectedFiles().front(), proposed);
 }
 
 template<typename Export> void CPlotView::runExport(Export exportCommand)

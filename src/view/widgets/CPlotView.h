@@ -109,7 +109,6 @@ private:
     void showZoom();
     void showReadoutTip();
     void hideReadoutTip();
-    std::string askForOutputPath(const OutputFileRequest &request);
     // A plot command: its options dialog over the settings; OK makes its choices current.
     template<typename Dialog, typename Choice> void runPlotCommand(const Choice &initial);
     // Runs an export with the wait box shown from the chosen path to its end.
