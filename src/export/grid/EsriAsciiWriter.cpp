@@ -16,11 +16,12 @@ bool EsriAsciiWriter::writeStep(int step, const StepGrid &grid, std::string &err
     if (!lines)
         return false;
     const SeamHeader &header = m_content->header;
+    // The corner and the cell size as the doubles the floats are, so a reader places the cells where they are.
     lines->text("ncols ").integer(grid.columnCount()).endLine();
     lines->text("nrows ").integer(grid.rowCount()).endLine();
-    lines->text("xllcorner ").exact(header.originX).endLine();
-    lines->text("yllcorner ").exact(header.originY).endLine();
-    lines->text("cellsize ").exact(header.cellSize).endLine();
+    lines->text("xllcorner ").exact(double(header.originX)).endLine();
+    lines->text("yllcorner ").exact(double(header.originY)).endLine();
+    lines->text("cellsize ").exact(double(header.cellSize)).endLine();
     const int item = m_content->items.front();
     for (int iy = grid.rowCount() - 1; iy >= 0; --iy) {
         for (int ix = 0; ix < grid.columnCount(); ++ix) {

@@ -63,8 +63,10 @@ bool VtkSeriesWriter::writeStep(int step, const StepGrid &grid, std::string &err
     lines->line("<?xml version=\"1.0\"?>");
     lines->text("<VTKFile type=\"ImageData\" version=\"1.0\" byte_order=\"").text(byteOrder);
     lines->text("\" header_type=\"UInt64\">").endLine();
-    lines->text("  <ImageData WholeExtent=\"").text(extent).text("\" Origin=\"").exact(header.originX).text(" ");
-    lines->exact(header.originY).text(" 0\" Spacing=\"").exact(header.cellSize).text(" ").exact(header.cellSize);
+    // The origin and the spacing as the doubles the floats are, so a reader places the cells where they are.
+    const double cellSize = header.cellSize;
+    lines->text("  <ImageData WholeExtent=\"").text(extent).text("\" Origin=\"").exact(double(header.originX));
+    lines->text(" ").exact(double(header.originY)).text(" 0\" Spacing=\"").exact(cellSize).text(" ").exact(cellSize);
     lines->text(" 1\">").endLine();
     lines->text("    <Piece Extent=\"").text(extent).text("\">").endLine();
     lines->line("      <CellData>");
