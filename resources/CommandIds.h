@@ -37,6 +37,7 @@ constexpr int viewZoomIn = 33003;
 constexpr int viewZoomOut = 33004;
 constexpr int viewScaleOverAllSteps = 33005;
 constexpr int viewStepLabel = 33006;
+constexpr int exportGrid = 33007;
 } // namespace CommandId
 
 // The size of the recent-file list.

@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CModeless.h"
+#include "app/ExportGridCommand.h"
 #include "app/OpenProgressField.h"
 #include "app/StepKeys.h"
 #include "app/StepToolBar.h"
@@ -124,6 +125,7 @@ void CMainFrame::createActions()
     addCommand(fileOpen, "&Open...\tCtrl+O", "Opens a seam output file\nOpen");
     addCommand(saveAscii, "Save As &ASCII\tCtrl+A", "Saves plot data in ASCII file\nSave ASCII");
     addCommand(saveDxf, "Save As &DXF\tCtrl+D", "Saves plot data in DXF file\nSave DXF");
+    addCommand(exportGrid, "Export &Grid...", "Saves steps and items for GIS, ParaView or Python\nExport Grid");
     addCommand(filePrint, "&Print...\tCtrl+P", "Prints the current plot\nPrint");
     addCommand(filePrintPreview, "Print Pre&View", "Shows the current plot as it will be printed\nPrint Preview");
     addCommand(printSetup, "P&rint Setup...", "Changes the printer and printing options\nPrint Setup");
@@ -198,6 +200,7 @@ void CMainFrame::createActions()
 
     connect(action(saveAscii), &QAction::triggered, m_view, &CPlotView::SaveAsciiCommand);
     connect(action(saveDxf), &QAction::triggered, m_view, &CPlotView::SaveDxfCommand);
+    connect(action(exportGrid), &QAction::triggered, new ExportGridCommand(m_document, this), &ExportGridCommand::run);
     connect(action(filePrint), &QAction::triggered, m_view, &CPlotView::OnFilePrint);
     connect(action(filePrintPreview), &QAction::triggered, m_view, &CPlotView::OnFilePrintPreview);
     connect(action(printSetup), &QAction::triggered, m_view, &CPlotView::OnFilePrintSetup);
@@ -228,6 +231,7 @@ void CMainFrame::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(action(saveAscii));
     m_fileMenu->addAction(action(saveDxf));
+    m_fileMenu->addAction(action(exportGrid));
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(action(filePrint));
     m_fileMenu->addAction(action(filePrintPreview));
@@ -372,7 +376,7 @@ void CMainFrame::enableWhatWaitsForTheFile()
     // What needs every step, or writes the plot out, waits until the file is read.
     using namespace CommandId;
     const bool read = !m_document.isOpening();
-    for (int id : {saveAscii, saveDxf, filePrint, filePrintPreview, editCopy, historyPlot})
+    for (int id : {saveAscii, saveDxf, exportGrid, filePrint, filePrintPreview, editCopy, historyPlot})
         action(id)->setEnabled(read);
     m_cancelOpen->setEnabled(!read);
 }

@@ -7,3 +7,4 @@ int runInfo(const QStringList &arguments);
 int runRender(const QStringList &arguments);
 int runAscii(const QStringList &arguments);
 int runDxf(const QStringList &arguments);
+int runConvert(const QStringList &arguments);

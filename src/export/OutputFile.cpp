@@ -107,10 +107,10 @@ void OutputFile::keepError(int error)
         m_error = QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool OutputFile::commit()
+bool OutputFile::finish()
 {
     if (!m_file)
-        return false;
+        return m_finished;
     errno = 0;
     if (std::fflush(m_file.get()) != 0 || std::ferror(m_file.get()))
         keepError(lastError());
@@ -118,10 +118,17 @@ bool OutputFile::commit()
     if (std::fclose(m_file.release()) != 0)
         keepError(lastError());
     m_stream.close();
-    if (!m_error.isEmpty()) {
+    m_finished = m_error.isEmpty();
+    if (!m_finished)
         removeTemporary();
+    return m_finished;
+}
+
+bool OutputFile::commit()
+{
+    if (!finish())
         return false;
-    }
+    m_finished = false;
     if (m_writesThrough)
         return true;
     std::error_code error;
@@ -142,6 +149,7 @@ bool OutputFile::commit()
 void OutputFile::cancel()
 {
     m_file.reset();
+    m_finished = false;
     m_stream.close();
     removeTemporary();
 }

@@ -29,9 +29,14 @@ public:
     QIODevice &device();
     // All of the bytes to the device; false when the device refuses some.
     bool write(const QByteArray &bytes);
-    // True when every byte reached the target and a regular file took its name.
-    // On false errorString() gives the reason; the temporary file is gone and
-    // whatever stood under the name is untouched.
+    // Ends the writing without taking the name yet: every byte flushed and the
+    // file closed, so that a set of files can be finished before any is renamed.
+    // On false the temporary file is gone.
+    bool finish();
+    // True when every byte reached the target and a regular file took its name
+    // (finishing first when that is not done yet). On false errorString() gives
+    // the reason; the temporary file is gone and whatever stood under the name
+    // is untouched.
     bool commit();
     // Gives the file up: the temporary file is removed, a FIFO or device closed.
     void cancel();
@@ -39,6 +44,9 @@ public:
     QString errorString() const { return m_error; }
     // True when the target is written through rather than replaced.
     bool writesThrough() const { return m_writesThrough; }
+    // The file the bytes go to until commit(): for a library that writes a file
+    // by its path, once finish() has closed this one's handle of it.
+    const std::string &temporaryPath() const { return m_temporary; }
 
     // Opens, writes the bytes and commits; on failure error reads
     // "Cannot write PATH (reason)."
@@ -71,6 +79,7 @@ private:
     bool m_writesThrough = false;
     std::string m_temporary;
     std::unique_ptr<std::FILE, Closer> m_file;
+    bool m_finished = false;
     Stream m_stream{*this};
     QString m_error;
 };

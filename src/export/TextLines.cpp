@@ -4,6 +4,8 @@
 
 #include <QIODevice>
 
+#include <charconv>
+
 TextLines &TextLines::text(std::string_view text)
 {
     m_text.append(text);
@@ -25,6 +27,25 @@ TextLines &TextLines::fixed(double value, int precision, int width)
 TextLines &TextLines::integer(long long value, int width)
 {
     NumberFormat::appendInteger(m_text, value, width);
+    return *this;
+}
+
+template<typename Number> static void appendExact(std::string &out, Number value)
+{
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
+}
+
+TextLines &TextLines::exact(float value)
+{
+    appendExact(m_text, value);
+    return *this;
+}
+
+TextLines &TextLines::exact(double value)
+{
+    appendExact(m_text, value);
     return *this;
 }
 

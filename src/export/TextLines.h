@@ -21,6 +21,10 @@ public:
     TextLines &general(double value, int precision = 6, int width = 0);
     TextLines &fixed(double value, int precision = 6, int width = 0);
     TextLines &integer(long long value, int width = 0);
+    // The shortest decimal that reads back as the same number, for files other
+    // programs read exactly: 0.1f is "0.1", 1e10f "1e+10".
+    TextLines &exact(float value);
+    TextLines &exact(double value);
     void endLine();
     // A whole line: text(line), then endLine().
     void line(std::string_view line);

@@ -68,7 +68,8 @@ private slots:
         CMainFrame frame(document);
         QCOMPARE(menuTexts(topMenu(frame, "&File")),
                  QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "Save As &ASCII\tCtrl+A",
-                              "Save As &DXF\tCtrl+D", "-", "&Print...\tCtrl+P", "Print Pre&View", "P&rint Setup...",
+                              "Save As &DXF\tCtrl+D", "Export &Grid...", "-", "&Print...\tCtrl+P", "Print Pre&View",
+                              "P&rint Setup...",
                               "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(menuTexts(topMenu(frame, "&Edit")),
                  QStringList({"&Copy \tCtrl+C", "-", "Colored Square &Plot... \tCtrl+P",

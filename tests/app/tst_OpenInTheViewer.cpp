@@ -65,12 +65,14 @@ private slots:
             for (QLabel *label : viewer.frame.findChildren<QLabel *>())
                 if (label->isVisible() && label->text().startsWith("Reading"))
                     progress << label->text();
-            for (int id : {CommandId::saveAscii, CommandId::historyPlot, CommandId::coloredSquarePlot})
+            for (int id : {CommandId::saveAscii, CommandId::exportGrid, CommandId::historyPlot,
+                           CommandId::coloredSquarePlot})
                 enabled << viewer.frame.action(id)->isEnabled();
         };
         QCOMPARE(openAndWait(viewer.frame, viewer.document, path), CPlotDoc::OpenResult::OpenedWithErrors);
         QCOMPARE(progress, QStringList{"Reading step 2 of 3"});
-        QCOMPARE(enabled, (QList<bool>{false, false, true}));
+        QCOMPARE(enabled, (QList<bool>{false, false, false, true}));
+        QVERIFY(viewer.frame.action(CommandId::exportGrid)->isEnabled());
         QVERIFY(viewer.frame.action(CommandId::saveAscii)->isEnabled());
         QVERIFY(viewer.frame.action(CommandId::historyPlot)->isEnabled());
         QVERIFY(!viewer.frame.findChild<QToolButton *>("cancelReading")->isVisible());

@@ -2,7 +2,6 @@
 
 #include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
-#include "data/LocalFileNames.h"
 #include "data/Reporter.h"
 #include "dialogs/widgets/C3DPlotOptionsDlg.h"
 #include "dialogs/widgets/CColSqOptionsDlg.h"
@@ -20,10 +19,9 @@
 #include "view/widgets/CellMenus.h"
 #include "view/widgets/ReadoutTip.h"
 #include "view/widgets/MiddleButtonPan.h"
+#include "view/widgets/SaveFileDialog.h"
 #include "view/widgets/ThumbStyle.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPageSetupDialog>
@@ -69,7 +67,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
                 CursorReadout::readoutText(cell, m_document.header(), m_document.grid(), m_settings.colSqItem));
         });
     connect(m_readoutTip, &ReadoutTip::readoutChanged, this, &CPlotView::readoutChanged);
-    m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(request); };
+    m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(this, request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
     const auto drawWhatWaits = [this] {
@@ -449,22 +447,6 @@ void CPlotView::CopyPlotCommand()
     } else if (!m_charts->CopyActiveChartToClipboard(*m_clipboard)) {
         m_document.reporter().report(PlotClipboard::message(PlotClipboard::Result::CannotSet));
     }
-}
-
-std::string CPlotView::askForOutputPath(const OutputFileRequest &request)
-{
-    const QString suffix = QString::fromStdString(request.defaultSuffix);
-    QFileDialog dialog(this, "Save As");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(QString::fromStdString(request.filter).split(";;"));
-    dialog.setDefaultSuffix(suffix);
-    const std::string proposed = request.defaultName + "." + request.defaultSuffix;
-    const QString defaultName = LocalFileNames::display(proposed);
-    dialog.setDirectory(QFileInfo(defaultName).absolutePath());
-    dialog.selectFile(QFileInfo(defaultName).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return LocalFileNames::chosenPath(dialog.selectedFiles().front(), proposed);
 }
 
 template<typename Export> void CPlotView::runExport(Export exportCommand)

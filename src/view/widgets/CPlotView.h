@@ -115,7 +115,6 @@ private:
     QPointF pageOrigin() const;
     // The page at its new zoom: scroll bars, a repaint, the View menu's check.
     void showZoom();
-    std::string askForOutputPath(const OutputFileRequest &request);
     // A plot command: its options dialog over the settings; OK makes its choices current.
     template<typename Dialog, typename Choice>
     void runPlotCommand(const Choice &initial, const std::function<void(Dialog &)> &prepare = {});
