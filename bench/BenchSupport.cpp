@@ -10,6 +10,18 @@
 
 namespace Bench {
 
+namespace {
+
+// Three decimals, or three significant digits for times under a tenth of a second.
+std::string seconds(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, value < 0.1 ? "%.3g" : "%.3f", value);
+    return text;
+}
+
+} // namespace
+
 Options parseOptions(const QStringList &arguments, int defaultRepeats)
 {
     Options options;
@@ -28,10 +40,11 @@ void printFigures(const std::vector<Figure> &figures)
 {
     for (const Figure &figure : figures) {
         if (std::isnan(figure.reference))
-            std::printf("%s: ours %.3f s, reference n/a\n", figure.name.c_str(), figure.ours);
+            std::printf("%s: ours %s s, reference n/a\n", figure.name.c_str(), seconds(figure.ours).c_str());
         else
-            std::printf("%s: ours %.3f s, reference %.3f s, ratio %.3g\n", figure.name.c_str(), figure.ours,
-                        figure.reference, figure.ours / figure.reference);
+            std::printf("%s: ours %s s, reference %s s, ratio %.3g\n", figure.name.c_str(),
+                        seconds(figure.ours).c_str(), seconds(figure.reference).c_str(),
+                        figure.ours / figure.reference);
     }
     std::fflush(stdout);
 }

@@ -7,6 +7,7 @@
 // 1 MB of cache files; a 50-byte file claiming a billion values must be refused
 // in under 1 s with under 100 MB of memory. Exit status 1 when a limit is missed.
 
+#include "BenchSupport.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "data/StepCache.h"
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -70,6 +72,7 @@ int main()
 {
     QTemporaryDir dir;
     bool met = true;
+    std::vector<Bench::Figure> figures;
     {
         const std::string path = dir.filePath("steps.f1").toStdString();
         CountingReporter reporter;
@@ -82,6 +85,7 @@ int main()
         std::cout << "file of " << std::filesystem::file_size(path) << " bytes claiming 1000000 steps: opened in "
                   << seconds << " s (limit 2 s), cache files " << cacheBytes << " bytes (limit 1 MB), "
                   << reporter.boxes << " message box (limit 1)" << (ok ? "" : "  MISSED") << '\n';
+        figures.push_back({"open of 1000000 claimed steps vs the limit", seconds, 2.0});
     }
     {
         const std::string path = dir.filePath("values.f1").toStdString();
@@ -94,7 +98,9 @@ int main()
         std::cout << "file of " << std::filesystem::file_size(path) << " bytes claiming 10^9 values: refused in "
                   << seconds << " s (limit 1 s), peak memory of the process " << megabytes
                   << " MB (limit 100 MB)" << (ok ? "" : "  MISSED") << '\n';
+        figures.push_back({"refusal of 10^9 claimed values vs the limit", seconds, 1.0});
     }
-    std::cout << (met ? "All limits met.\n" : "A limit was missed.\n");
+    std::cout << (met ? "All limits met.\n" : "A limit was missed.\n") << std::flush;
+    Bench::printFigures(figures);
     return met ? 0 : 1;
 }

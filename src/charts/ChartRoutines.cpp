@@ -77,6 +77,12 @@ void ChartRoutines::FillCrossSectionChart()
                    + std::to_string(grid.columnCount()) + " columns and " + std::to_string(grid.rowCount())
                    + " rows.");
     }
+    // The axis spans the section's elements, from the first one's outer edge to the last one's.
+    const SeamHeader &header = m_document.header();
+    const bool alongX = m_settings.xsecDirection == CrossSectionDirection::ParallelToX;
+    const double start = alongX ? header.originX : header.originY;
+    const int elements = alongX ? grid.columnCount() : grid.rowCount();
+    m_crossSection.setXAxis(sectionAxis(start, start + elements * static_cast<double>(header.cellSize)));
     // Written even when the section does not fit, so the chart never shows the points of other settings.
     m_crossSection.setContent(
         stepHeld ? CrossSectionPoints::compute(m_document.header(), grid, m_settings) : QList<QPointF>(),

@@ -20,3 +20,8 @@ struct AxisSpan
 // so that their markers show whole, and ticks on whole steps, at most ten
 // intervals of 1, 2 or 5 times a power of ten. Empty for no steps.
 std::optional<AxisSpan> stepAxis(int count);
+
+// The axis of a cross section: from the outer edge of its first element to that
+// of its last, ticks at most ten intervals of 1, 2 or 5 times a power of ten.
+// Empty for a stretch of no length (a cell size of 0) or one float cannot hold.
+std::optional<AxisSpan> sectionAxis(double start, double end);

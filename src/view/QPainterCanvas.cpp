@@ -2,6 +2,7 @@
 
 #include "view/CanvasFont.h"
 #include "view/ScreenPixels.h"
+#include "view/UnderlappedFills.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -88,7 +89,7 @@ void QPainterCanvas::paintGatheredFills()
     if (m_fills.empty() || !m_painter.isActive())
         return;
     m_painter.setPen(Qt::NoPen);
-    for (const CellFills::Group &group : m_fills.take()) {
+    for (const CellFills::Group &group : underlappedFills(m_fills.take())) {
         QList<QRectF> rects;
         rects.reserve(static_cast<qsizetype>(group.rects.size()));
         for (const LogicalRect &rect : group.rects)

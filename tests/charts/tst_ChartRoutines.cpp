@@ -147,6 +147,8 @@ private slots:
     void initTestCase();
     void crossSectionIsCreatedOnceAndRefilledAtEveryDraw();
     void crossSectionFillWritesPointsAndTitles();
+    void crossSectionAxisSpansTheElements_data();
+    void crossSectionAxisSpansTheElements();
     void refillWithOtherOptionsKeepsTheCreationSettings();
     void crossSectionOutsideTheGridReportsOnce();
     void historyIsFilledOnceAndLeavesTheStepForReloading();
@@ -197,6 +199,31 @@ void TestChartRoutines::crossSectionFillWritesPointsAndTitles()
     QCOMPARE(bench.crossSection.header, QString("Convergence\nCross Section Parallel to X at Grid Location 2\nStep 2"));
     QCOMPARE(bench.crossSection.yTitle, QString("Convergence (mm)"));
     QVERIFY(bench.file.reporter.messages.empty());
+}
+
+// The X axis runs from the first element's outer edge to the last one's, not to a round number beyond.
+void TestChartRoutines::crossSectionAxisSpansTheElements_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<double>("tickInterval");
+    // 4 columns and 2 rows of 10.
+    QTest::newRow("parallel to X, 4 columns") << int(CrossSectionDirection::ParallelToX) << 40.0 << 5.0;
+    QTest::newRow("parallel to Y, 2 rows") << int(CrossSectionDirection::ParallelToY) << 20.0 << 2.0;
+}
+void TestChartRoutines::crossSectionAxisSpansTheElements()
+{
+    QFETCH(int, direction);
+    QFETCH(double, max);
+    QFETCH(double, tickInterval);
+    Bench bench;
+    QVERIFY(bench.file.opened());
+    bench.run(XSecChoice{0, 1, static_cast<CrossSectionDirection>(direction), 1});
+    bench.draw();
+    QVERIFY(bench.crossSection.xAxis.has_value());
+    QCOMPARE(bench.crossSection.xAxis->min, 0.0);
+    QCOMPARE(bench.crossSection.xAxis->max, max);
+    QCOMPARE(bench.crossSection.xAxis->tickInterval, tickInterval);
 }
 
 void TestChartRoutines::refillWithOtherOptionsKeepsTheCreationSettings()

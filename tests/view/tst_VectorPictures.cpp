@@ -7,15 +7,13 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/PagePicture.h"
 #include "view/PaletteColors.h"
+#include "support/Rasterised.h"
 #include "support/RecordingCanvas.h"
 
 #include "support/TestSeam.h"
 #include "view_helpers.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -64,35 +62,6 @@ QByteArray picture(Source source, const SeamHeader &header, const StepGrid &grid
     return PagePicture::encode(format, 100, PagePicture::CanvasDrawing(drawing), error).value_or(QByteArray());
 }
 
-// The picture rasterised into an image `width` pixels wide by rsvg-convert
-// (librsvg, as desktop programs render SVG), pdftoppm (poppler, as PDF viewers
-// do) or pdftocairo (poppler through cairo, which fills exactly the pixels a
-// shape covers); nothing when the program is not installed.
-std::optional<QImage> rasterised(const QString &program, const QByteArray &bytes, int width, QString &failure)
-{
-    const QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty())
-        return std::nullopt;
-    QTemporaryDir folder;
-    const QString in = folder.filePath("in");
-    const QString out = folder.filePath("out");
-    QFile file(in);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QImage();
-    file.close();
-    QStringList arguments;
-    if (program != "rsvg-convert")
-        // The page is 1024 units of 0.01 inch wide: `width` pixels are this many per inch.
-        arguments << "-png" << "-singlefile" << "-r" << QString::number(width / 10.24, 'f', 6) << in << out;
-    else
-        arguments << "-w" << QString::number(width) << "-o" << out + ".png" << in;
-    QProcess process;
-    process.start(path, arguments);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
-        failure = program + ": " + QString::fromLocal8Bit(process.readAllStandardError());
-    return QImage(out + ".png").convertToFormat(QImage::Format_RGB32);
-}
-
 // The pixels of the rectangle for which the test holds.
 int pixelsWhere(const QRect &rect, const std::function<bool(int x, int y)> &test)
 {
@@ -111,6 +80,7 @@ QRect scaled(const QRectF &rect, double scale)
 } // namespace
 
 Q_DECLARE_METATYPE(Source)
+Q_DECLARE_METATYPE(std::vector<int>)
 
 class tst_VectorPictures : public QObject
 {
@@ -200,6 +170,46 @@ private slots:
         const QRect inside = scaled(grid, width / 1024.0).adjusted(2, 2, -2, -2);
         const QRgb band = PaletteColors(Palette::ColdToHot)[0];
         QCOMPARE(pixelsWhere(inside, [&](int x, int y) { return image->pixel(x, y) != band; }), 0);
+    }
+
+    // Stripes of two or three colours, rasterised by poppler at several sizes:
+    // where two colours meet, the pixels are blends of the two, never lighter
+    // than both (the page showing through).
+    void stripesShowNoLightSeam_data()
+    {
+        QTest::addColumn<bool>("alongRows");
+        QTest::addColumn<std::vector<int>>("bands");
+        QTest::addColumn<int>("width");
+        for (const int width : {997, 1500, 2311}) {
+            QTest::addRow("rows of 2 colours, %d pixels", width) << true << std::vector<int>{0, 9} << width;
+            QTest::addRow("columns of 2 colours, %d pixels", width) << false << std::vector<int>{0, 9} << width;
+            QTest::addRow("rows of 3 colours, %d pixels", width) << true << std::vector<int>{2, 9, 5} << width;
+            QTest::addRow("columns of 3 colours, %d pixels", width) << false << std::vector<int>{2, 9, 5} << width;
+        }
+    }
+    void stripesShowNoLightSeam()
+    {
+        QFETCH(bool, alongRows);
+        QFETCH(std::vector<int>, bands);
+        QFETCH(int, width);
+        // Stripes 3 cells wide; 7 rows and columns more than stripes make the ends uneven.
+        const MemoryGrid data(61, 47, 1.0f, [&](int ix, int iy) {
+            return static_cast<float>(bands[(alongRows ? iy : ix) / 3 % bands.size()]) + 0.5f;
+        });
+        QRect grid;
+        const QByteArray bytes = picture(Source::Pdf, data.header, data.grid, grid);
+        QVERIFY(!bytes.isEmpty());
+        QString failure;
+        const std::optional<QImage> image = rasterised("pdftoppm", bytes, width, failure);
+        if (!image)
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        std::vector<QRgb> colours;
+        for (const int band : bands)
+            colours.push_back(PaletteColors(Palette::ColdToHot)[band]);
+        // Two pixels in from the outline, whose line is anti-aliased.
+        const QRect inside = scaled(grid, width / 1024.0).adjusted(2, 2, -2, -2);
+        QCOMPARE(lightPixels(*image, inside, colours), 0);
     }
 
     void textsAndLinesStayAntiAliased_data()

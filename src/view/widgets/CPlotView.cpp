@@ -250,10 +250,11 @@ void CPlotView::OnDraw()
     emit plotChanged();
 }
 
-bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter)
+bool CPlotView::drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter,
+                                  QPainterCanvas::Fills fills)
 {
     RunLayoutStep(m_document.header(), m_settings, m_layout);
-    QPainterCanvas canvas(painter, dpi, offset);
+    QPainterCanvas canvas(painter, dpi, offset, fills);
     return DrawColoredSquare(m_document, m_settings, m_layout, canvas, m_readout, &reporter);
 }
 
@@ -284,7 +285,7 @@ void CPlotView::paintEvent(QPaintEvent *)
     {
         QPainter painter(viewport());
         drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
-                          pageOrigin(), held);
+                          pageOrigin(), held, QPainterCanvas::Fills::EachRun);
     }
     if (held.messages.empty() || m_paintMessagesShown)
         return;
@@ -365,7 +366,9 @@ void CPlotView::printPlot(QPrinter *printer)
         const QSizeF printable = printer->pageRect(QPrinter::Inch).size();
         const double fit = std::min({1.0, printable.width() * 100.0 / CPlotDoc::pageWidth,
                                      printable.height() * 100.0 / CPlotDoc::pageHeight});
-        drawColoredSquare(painter, printer->resolution() * fit, QPointF(), m_document.reporter());
+        // Paper and PDF get the fills of vector pictures: no seam where the printer blends edges.
+        drawColoredSquare(painter, printer->resolution() * fit, QPointF(), m_document.reporter(),
+                          QPainterCanvas::Fills::MergedByColour);
     } else {
         const QSize printable = printer->pageRect(QPrinter::DevicePixel).size().toSize();
         m_charts->PrintActiveChart(painter, QRect(QPoint(0, 0), printable));

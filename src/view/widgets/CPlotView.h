@@ -5,6 +5,7 @@
 #include "view/PageZoom.h"
 #include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
+#include "view/QPainterCanvas.h"
 
 #include "export/OutputFileRequest.h"
 
@@ -122,7 +123,8 @@ private:
     template<typename Export> void runExport(Export exportCommand);
     void updateScrollBars();
     // The layout step and the drawing onto a canvas over the painter.
-    bool drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter);
+    bool drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter,
+                           QPainterCanvas::Fills fills);
 
     CPlotDoc &m_document;
     PlotSettings m_settings;
