@@ -14,7 +14,7 @@ static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler may only
 extern "C" void onTerminationSignal(int number)
 {
     receivedSignal = number;
-    watch.cancel.store(true);
+    watch.requestCancel();
     std::signal(number, SIG_DFL);
 }
 

@@ -34,7 +34,7 @@ void BackgroundOpen::cancel()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_watch.cancel = true;
+        m_watch.requestCancel();
     }
     m_answered.notify_all();
 }

@@ -129,8 +129,11 @@ void CPlotDoc::onOpenFinished(OpenResult result)
 {
     BackgroundOpen *opening = m_opening.release();
     opening->deleteLater(); // its signal is still being handled
-    if (opening->watch().cancel && result != OpenResult::Failed)
-        result = OpenResult::Cancelled; // ended before it noticed; its files go with it
+    if (opening->watch().cancel && succeeded(result)) {
+        // Read to its end before it noticed: what it wrote goes now.
+        removeCacheFiles(opening->file());
+        result = OpenResult::Cancelled;
+    }
     if (succeeded(result) && !m_showingOpening && !showOpeningFile(*opening))
         result = OpenResult::Failed;
     if (succeeded(result)) {

@@ -31,11 +31,12 @@ bool LineReader::fill()
     m_end = rest;
     if (m_end == to->size())
         to->resize(to->size() * 2); // a line longer than the buffer
-    m_in.read(to->data() + m_end, static_cast<std::streamsize>(to->size() - m_end));
-    const auto got = static_cast<std::size_t>(m_in.gcount());
+    // What the stream has now, which from a pipe may be less than asked: only nothing is its end.
+    const std::streamsize read = m_in.rdbuf()->sgetn(to->data() + m_end, static_cast<std::streamsize>(to->size() - m_end));
+    const auto got = static_cast<std::size_t>(std::max<std::streamsize>(read, 0));
     m_end += got;
     m_streamBytes += got;
-    if (got == 0 || !m_in)
+    if (got == 0)
         m_eof = true;
     return got > 0;
 }

@@ -5,37 +5,47 @@
 #include "data/Reporter.h"
 #include "data/SeamReader.h"
 #include "data/StepCache.h"
+#include "data/WakeableInput.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <istream>
 #include <memory>
 #include <new>
 
 namespace {
 
-// Counts what passes through, so the open can tell a clean file from a damaged one.
+// Counts what passes through, so the open can tell a clean file from a damaged
+// one. Once the open is cancelled nothing passes: a read cut short by the
+// cancel finds an end that is not the file's.
 class CountingReporter : public Reporter
 {
 public:
-    explicit CountingReporter(Reporter &target) : m_target(target) {}
+    CountingReporter(Reporter &target, const std::atomic<bool> *cancel) : m_target(target), m_cancel(cancel) {}
     void report(const std::string &message) override
     {
+        if (cancelled())
+            return;
         ++count;
         m_target.report(message);
     }
     void reportSteps(const std::string &message, int firstStep, int lastStep) override
     {
+        if (cancelled())
+            return;
         ++count;
         m_target.reportSteps(message, firstStep, lastStep);
     }
     int count = 0;
 
 private:
+    bool cancelled() const { return m_cancel && m_cancel->load(); }
+
     Reporter &m_target;
+    const std::atomic<bool> *m_cancel;
 };
 
 // Keeps the one message the reading of a step may give, until the open knows
@@ -106,19 +116,22 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
     const std::filesystem::path absolute = std::filesystem::absolute(chosenPath, error);
     const std::string filePath = error ? chosenPath : absolute.string();
 
-    errno = 0;
-    std::ifstream in(filePath, std::ios::binary);
-    const int openError = in ? (std::filesystem::is_directory(filePath, error) ? EISDIR : 0) : errno;
-    if (!in || openError != 0) {
-        target.report("Cannot open the file " + filePath + " (" + std::strerror(openError ? openError : EIO) + ").");
+    // A cancel ends a wait for a slow pipe's data at once.
+    WakeableInput input(filePath, watch ? &watch->wake : nullptr);
+    const int openError =
+        input.openError() != 0 ? input.openError() : (std::filesystem::is_directory(filePath, error) ? EISDIR : 0);
+    if (openError != 0) {
+        target.report("Cannot open the file " + filePath + " (" + std::strerror(openError) + ").");
         return OpenResult::Failed;
     }
+    std::istream in(&input);
     const FilePath names = FilePath::split(filePath);
     const long long fileSize = regularFileSize(filePath);
     if (watch)
         watch->fileSize = fileSize;
 
-    CountingReporter reporter(target);
+    const std::atomic<bool> *cancel = watch ? &watch->cancel : nullptr;
+    CountingReporter reporter(target, cancel);
     LineReader lines(in, 2 << 20);
     // Fields a damaged first line leaves unread are zero, never an earlier file's sizes.
     SeamHeader header;
@@ -144,7 +157,6 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
     const auto cache = std::make_shared<StepCache>(names.fileDirectory, mostCacheFiles(header, dataBytes));
     StepGrid grid;
     grid.setUp(header.itemCount, header.columnCount, header.rowCount, cache);
-    const std::atomic<bool> *cancel = watch ? &watch->cancel : nullptr;
     OpenObserver *observer = watch ? watch->observer : nullptr;
     if (watch)
         watch->stepCount = header.stepCount;
@@ -245,7 +257,9 @@ OpenResult readWhole(const std::string &chosenPath, Reporter &target, OpenedFile
 OpenResult readSeamFile(const std::string &chosenPath, Reporter &reporter, OpenedFile &file, OpenWatch *watch)
 {
     try {
-        return readWhole(chosenPath, reporter, file, watch);
+        const OpenResult result = readWhole(chosenPath, reporter, file, watch);
+        // A header cut short by the cancel is no damaged header.
+        return result == OpenResult::Failed && watch && watch->cancel ? OpenResult::Cancelled : result;
     } catch (const std::bad_alloc &) {
         // Whatever the open made is gone with the stack it stood on.
         reporter.report("There is not enough memory to open the file " + chosenPath + ".");

@@ -4,6 +4,7 @@
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 #include "data/StepRanges.h"
+#include "data/WakeableInput.h"
 
 #include <atomic>
 #include <memory>
@@ -34,7 +35,15 @@ public:
 // Lets another thread follow an open and stop it.
 struct OpenWatch
 {
+    // Stops the open soon after, also one waiting for a pipe's data; safe in a signal handler.
+    void requestCancel() noexcept
+    {
+        cancel = true;
+        wake.wake();
+    }
+
     std::atomic<bool> cancel{false};
+    InputWake wake;
     std::atomic<long long> bytesRead{0};
     std::atomic<long long> fileSize{-1}; // -1 while unknown
     std::atomic<int> step{0};            // the step being read

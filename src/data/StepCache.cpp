@@ -111,6 +111,11 @@ std::FILE *StepCache::createIn(const std::string &directory, int step, int &erro
     errno = 0;
     std::FILE *file = std::fopen(nameIn(directory, step).c_str(), "wbx");
     error = file ? 0 : (errno != 0 ? errno : EIO);
+    // Unbuffered: every byte handed over is in the file at once, so the identity
+    // taken before closing is the file's last, and closing writes nothing that
+    // could change it.
+    if (file)
+        std::setvbuf(file, nullptr, _IONBF, 0);
     return file;
 }
 
@@ -216,16 +221,20 @@ void StepCache::append(const void *bytes, std::size_t size)
         m_writeError = errno != 0 ? errno : EIO;
 }
 
-bool StepCache::endStep(std::string &error)
+std::optional<FileIdentity> StepCache::closeStepFile()
 {
-    const std::string name = nameIn(directory(), m_step);
-    errno = 0;
-    if (m_writeError == 0 && std::fflush(m_file.get()) != 0)
-        m_writeError = errno != 0 ? errno : EIO;
+    // The file is unbuffered: what append handed over is in it already.
     const auto identity = FileIdentity::of(m_file.get());
     errno = 0;
     if (std::fclose(m_file.release()) != 0 && m_writeError == 0)
         m_writeError = errno != 0 ? errno : EIO;
+    return identity;
+}
+
+bool StepCache::endStep(std::string &error)
+{
+    const std::string name = nameIn(directory(), m_step);
+    const auto identity = closeStepFile();
     if (m_writeError == 0 && !identity)
         m_writeError = EIO;
     if (m_writeError != 0) {
@@ -242,9 +251,7 @@ void StepCache::shareFromStep(int step)
 {
     if (m_file) {
         const std::string name = nameIn(directory(), m_step);
-        const auto identity = FileIdentity::of(m_file.get());
-        std::fclose(m_file.release());
-        removeIfStill(name, identity);
+        removeIfStill(name, closeStepFile());
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_sharedFrom = step;

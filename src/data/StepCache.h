@@ -74,6 +74,9 @@ private:
     bool usePrivateFolder(std::string &error);
     bool moveToPrivateFolder(std::string &error);
     int fileStep(int step) const;
+    // Closes the file of the step being written and tells what it is: taken once
+    // the last byte has reached the file, so that it still matches the name after.
+    std::optional<FileIdentity> closeStepFile();
 
     const std::string m_inputDirectory;
     const int m_expectedFiles;

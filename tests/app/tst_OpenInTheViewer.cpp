@@ -5,6 +5,7 @@
 #include "data/CPlotDoc.h"
 #include "view/widgets/CPlotView.h"
 #include "app_helpers.h"
+#include "support/CacheLeftovers.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <fstream>
+#include <memory>
 
 // Opening a file in the viewer as a user does: the message boxes of a damaged
 // file, what the view may touch while they stand, and names that are no text.
@@ -27,6 +29,7 @@ class TestOpenInTheViewer : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(writeLongOpenSeam(m_files.filePath("long.f1"))); }
     void init() { useTestSettings(); }
 
     // The view paints while a box stands; none of that may reach the grid the
@@ -167,6 +170,59 @@ private slots:
         std::filesystem::remove_all(folder);
     }
 
+    void everyEndOfAnOpenRemovesItsFiles_data()
+    {
+        QTest::addColumn<QString>("end");
+        for (const char *end : {"Esc", "Cancel button", "File New", "another file", "window closed"})
+            QTest::newRow(end) << end;
+    }
+    // However the user ends an open, at whatever moment, every file it wrote goes:
+    // those of the steps read, and the one of the step it was cut off in.
+    void everyEndOfAnOpenRemovesItsFiles()
+    {
+        QFETCH(QString, end);
+        const QString cacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+        const int runs = 8;
+        int cutOff = 0;
+        QStringList leftBehind;
+        for (int run = 0; run < runs; ++run) {
+            QTemporaryDir dir;
+            QTemporaryDir otherDir;
+            const QString path = dir.filePath("run.f1");
+            std::filesystem::create_hard_link(m_files.filePath("long.f1").toStdString(), path.toStdString());
+            std::filesystem::copy_file(SEMBLA_TEST_DATA "/five_steps.f3", otherDir.filePath("other.f3").toStdString());
+            auto viewer = std::make_unique<Viewer>();
+            viewer->frame.openDocument(path.toStdString());
+            QVERIFY(waitForCacheFiles(dir.path(), cacheHome, [&] { return viewer->document.isOpening(); },
+                                      [](int ms) { QTest::qWait(ms); }));
+            QTest::qWait(randomDelay(150));
+            // An open that ended first is the file shown, whose files stay.
+            if (!viewer->document.isOpening())
+                continue;
+            ++cutOff;
+            if (end == "Esc")
+                viewer->frame.findChild<QAction *>("cancelReading")->trigger();
+            else if (end == "Cancel button")
+                viewer->frame.findChild<QToolButton *>("cancelReading")->click();
+            else if (end == "File New")
+                viewer->frame.action(CommandId::fileNew)->trigger();
+            else if (end == "another file")
+                viewer->frame.openDocument(otherDir.filePath("other.f3").toStdString());
+            else
+                viewer->frame.close();
+            QTRY_VERIFY_WITH_TIMEOUT(!viewer->document.isOpening() || end == "another file", 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(viewer->document.isLoaded() || end != "another file", 20000);
+            if (end == "window closed")
+                viewer.reset();
+            const QStringList left = cacheLeftovers(dir.path(), cacheHome);
+            if (!left.isEmpty())
+                leftBehind << QString("run %1: %2").arg(run).arg(left.join(' '));
+        }
+        qInfo("%d runs, %d cut off, %d left files behind", runs, cutOff, int(leftBehind.size()));
+        QVERIFY2(leftBehind.isEmpty(), qPrintable(leftBehind.join('\n')));
+        QVERIFY2(cutOff > 0, "every open ended before it was cut off");
+    }
+
 private:
     // A shown main window whose message boxes are read and closed as they come.
     struct Viewer
@@ -192,6 +248,8 @@ private:
         QStringList boxTexts;
         std::function<void()> whileBoxStands;
     };
+
+    QTemporaryDir m_files;
 };
 
 QTEST_MAIN(TestOpenInTheViewer)

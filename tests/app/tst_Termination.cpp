@@ -1,3 +1,4 @@
+#include "support/CacheLeftovers.h"
 #include "support/SlowPipe.h"
 
 #include <QDir>
@@ -5,8 +6,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <csignal>
+#include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -29,6 +33,7 @@ class TestTermination : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(writeLongOpenSeam(m_files.filePath("long.f1"))); }
     void terminationRemovesTheCacheFiles_data()
     {
         QTest::addColumn<int>("signalNumber");
@@ -93,6 +98,54 @@ private slots:
         QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cacheFiles(), QStringList());
     }
+
+    void signalAtARandomMomentLeavesNoCacheFile_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("large file") << false << 20;
+        QTest::newRow("slow pipe") << true << 8;
+    }
+    // The signal falls anywhere in the open: between steps, in the middle of a
+    // step's file, while a pipe is waited for.
+    void signalAtARandomMomentLeavesNoCacheFile()
+    {
+        QFETCH(bool, pipe);
+        QFETCH(int, runs);
+        const int signalNumbers[] = {SIGTERM, SIGINT, SIGHUP};
+        QStringList leftBehind;
+        for (int run = 0; run < runs; ++run) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("run.f1");
+            std::unique_ptr<SlowPipe> input;
+            if (pipe) {
+                input = std::make_unique<SlowPipe>(path);
+                QVERIFY(input->made());
+            } else {
+                std::filesystem::create_hard_link(m_files.filePath("long.f1").toStdString(), path.toStdString());
+            }
+            QProcess viewer;
+            viewer.setProcessEnvironment(viewerEnvironment(dir));
+            viewer.start(SEMBLA_GUI, {path});
+            QVERIFY(viewer.waitForStarted());
+            const auto running = [&] { return viewer.state() == QProcess::Running; };
+            QVERIFY(waitForCacheFiles(dir.path(), dir.filePath("cache"), running,
+                                      [&](int ms) { viewer.waitForFinished(ms); }));
+            QThread::msleep(randomDelay(pipe ? 400 : 200));
+            const int signalNumber = signalNumbers[run % 3];
+            ::kill(pid_t(viewer.processId()), signalNumber);
+            QVERIFY(viewer.waitForFinished(20000));
+            QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+            const QStringList left = cacheLeftovers(dir.path(), dir.filePath("cache"));
+            if (!left.isEmpty())
+                leftBehind << QString("run %1, signal %2: %3").arg(run).arg(signalNumber).arg(left.join(' '));
+        }
+        qInfo("%d runs, %d left files behind", runs, int(leftBehind.size()));
+        QVERIFY2(leftBehind.isEmpty(), qPrintable(leftBehind.join('\n')));
+    }
+
+private:
+    QTemporaryDir m_files;
 };
 
 QTEST_GUILESS_MAIN(TestTermination)

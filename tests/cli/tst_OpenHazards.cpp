@@ -1,4 +1,6 @@
 #include "cli_helpers.h"
+#include "support/CacheLeftovers.h"
+#include "support/FileHazards.h"
 #include "support/SlowPipe.h"
 #include "support/TestSeam.h"
 
@@ -7,9 +9,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,11 +29,14 @@ private slots:
     void exportWhileAnotherFileOpensBesideIt();
     void signalDuringAnOpenLeavesNoCacheFile_data();
     void signalDuringAnOpenLeavesNoCacheFile();
+    void signalAtARandomMomentLeavesNoCacheFile_data();
+    void signalAtARandomMomentLeavesNoCacheFile();
     void nameThatIsNoTextOpensAndExports();
     void lineLargerThanMemoryIsReported();
 
 private:
     QStringList cacheFiles() const { return QDir(m_dir.path()).entryList({"SemTmp*"}, QDir::AllEntries); }
+    QString cacheHome() const { return m_dir.filePath("cache-home"); }
     QTemporaryDir m_dir;
 };
 
@@ -45,7 +52,8 @@ TestSeam seamOf(float base)
 
 void TestOpenHazards::initTestCase()
 {
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath("cache-home")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome()));
+    QVERIFY(writeLongOpenSeam(m_dir.filePath("long.f1")));
 }
 
 void TestOpenHazards::exportWhileAnotherFileOpensBesideIt()
@@ -101,6 +109,64 @@ void TestOpenHazards::signalDuringAnOpenLeavesNoCacheFile()
     // Ended by the signal, as a program that was stopped, and with nothing of its open left.
     QCOMPARE(cli.exitStatus(), QProcess::CrashExit);
     QCOMPARE(cacheFilesOf(), QStringList());
+}
+
+void TestOpenHazards::signalAtARandomMomentLeavesNoCacheFile_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("large file") << "file" << 30;
+    QTest::newRow("slow pipe") << "pipe" << 12;
+    // The cache then goes to a private folder, which must go too.
+    QTest::newRow("large file in a read-only folder") << "read-only" << 12;
+}
+
+void TestOpenHazards::signalAtARandomMomentLeavesNoCacheFile()
+{
+    // The end falls anywhere in the open: between steps, in the middle of a
+    // step's file, while a pipe is waited for.
+    QFETCH(QString, input);
+    QFETCH(int, runs);
+    const int signalNumbers[] = {SIGTERM, SIGINT, SIGHUP};
+    QStringList leftBehind;
+    int cutOff = 0;
+    for (int run = 0; run < runs; ++run) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("run.f1");
+        std::unique_ptr<SlowPipe> pipe;
+        std::unique_ptr<ReadOnlyMount> readOnly;
+        if (input == "pipe") {
+            pipe = std::make_unique<SlowPipe>(path);
+            QVERIFY(pipe->made());
+        } else {
+            std::filesystem::create_hard_link(m_dir.filePath("long.f1").toStdString(), path.toStdString());
+        }
+        if (input == "read-only") {
+            readOnly = std::make_unique<ReadOnlyMount>(dir.path());
+            if (!readOnly->mounted())
+                QSKIP("this system does not let a folder be mounted read-only");
+        }
+        QProcess cli;
+        cli.setWorkingDirectory(dir.path());
+        cli.start(SEMBLA_CLI, {"info", "run.f1"});
+        QVERIFY(cli.waitForStarted());
+        const auto running = [&] { return cli.state() == QProcess::Running; };
+        waitForCacheFiles(dir.path(), cacheHome(), running, [&](int ms) { cli.waitForFinished(ms); });
+        QThread::msleep(randomDelay(input == "file" ? 200 : 400));
+        const int signalNumber = signalNumbers[run % 3];
+        if (running())
+            ::kill(pid_t(cli.processId()), signalNumber);
+        QVERIFY(cli.waitForFinished(20000));
+        if (cli.exitStatus() == QProcess::CrashExit)
+            ++cutOff;
+        const QStringList left = cacheLeftovers(dir.path(), cacheHome());
+        if (!left.isEmpty())
+            leftBehind << QString("run %1, signal %2: %3").arg(run).arg(signalNumber).arg(left.join(' '));
+        QDir(cacheHome() + "/sembla").removeRecursively();
+    }
+    qInfo("%d runs, %d ended by the signal, %d left files behind", runs, cutOff, int(leftBehind.size()));
+    QVERIFY2(leftBehind.isEmpty(), qPrintable(leftBehind.join('\n')));
+    QVERIFY2(cutOff > 0, "no run was ended by its signal");
 }
 
 void TestOpenHazards::nameThatIsNoTextOpensAndExports()
