@@ -104,11 +104,13 @@ bool CPlotDoc::showOpeningFile(const BackgroundOpen &opening)
         m_reporter.report("There is not enough memory to show the file " + shown.filePath + ".");
         return false;
     }
-    if (isLoaded())
+    const bool replacedAFile = isLoaded();
+    if (replacedAFile)
         m_previous = std::make_unique<OpenedFile>(std::move(m_file));
     m_file = std::move(shown);
     m_heldStep = 0;
     m_showingOpening = true;
+    emit openingFileShown(replacedAFile);
     emit updateAllViews();
     return true;
 }
@@ -122,6 +124,7 @@ void CPlotDoc::showPreviousFile()
     m_file = m_previous ? std::move(*m_previous) : OpenedFile();
     m_previous.reset();
     m_heldStep = 0;
+    emit previousFileBack();
     emit updateAllViews();
 }
 

@@ -81,6 +81,11 @@ signals:
     void openEnded(OpenResult result, const std::string &filePath);
     // More steps of the file being read can be loaded.
     void stepsReady();
+    // Just before the views repaint: the file being read goes on screen
+    // (replacedAFile when it takes the place of a file shown, which is kept aside),
+    // or, after a cancel or a failure, the file shown before it comes back.
+    void openingFileShown(bool replacedAFile);
+    void previousFileBack();
 
 private:
     void startNextOpen();

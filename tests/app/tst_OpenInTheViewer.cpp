@@ -6,6 +6,10 @@
 #include "view/widgets/CPlotView.h"
 #include "app_helpers.h"
 #include "support/CacheLeftovers.h"
+#include "support/SlowPipe.h"
+#include "support/TestSeam.h"
+#include "view/PlotCommands.h"
+#include "charts/widgets/ChartPlots.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,6 +19,8 @@
 #include <QTimer>
 
 #include <QLabel>
+#include <QChart>
+#include <QLineSeries>
 #include <QToolButton>
 
 #include <filesystem>
@@ -168,6 +174,59 @@ private slots:
         }
         // Qt cannot see the folder to remove it.
         std::filesystem::remove_all(folder);
+    }
+
+    // Cancelling the open of a second file, once it is on screen and has been
+    // looked at, brings the first back as it was left: its step, its plot and
+    // that plot's options, drawn from its own data.
+    void cancelBringsBackThePreviousFile()
+    {
+        QTemporaryDir dir;
+        const std::string first = dir.filePath("first.f1").toStdString();
+        // Two items (the pipe's file has one), every value telling step, column, row and item.
+        QVERIFY(writeSeamFile(first, TestSeam().sized(8, 4, 3, 2).valued([](int step, int ix, int iy, int k) {
+            return float(step * 1000 + ix * 100 + iy * 10 + k);
+        })));
+        const QString slow = dir.filePath("slow.f1");
+        SlowPipe pipe(slow);
+        if (!pipe.made())
+            QSKIP("no named pipe here");
+        Viewer viewer;
+        CPlotView &view = *viewer.frame.view();
+        QCOMPARE(openAndWait(viewer.frame, viewer.document, first), CPlotDoc::OpenResult::Opened);
+        view.changeStep(5);
+        PlotCommands::apply(view.settings(), XSecChoice{1, 5, CrossSectionDirection::ParallelToX, 2},
+                            viewer.document.header());
+        view.OnUpdate();
+        auto *stepField = viewer.frame.findChild<QLabel *>("stepField");
+        QTRY_COMPARE(stepField->text(), QString("Step 5 of 8"));
+
+        viewer.frame.openDocument(slow.toStdString());
+        QTRY_COMPARE_WITH_TIMEOUT(viewer.document.fileName(), std::string("slow.f1"), 20000);
+        QVERIFY(viewer.document.isOpening());
+        // The second file is looked at a step further on.
+        view.changeStep(6);
+        QTRY_COMPARE(stepField->text(), QString("Step 6 of 500"));
+        viewer.frame.findChild<QAction *>("cancelReading")->trigger();
+
+        QCOMPARE(viewer.document.fileName(), std::string("first.f1"));
+        QTRY_COMPARE(stepField->text(), QString("Step 5 of 8"));
+        const PlotSettings &settings = view.settings();
+        QCOMPARE(settings.plotType, PlotType::CrossSection);
+        QCOMPARE(settings.xsecItem, 1);
+        QCOMPARE(settings.xsecLocation, 2);
+        QCOMPARE(settings.plotTitle, std::string("Item 1"));
+        QCOMPARE(viewer.document.heldStep(), 5);
+        LineChartHost &chart = view.charts().crossSectionChart();
+        QVERIFY(chart.control() && chart.control()->isVisible());
+        const auto *series = qobject_cast<QLineSeries *>(chart.chart()->series().front());
+        QVERIFY(series);
+        QList<double> values;
+        for (const QPointF &point : series->points())
+            values << point.y();
+        // Row 2 of item 1 at step 5, over the four columns.
+        QCOMPARE(values, (QList<double>{5011, 5111, 5211, 5311}));
+        QTRY_VERIFY(!viewer.document.isOpening());
     }
 
     void everyEndOfAnOpenRemovesItsFiles_data()

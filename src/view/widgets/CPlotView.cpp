@@ -69,6 +69,11 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     connect(m_readoutTip, &ReadoutTip::readoutChanged, this, &CPlotView::readoutChanged);
     m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(this, request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
+    // A cancelled or failed open brings the file before back with the plot it showed.
+    connect(&m_document, &CPlotDoc::openingFileShown, this,
+            [this](bool replacedAFile) { m_previousFileSettings.fileBeingReadShown(m_settings, replacedAFile); });
+    connect(&m_document, &CPlotDoc::previousFileBack, this,
+            [this] { m_previousFileSettings.previousFileBack(m_settings); });
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
     const auto drawWhatWaits = [this] {
         if (m_waitingForSteps)

@@ -5,6 +5,7 @@
 #include "view/PageZoom.h"
 #include "view/PlotClipboard.h"
 #include "view/PlotSettings.h"
+#include "view/PreviousFileSettings.h"
 #include "view/QPainterCanvas.h"
 
 #include "export/OutputFileRequest.h"
@@ -128,6 +129,7 @@ private:
 
     CPlotDoc &m_document;
     PlotSettings m_settings;
+    PreviousFileSettings m_previousFileSettings;
     ColSqLayout m_layout;
     ReadoutGeometry m_readout;
     std::unique_ptr<ChartPlots> m_charts;
