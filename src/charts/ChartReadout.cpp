@@ -30,9 +30,11 @@ int nearestPoint(const QList<QPointF> &points, double x)
     return nearest;
 }
 
-QString crossSectionText(const QPointF &point)
+QString crossSectionText(CrossSectionDirection direction, int index, const QPointF &point)
 {
-    return "position " + general(point.x()) + ", value " + general(point.y());
+    // The points are filled one per element in grid order: index 0 is column (or row) 1.
+    const QString element = direction == CrossSectionDirection::ParallelToX ? "column " : "row ";
+    return element + QString::number(index + 1) + ", position " + general(point.x()) + ", value " + general(point.y());
 }
 
 QString historyText(const QPointF &point)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/PlotEnums.h"
+
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -12,8 +14,9 @@ namespace ChartReadout {
 // The point nearest to x along the X axis; -1 when there is none.
 int nearestPoint(const QList<QPointF> &points, double x);
 
-// "position 12.5, value 3.25" of a Cross Section point.
-QString crossSectionText(const QPointF &point);
+// "column 12, position 12.5, value 3.25" of the Cross Section point at index
+// (a section parallel to X runs over columns; one parallel to Y, "row 7, ...", over rows).
+QString crossSectionText(CrossSectionDirection direction, int index, const QPointF &point);
 // "step 12, value 3.25" of a History point.
 QString historyText(const QPointF &point);
 // "column 3, row 12, value 3.25" of the FishNet point picked in the table;

@@ -151,7 +151,9 @@ void TestChartHosts::batchHoldsChangesUntilReleased()
 {
     QWidget parent;
     parent.resize(400, 300);
-    LineChartHost host(&parent, "Cross Section Plot", &ChartReadout::crossSectionText);
+    LineChartHost host(&parent, "Cross Section Plot", [](int index, const QPointF &point) {
+        return ChartReadout::crossSectionText(CrossSectionDirection::ParallelToX, index, point);
+    });
     QVERIFY(host.create());
     host.setBatch(true);
     host.setContent({{1, 2}, {3, 4}}, "Header", "Y (m)");

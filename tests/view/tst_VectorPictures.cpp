@@ -212,6 +212,46 @@ private slots:
         QCOMPARE(lightPixels(*image, inside, colours), 0);
     }
 
+    // Two mid colours alternating every column or row, so that every cell edge
+    // is a colour boundary, at cell sizes off the pixel grid and at poppler's
+    // default anti-aliasing: -r 97, 146 and 300.
+    void alternatingCellsShowNoLightSeam_data()
+    {
+        QTest::addColumn<bool>("alongRows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("width");
+        for (const auto &[columns, rows] : {std::pair(37, 23), std::pair(300, 200)})
+            for (const int resolution : {97, 146, 300}) {
+                const int width = qRound(resolution * 10.24);
+                QTest::addRow("alternate rows, %d x %d, %d dpi", columns, rows, resolution) << true << columns << rows << width;
+                QTest::addRow("alternate columns, %d x %d, %d dpi", columns, rows, resolution) << false << columns << rows << width;
+            }
+    }
+    void alternatingCellsShowNoLightSeam()
+    {
+        QFETCH(bool, alongRows);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, width);
+        const std::vector<int> bands{2, 6};
+        const MemoryGrid data(columns, rows, 1.0f, [&](int ix, int iy) {
+            return static_cast<float>(bands[(alongRows ? iy : ix) % 2]) + 0.5f;
+        });
+        QRect grid;
+        const QByteArray bytes = picture(Source::Pdf, data.header, data.grid, grid);
+        QVERIFY(!bytes.isEmpty());
+        QString failure;
+        const std::optional<QImage> image = rasterised("pdftoppm", bytes, width, failure);
+        if (!image)
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QRect inside = scaled(grid, width / 1024.0).adjusted(2, 2, -2, -2);
+        const std::vector<QRgb> colours{PaletteColors(Palette::ColdToHot)[bands[0]],
+                                        PaletteColors(Palette::ColdToHot)[bands[1]]};
+        QCOMPARE(lightPixels(*image, inside, colours), 0);
+    }
+
     void textsAndLinesStayAntiAliased_data()
     {
         QTest::addColumn<QRectF>("area");

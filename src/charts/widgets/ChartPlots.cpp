@@ -6,8 +6,15 @@
 #include "view/PlotSettings.h"
 
 ChartPlots::ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter)
-    : m_settings(settings), m_crossSection(parent, QStringLiteral("Cross Section Plot"), &ChartReadout::crossSectionText),
-      m_history(parent, QStringLiteral("History Plot"), &ChartReadout::historyText), m_fishNet(parent),
+    : m_settings(settings),
+      // The direction is the settings' own: a change of it fills the chart again at once.
+      m_crossSection(parent, QStringLiteral("Cross Section Plot"),
+                     [&settings](int index, const QPointF &point) {
+                         return ChartReadout::crossSectionText(settings.xsecDirection, index, point);
+                     }),
+      m_history(parent, QStringLiteral("History Plot"),
+                [](int, const QPointF &point) { return ChartReadout::historyText(point); }),
+      m_fishNet(parent),
       m_routines(document, settings, reporter, m_crossSection, m_history, m_fishNet)
 {
 }

@@ -54,8 +54,8 @@ QFont arialBold(int pointSize)
 
 } // namespace
 
-LineChartHost::LineChartHost(QWidget *parent, const QString &pictureName, QString (*pointText)(const QPointF &point))
-    : ChartHost(parent, pictureName), m_pointText(pointText)
+LineChartHost::LineChartHost(QWidget *parent, const QString &pictureName, PointText pointText)
+    : ChartHost(parent, pictureName), m_pointText(std::move(pointText))
 {
 }
 
@@ -112,7 +112,7 @@ bool LineChartHost::create()
 void LineChartHost::pointTo(QPointF value)
 {
     const int nearest = ChartReadout::nearestPoint(m_points, value.x());
-    emit pointerReadout(nearest < 0 ? QString() : m_pointText(m_points[nearest]));
+    emit pointerReadout(nearest < 0 ? QString() : m_pointText(nearest, m_points[nearest]));
 }
 
 void LineChartHost::destroy()

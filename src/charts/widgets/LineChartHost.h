@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class QChart;
 class QLineSeries;
 class QValueAxis;
@@ -20,8 +22,9 @@ class LineChartHost : public ChartHost, public LineChartWindow
     Q_OBJECT
 
 public:
-    // pointText: what the status bar says of the point nearest to the pointer.
-    LineChartHost(QWidget *parent, const QString &pictureName, QString (*pointText)(const QPointF &point));
+    // What the status bar says of the point nearest to the pointer, given its index.
+    using PointText = std::function<QString(int index, const QPointF &point)>;
+    LineChartHost(QWidget *parent, const QString &pictureName, PointText pointText);
 
     bool exists() const override { return control() != nullptr; }
     bool create() override;
@@ -50,7 +53,7 @@ private:
     void showMarker();
     void pointTo(QPointF value);
 
-    QString (*m_pointText)(const QPointF &point);
+    PointText m_pointText;
     QPointer<ZoomPanChartView> m_view;
     QChart *m_chart = nullptr;
     QLineSeries *m_series = nullptr;
