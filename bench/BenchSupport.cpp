@@ -93,3 +93,25 @@ std::vector<Timing> runPython(const QString &python, const QString &script, cons
 }
 
 } // namespace Bench
+
+bool Bench::writeLargeSeamFile(const std::string &path, int steps)
+{
+    constexpr int columns = 200, rows = 200, items = 10;
+    std::FILE *out = std::fopen(path.c_str(), "wb");
+    if (!out)
+        return false;
+    std::fprintf(out, "%d, 0, 1.0, %d, %d, 0.0, 0.0\n%d", steps, columns, rows, items);
+    for (int k = 0; k < items; ++k)
+        std::fprintf(out, ", Item %d", k);
+    std::fprintf(out, "\n%d", items);
+    for (int k = 0; k < items; ++k)
+        std::fprintf(out, ", MPa");
+    std::fprintf(out, "\n");
+    for (int s = 1; s <= steps; ++s)
+        for (int ix = 0; ix < columns; ++ix)
+            for (int iy = 0; iy < rows; ++iy)
+                for (int k = 0; k < items; ++k)
+                    std::fprintf(out, k + 1 < items ? "%12.5E, " : "%12.5E\n",
+                                 s + std::sin(ix * 0.05 + s * 0.1) * std::cos(iy * 0.07) * (k + 1));
+    return std::fclose(out) == 0;
+}

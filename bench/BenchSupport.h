@@ -53,6 +53,10 @@ Timing timeOf(Work work);
 // script's complaint goes to stderr).
 std::vector<Timing> runPython(const QString &python, const QString &script, const QStringList &arguments);
 
+// A seam output file of 200 x 200 elements, 10 items and the steps given
+// (some 5.5 MB a step), smooth values in %12.5E; false when it cannot be written.
+bool writeLargeSeamFile(const std::string &path, int steps);
+
 } // namespace Bench
 
 #include <QElapsedTimer>

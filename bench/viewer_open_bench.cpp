@@ -20,8 +20,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
@@ -34,28 +32,6 @@ class CountingReporter : public Reporter
 public:
     void report(const std::string &message) override { std::cerr << message << '\n'; }
 };
-
-bool writeSeamFile(const std::string &path, int steps)
-{
-    constexpr int columns = 200, rows = 200, items = 10;
-    std::FILE *out = std::fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
-    std::fprintf(out, "%d, 0, 1.0, %d, %d, 0.0, 0.0\n%d", steps, columns, rows, items);
-    for (int k = 0; k < items; ++k)
-        std::fprintf(out, ", Item %d", k);
-    std::fprintf(out, "\n%d", items);
-    for (int k = 0; k < items; ++k)
-        std::fprintf(out, ", MPa");
-    std::fprintf(out, "\n");
-    for (int s = 1; s <= steps; ++s)
-        for (int ix = 0; ix < columns; ++ix)
-            for (int iy = 0; iy < rows; ++iy)
-                for (int k = 0; k < items; ++k)
-                    std::fprintf(out, k + 1 < items ? "%12.5E, " : "%12.5E\n",
-                                 s + std::sin(ix * 0.05 + s * 0.1) * std::cos(iy * 0.07) * (k + 1));
-    return std::fclose(out) == 0;
-}
 
 } // namespace
 
@@ -77,7 +53,7 @@ int main(int argc, char *argv[])
     } else {
         path = dir.filePath("run.f1").toStdString();
         std::cout << "Writing 200 x 200 elements, 10 items, " << steps << " steps ...\n" << std::flush;
-        if (!writeSeamFile(path, steps))
+        if (!Bench::writeLargeSeamFile(path, steps))
             return 2;
     }
 

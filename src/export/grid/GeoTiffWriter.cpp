@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <mutex>
+#include <regex>
 
 namespace {
 
@@ -28,7 +29,14 @@ private:
     {
         auto *self = static_cast<GdalErrors *>(CPLGetErrorHandlerUserData());
         if (type >= CE_Failure && self->m_message.empty())
-            self->m_message = message ? message : "GDAL failed";
+            self->m_message = withoutModule(message ? message : "GDAL failed");
+    }
+    // libtiff puts its function's name before the reason ("_tiffSeekProc:No space left on device"),
+    // which tells a user nothing.
+    static std::string withoutModule(const std::string &message)
+    {
+        static const std::regex module("^[A-Za-z_][A-Za-z0-9_]*: *");
+        return std::regex_replace(message, module, "", std::regex_constants::format_first_only);
     }
     std::string m_message;
     CPLErrorHandlerPusher m_pusher;
