@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -36,14 +37,32 @@ std::string folderOf(const QString &path)
            + static_cast<char>(QDir::separator().toLatin1());
 }
 
-// Where private folders go: the user's cache location, or the temporary folder
-// when that cannot be made.
-QString privateFolderBase()
+// Whether the path is the root folder, also through links: nothing of an open
+// goes there.
+bool isRootFolder(const QString &path)
 {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return QDir(canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical).isRoot();
+}
+
+struct PrivateFolderBase
+{
+    QString path;
+    bool madeWhenMissing; // the cache location's own folder is; the temporary folder must exist
+};
+
+// Where private folders may go, in the order tried: the user's cache location,
+// then the temporary folder. A cache location in the root folder is what a
+// missing HOME gives ("/.cache"); it is no user's, so it is left out.
+std::vector<PrivateFolderBase> privateFolderBases()
+{
+    std::vector<PrivateFolderBase> bases;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty() && QDir().mkpath(cache + "/sembla"))
-        return cache + "/sembla";
-    return QDir::tempPath();
+    if (!cache.isEmpty() && !isRootFolder(QFileInfo(cache).absolutePath()))
+        bases.push_back({cache + "/sembla", true});
+    if (!isRootFolder(QDir::tempPath()))
+        bases.push_back({QDir::tempPath(), false});
+    return bases;
 }
 
 } // namespace
@@ -121,12 +140,23 @@ std::FILE *StepCache::createIn(const std::string &directory, int step, int &erro
 
 std::unique_ptr<QTemporaryDir> StepCache::makePrivateFolder(std::string &error)
 {
-    const QString base = privateFolderBase();
-    auto folder = std::make_unique<QTemporaryDir>(base + "/open-XXXXXX");
-    if (folder->isValid())
-        return folder;
-    error = "Cannot make a folder for the step cache files in " + QFile::encodeName(base).toStdString() + " ("
-            + folder->errorString().toStdString() + ").";
+    // A cache location that exists but takes nothing (read-only, full) sends
+    // the folder on to the next place.
+    QStringList reasons;
+    for (const PrivateFolderBase &base : privateFolderBases()) {
+        if (base.madeWhenMissing && !QDir().mkpath(base.path)) {
+            reasons << base.path + " (it cannot be made)";
+            continue;
+        }
+        auto folder = std::make_unique<QTemporaryDir>(base.path + "/open-XXXXXX");
+        if (folder->isValid())
+            return folder;
+        reasons << base.path + " (" + folder->errorString() + ")";
+    }
+    error = reasons.isEmpty() ? "Cannot make a folder for the step cache files: there is no cache location or "
+                                "temporary folder outside the root folder."
+                              : "Cannot make a folder for the step cache files in "
+                                    + QFile::encodeName(reasons.join(" or ")).toStdString() + ".";
     return nullptr;
 }
 

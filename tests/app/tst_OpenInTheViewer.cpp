@@ -1,18 +1,21 @@
+#include "app_helpers.h"
+
 #include "app/CMainFrame.h"
 #include "app/MessageBoxReporter.h"
 #include "app/RecentFileList.h"
-#include "resources/CommandIds.h"
+#include "charts/widgets/ChartPlots.h"
 #include "data/CPlotDoc.h"
-#include "view/widgets/CPlotView.h"
-#include "app_helpers.h"
+#include "resources/CommandIds.h"
 #include "support/CacheLeftovers.h"
 #include "support/SlowPipe.h"
 #include "support/TestSeam.h"
 #include "view/PlotCommands.h"
-#include "charts/widgets/ChartPlots.h"
+#include "view/widgets/CPlotView.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -280,6 +283,36 @@ private slots:
         qInfo("%d runs, %d cut off, %d left files behind", runs, cutOff, int(leftBehind.size()));
         QVERIFY2(leftBehind.isEmpty(), qPrintable(leftBehind.join('\n')));
         QVERIFY2(cutOff > 0, "every open ended before it was cut off");
+    }
+
+    void exitWhileTheOpenWaitsOnAPipe_data()
+    {
+        QTest::addColumn<bool>("fileExit");
+        QTest::newRow("window closed") << false;
+        QTest::newRow("File > Exit") << true;
+    }
+    // A pipe whose writer sent the header and then nothing: the window closes at
+    // once, and the open that waited leaves nothing behind.
+    void exitWhileTheOpenWaitsOnAPipe()
+    {
+        QFETCH(bool, fileExit);
+        QTemporaryDir dir;
+        SlowPipe input(dir.filePath("run.f1"), SlowPipe::Pace::StallAfterHeader);
+        QVERIFY(input.made());
+        auto viewer = std::make_unique<Viewer>();
+        viewer->frame.openDocument(dir.filePath("run.f1").toStdString());
+        // Step 1's file is made once the header is read; its data never comes.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(dir.filePath("SemTmp1.bin")), 20000);
+        QVERIFY(viewer->document.isOpening());
+        QElapsedTimer closing;
+        closing.start();
+        if (fileExit)
+            viewer->frame.action(CommandId::appExit)->trigger();
+        else
+            viewer->frame.close();
+        viewer.reset();
+        QVERIFY2(closing.elapsed() < 1000, qPrintable(QString("closing took %1 ms").arg(closing.elapsed())));
+        QCOMPARE(cacheLeftovers(dir.path(), qEnvironmentVariable("XDG_CACHE_HOME")), QStringList());
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "support/SlowPipe.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,6 +75,28 @@ private slots:
         QVERIFY(viewer.waitForFinished(20000));
         QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cacheFiles(), 0);
+    }
+
+    // The writer sent the header and then nothing: the viewer told to end while
+    // the open waits for data quits at once, leaving nothing.
+    void terminationWhileTheOpenWaitsOnAPipe()
+    {
+        QTemporaryDir dir;
+        SlowPipe input(dir.filePath("run.f1"), SlowPipe::Pace::StallAfterHeader);
+        QVERIFY(input.made());
+        QProcess viewer;
+        viewer.setProcessEnvironment(viewerEnvironment(dir));
+        viewer.start(SEMBLA_GUI, {dir.filePath("run.f1")});
+        QVERIFY(viewer.waitForStarted());
+        // Step 1's file is made once the header is read; its data never comes.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("SemTmp1.bin")), 20000);
+        QElapsedTimer ending;
+        ending.start();
+        ::kill(pid_t(viewer.processId()), SIGTERM);
+        QVERIFY(viewer.waitForFinished(20000));
+        QVERIFY2(ending.elapsed() < 1000, qPrintable(QString("the viewer took %1 ms to end").arg(ending.elapsed())));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cacheLeftovers(dir.path(), dir.filePath("cache")), QStringList());
     }
 
     // A file whose last steps are missing holds File Open in its message boxes, one

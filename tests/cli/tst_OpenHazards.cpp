@@ -2,6 +2,7 @@
 #include "support/CacheLeftovers.h"
 #include "support/FileHazards.h"
 #include "support/SlowPipe.h"
+#include "support/TestFiles.h"
 #include "support/TestSeam.h"
 
 #include <QDir>
@@ -11,9 +12,11 @@
 #include <QTest>
 #include <QThread>
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <memory>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +35,7 @@ private slots:
     void signalAtARandomMomentLeavesNoCacheFile_data();
     void signalAtARandomMomentLeavesNoCacheFile();
     void nameThatIsNoTextOpensAndExports();
+    void homeUnsetPutsThePrivateFolderInTheTemporaryFolder();
     void lineLargerThanMemoryIsReported();
 
 private:
@@ -192,6 +196,40 @@ void TestOpenHazards::nameThatIsNoTextOpensAndExports()
         std::filesystem::remove(folder + name);
     }
     std::filesystem::remove_all(folder);
+}
+
+// Without HOME the cache location would be "/.cache": the private folder of a
+// file in a read-only folder goes to the temporary folder, nothing into "/".
+void TestOpenHazards::homeUnsetPutsThePrivateFolderInTheTemporaryFolder()
+{
+    QTemporaryDir inputs;
+    SlowPipe input(inputs.filePath("run.f1"));
+    QVERIFY(input.made());
+    const ReadOnlyMount readOnly(inputs.path());
+    if (!readOnly.mounted())
+        QSKIP("no read-only mount can be made here");
+    QTemporaryDir temporary;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("HOME");
+    environment.remove("XDG_CACHE_HOME");
+    environment.insert("TMPDIR", temporary.path());
+    const QStringList rootBefore = QDir("/").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList during;
+    std::atomic<bool> done{false};
+    std::thread watching([&] {
+        while (!done && during.isEmpty()) {
+            during = QDir(temporary.path()).entryList({"open-*"}, QDir::Dirs);
+            QThread::msleep(20);
+        }
+    });
+    const CliRun run = runCli({"info", inputs.filePath("run.f1")}, {}, environment);
+    done = true;
+    watching.join();
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(during.size(), 1);
+    QCOMPARE(QDir("/").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), rootBefore);
+    QCOMPARE(entriesOf(temporary.path()), QStringList());
 }
 
 void TestOpenHazards::lineLargerThanMemoryIsReported()

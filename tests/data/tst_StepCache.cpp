@@ -22,6 +22,8 @@ private slots:
     void takenNamesSendTheSetToAPrivateFolder_data();
     void takenNamesSendTheSetToAPrivateFolder();
     void readOnlyFolderSendsTheSetToAPrivateFolder();
+    void unwritableCacheLocationSendsThePrivateFolderToTheTemporaryFolder_data();
+    void unwritableCacheLocationSendsThePrivateFolderToTheTemporaryFolder();
     void nameTakenMidwayMovesTheSet();
     void replacedFileIsNeitherReadNorRemoved_data();
     void replacedFileIsNeitherReadNorRemoved();
@@ -123,6 +125,47 @@ void TestStepCache::readOnlyFolderSendsTheSetToAPrivateFolder()
     std::string error;
     QVERIFY(cache.read(1, bytes.data(), 4, error));
     QCOMPARE(QByteArray(bytes.data(), 4), stepBytes(1));
+}
+
+void TestStepCache::unwritableCacheLocationSendsThePrivateFolderToTheTemporaryFolder_data()
+{
+    QTest::addColumn<bool>("semblaFolderExists"); // the cache location's "sembla" folder; read-only either way
+    QTest::newRow("its sembla folder read-only") << true;
+    QTest::newRow("the cache location read-only") << false;
+}
+
+void TestStepCache::unwritableCacheLocationSendsThePrivateFolderToTheTemporaryFolder()
+{
+    QFETCH(bool, semblaFolderExists);
+    const QString semblaFolder = m_cacheHome.filePath("sembla");
+    QVERIFY(semblaFolderExists ? QDir().mkpath(semblaFolder) : QDir(semblaFolder).removeRecursively());
+    const ReadOnlyMount readOnly(semblaFolderExists ? semblaFolder : m_cacheHome.path());
+    if (!readOnly.mounted())
+        QSKIP("no read-only mount can be made here");
+    QTemporaryDir dir;
+    QTemporaryDir temporary;
+    const QByteArray temporaryBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    writeFile(dir.filePath("SemTmp1.bin"), "mine"); // the set cannot go beside the input
+    std::string privateFolder;
+    {
+        StepCache cache(dir.path().toStdString() + "/", 2);
+        writeStep(cache, 1);
+        writeStep(cache, 2);
+        privateFolder = cache.directory();
+        std::vector<char> bytes(4);
+        std::string error;
+        QVERIFY(cache.read(2, bytes.data(), 4, error));
+        QCOMPARE(QByteArray(bytes.data(), 4), stepBytes(2));
+    }
+    const QStringList temporaryAfter = entriesOf(temporary.path());
+    if (temporaryBefore.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporaryBefore);
+    QVERIFY2(QString::fromStdString(privateFolder).startsWith(temporary.path() + "/open-"), privateFolder.c_str());
+    QCOMPARE(temporaryAfter, QStringList());
+    QCOMPARE(fileBytes(dir.filePath("SemTmp1.bin")), QByteArray("mine"));
 }
 
 void TestStepCache::nameTakenMidwayMovesTheSet()

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-SlowPipe::SlowPipe(const QString &path) : m_path(QFile::encodeName(path).toStdString())
+SlowPipe::SlowPipe(const QString &path, Pace pace) : m_path(QFile::encodeName(path).toStdString()), m_pace(pace)
 {
     // A reader that goes away must not end the test.
     std::signal(SIGPIPE, SIG_IGN);
@@ -35,6 +35,8 @@ void SlowPipe::write()
         return;
     const std::string header = "500, 0, 1.0, 100, 100, 0.0, 0.0\n1, S\n1, U\n";
     bool open = ::write(out, header.data(), header.size()) > 0;
+    while (m_pace == Pace::StallAfterHeader && !m_stop)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     std::string step;
     for (int line = 0; line < 100 * 100; ++line)
         step += "1.5\n";

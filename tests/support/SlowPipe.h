@@ -12,7 +12,11 @@
 class SlowPipe
 {
 public:
-    explicit SlowPipe(const QString &path);
+    enum class Pace {
+        Steady,          // the steps as above
+        StallAfterHeader // the header, then nothing: the pipe stays open and silent
+    };
+    explicit SlowPipe(const QString &path, Pace pace = Pace::Steady);
     // Stops writing and waits for the writer.
     ~SlowPipe();
     SlowPipe(const SlowPipe &) = delete;
@@ -24,6 +28,7 @@ private:
     void write();
 
     std::string m_path;
+    Pace m_pace;
     bool m_made = false;
     std::atomic<bool> m_stop{false};
     std::thread m_writer;
