@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <ctime>
 #include <iostream>
 
@@ -90,6 +93,17 @@ std::vector<Timing> runPython(const QString &python, const QString &script, cons
             timings.push_back({fields[0].toDouble(), fields[1].toDouble()});
     }
     return timings;
+}
+
+long long statusKilobytes(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::size_t length = std::strlen(field);
+    while (std::getline(status, line))
+        if (line.compare(0, length, field) == 0)
+            return std::atoll(line.c_str() + length);
+    return -1;
 }
 
 } // namespace Bench

@@ -57,6 +57,9 @@ std::vector<Timing> runPython(const QString &python, const QString &script, cons
 // (some 5.5 MB a step), smooth values in %12.5E; false when it cannot be written.
 bool writeLargeSeamFile(const std::string &path, int steps);
 
+// A field of this process's /proc/self/status in kB ("VmRSS:", "VmHWM:"); -1 where there is none.
+long long statusKilobytes(const char *field);
+
 } // namespace Bench
 
 #include <QElapsedTimer>

@@ -37,24 +37,13 @@ public:
     void report(const std::string &message) override { std::cerr << message << '\n'; }
 };
 
-long long statusKilobytes(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::size_t length = std::strlen(field);
-    while (std::getline(status, line))
-        if (line.compare(0, length, field) == 0)
-            return std::atoll(line.c_str() + length);
-    return -1;
-}
-
 // The child's work: the open, and the NetCDF file when OUT is given. Prints
 // "WALL PEAK", the seconds and the growth of the peak resident size in bytes.
 int child(const std::string &path, const std::string &out)
 {
     PrintingReporter reporter;
     CPlotDoc document(reporter);
-    const long long before = statusKilobytes("VmRSS:");
+    const long long before = Bench::statusKilobytes("VmRSS:");
     QElapsedTimer clock;
     clock.start();
     bool done = document.openFile(path) == CPlotDoc::OpenResult::Opened;
@@ -67,7 +56,7 @@ int child(const std::string &path, const std::string &out)
                && writeGridExport(document, *request.format, std::get<GridContent>(plan), nullptr);
     }
     const double wall = clock.nsecsElapsed() / 1e9;
-    const long long peak = statusKilobytes("VmHWM:");
+    const long long peak = Bench::statusKilobytes("VmHWM:");
     std::cout << wall << ' ' << (peak - before) * 1024 << '\n';
     return done ? 0 : 1;
 }

@@ -159,26 +159,15 @@ std::size_t getlineRead(const std::string &path, int items)
     return values.size();
 }
 
-long long statusKilobytes(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::size_t length = std::strlen(field);
-    while (std::getline(status, line))
-        if (line.compare(0, length, field) == 0)
-            return std::atoll(line.c_str() + length);
-    return -1;
-}
-
 // Run in a process of its own, so that its peak resident size is the open's
 // alone: prints the growth of the peak over the size before the open, in bytes.
 int openChild(const std::string &path)
 {
     CountingReporter reporter;
     CPlotDoc document(reporter);
-    const long long before = statusKilobytes("VmRSS:");
+    const long long before = Bench::statusKilobytes("VmRSS:");
     const auto result = document.openFile(path);
-    const long long peak = statusKilobytes("VmHWM:");
+    const long long peak = Bench::statusKilobytes("VmHWM:");
     std::cout << (peak - before) * 1024 << '\n';
     return result == CPlotDoc::OpenResult::Opened ? 0 : 1;
 }
