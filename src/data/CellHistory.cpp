@@ -31,10 +31,10 @@ std::vector<StepGrid::ValueRun> runsOf(const StepGrid &grid, int item, const std
     std::vector<StepGrid::ValueRun> runs;
     for (const CellWindow &window : windows) {
         for (int ix = window.firstColumn; ix <= window.lastColumn; ++ix) {
-            const std::size_t cell = static_cast<std::size_t>(ix) * static_cast<std::size_t>(grid.rowCount())
-                                     + static_cast<std::size_t>(window.firstRow);
-            const std::size_t rows = static_cast<std::size_t>(window.lastRow - window.firstRow);
-            runs.push_back({cell * items + static_cast<std::size_t>(item), rows * items + 1});
+            const std::size_t firstCell = static_cast<std::size_t>(ix) * static_cast<std::size_t>(grid.rowCount())
+                                          + static_cast<std::size_t>(window.firstRow);
+            const std::size_t rowsAfterFirst = static_cast<std::size_t>(window.lastRow - window.firstRow);
+            runs.push_back({firstCell * items + static_cast<std::size_t>(item), rowsAfterFirst * items + 1});
         }
     }
     return runs;
@@ -68,15 +68,17 @@ CellHistories ReadCellHistories(const StepGrid &grid, int stepCount, int item, c
     for (int s = 1; s <= stepCount; ++s) {
         if (!grid.ReadValues(s, runs, values.data(), result.error))
             return result;
+        // The runs lie one after another in values, a window's columns in order.
         const float *column = values.data();
+        auto run = runs.begin();
         for (std::size_t w = 0; w < windows.size(); ++w) {
             const CellWindow &window = windows[w];
-            const std::size_t rows = static_cast<std::size_t>(window.lastRow - window.firstRow) + 1;
             double sum = 0.0;
             for (int ix = window.firstColumn; ix <= window.lastColumn; ++ix) {
-                for (std::size_t row = 0; row < rows; ++row)
-                    sum += column[row * items];
-                column += (rows - 1) * items + 1;
+                for (std::size_t value = 0; value < run->count; value += items)
+                    sum += column[value];
+                column += run->count;
+                ++run;
             }
             result.windows[w].sums[s - 1] = sum;
             result.windows[w].averages[s - 1] = sum / window.cellCount();
