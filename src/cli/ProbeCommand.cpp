@@ -26,10 +26,11 @@ struct Cell
 
 std::string stepsNotInTheFile(const QString &file, int first, int last)
 {
-    const std::string steps = first == last ? "Step " + std::to_string(first) + " is"
-                                            : "Steps " + std::to_string(first) + " to " + std::to_string(last) + " are";
-    return steps + " not in " + file.toStdString()
-           + ", which ends or is damaged before: their values are left empty.";
+    const std::string in = " not in " + file.toStdString() + ", which ends or is damaged before ";
+    if (first == last)
+        return "Step " + std::to_string(first) + " is" + in + "it; its values are left empty.";
+    return "Steps " + std::to_string(first) + " to " + std::to_string(last) + " are" + in
+           + "them; their values are left empty.";
 }
 
 std::string csvOf(const std::vector<Cell> &cells, const CellHistories &read)

@@ -160,7 +160,7 @@ void TestProbeCommand::stepsNotInTheFileAreLeftEmpty()
     QCOMPARE(run.out, QByteArray("step,col 2 row 1,col 1 row 2\n1,3,2\n2,,\n3,,\n4,,\n"));
     QVERIFY2(run.errors.endsWith(
                  "Steps 2 to 4 are not in " + QString::fromStdString(input)
-                 + ", which ends or is damaged before: their values are left empty.\n"),
+                 + ", which ends or is damaged before them; their values are left empty.\n"),
              qPrintable(run.errors));
 }
 
