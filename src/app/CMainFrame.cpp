@@ -13,7 +13,7 @@
 #include "view/PageZoom.h"
 #include "view/ScaleOutliers.h"
 #include "view/StepNavigation.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,14 +3,14 @@
 #include "app/CMainFrame.h"
 #include "app/MessageBoxReporter.h"
 #include "app/RecentFileList.h"
-#include "charts/widgets/ChartPlots.h"
+#include "widgets/charts/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "resources/CommandIds.h"
 #include "support/CacheLeftovers.h"
 #include "support/SlowPipe.h"
 #include "support/TestSeam.h"
 #include "view/PlotCommands.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 
 #include <QAction>
 #include <QDir>
