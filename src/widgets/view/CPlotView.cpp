@@ -17,10 +17,7 @@
 
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -46,8 +43,6 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     QPalette white = viewport()->palette();
     white.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(white);
-    // The page is wider than high: landscape paper holds it at its true size.
-    m_printer.setPageOrientation(QPageLayout::Landscape);
     // Deleted with the view, after the scroll bars, which were made before it.
     auto *thumbStyle = new ThumbStyle;
     thumbStyle->setParent(this);
@@ -377,23 +372,17 @@ void CPlotView::printPlot(QPrinter *printer)
 
 void CPlotView::OnFilePrint()
 {
-    QPrintDialog dialog(&m_printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printPlot(&m_printer);
+    m_printing.print();
 }
 
 void CPlotView::OnFilePrintPreview()
 {
-    QPrintPreviewDialog preview(&m_printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPlotView::printPlot);
-    preview.resize(900, 700);
-    preview.exec();
+    m_printing.preview();
 }
 
 void CPlotView::OnFilePrintSetup()
 {
-    QPageSetupDialog dialog(&m_printer, this);
-    dialog.exec();
+    m_printing.pageSetup();
 }
 
 void CPlotView::OnColoredSquarePlot()

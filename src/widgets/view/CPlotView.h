@@ -11,6 +11,7 @@
 #include "export/OutputFileRequest.h"
 #include "widgets/view/PlotCommandDialogs.h"
 #include "widgets/view/PlotExports.h"
+#include "widgets/view/PrintCommands.h"
 
 #include <QAbstractScrollArea>
 #include <QPrinter>
@@ -27,8 +28,8 @@ class Reporter;
 
 // The plot view: a scrolling page of 1024 x 768 logical units (0.01 inch, y up)
 // holding the Colored Square Plot, with the chart plots covering it while one
-// of them is current. It owns every plot choice and runs the plot commands,
-// printing, copying and the exports.
+// of them is current. It owns every plot choice and wires the parts that run
+// the plot commands, printing, copying and the exports.
 class CPlotView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -134,7 +135,7 @@ private:
     // The file shown last: another file opens fitted.
     std::string m_shownFile;
     CellMenus *m_cellMenus = nullptr;
-    QPrinter m_printer{QPrinter::HighResolution};
+    PrintCommands m_printing{this, [this](QPrinter *printer) { printPlot(printer); }};
     bool m_drawQueued = false;
     // The plot needs a step of the file being read that is not read yet.
     bool m_waitingForSteps = false;
