@@ -2,14 +2,27 @@
 
 namespace {
 
+// The stress item of the choice `choice` of the settings, to change and to read.
+template <auto choice>
+int &itemIn(PlotSettings &settings)
+{
+    return (settings.*choice).itemIndex;
+}
+
+template <auto choice>
+int itemOf(const PlotSettings &settings)
+{
+    return (settings.*choice).itemIndex;
+}
+
 // In the order of PlotType's values.
 constexpr std::array<PlotTypeFacts, 4> plotTypeFacts{{
-    {[](PlotSettings &s) -> int & { return s.colSq.itemIndex; }, nullptr, nullptr, -1},
-    {[](PlotSettings &s) -> int & { return s.xsec.itemIndex; }, &PlotSettings::xsecChartCreated,
+    {&itemIn<&PlotSettings::colSq>, &itemOf<&PlotSettings::colSq>, nullptr, nullptr, -1},
+    {&itemIn<&PlotSettings::xsec>, &itemOf<&PlotSettings::xsec>, &PlotSettings::xsecChartCreated,
      &PlotSettings::xsecNeedsData, 0},
-    {[](PlotSettings &s) -> int & { return s.history.itemIndex; }, &PlotSettings::histChartCreated,
+    {&itemIn<&PlotSettings::history>, &itemOf<&PlotSettings::history>, &PlotSettings::histChartCreated,
      &PlotSettings::histNeedsData, 1},
-    {[](PlotSettings &s) -> int & { return s.fishNet.itemIndex; }, &PlotSettings::fishnetChartCreated,
+    {&itemIn<&PlotSettings::fishNet>, &itemOf<&PlotSettings::fishNet>, &PlotSettings::fishnetChartCreated,
      &PlotSettings::fishnetNeedsData, 2},
 }};
 
@@ -45,6 +58,6 @@ int &PlotSettings::activeItem()
 
 int PlotSettings::activeItem() const
 {
-    // The table's accessors only hand out a place; reading it changes nothing.
-    return const_cast<PlotSettings *>(this)->activeItem();
+    const PlotTypeFacts *facts = factsOf(plotType);
+    return facts ? facts->itemValue(*this) : colSq.itemIndex;
 }

@@ -18,6 +18,8 @@ struct PlotSettings
     PlotType previousPlotType = PlotType::ColoredSquare;
     // The grid does not hold `step` yet: its next user reads it first.
     bool stepReloadPending = true;
+    // The one step of every plot that shows one (the Colored Square, the Cross
+    // Section, the FishNet): changing it moves them all.
     int step = 1;
 
     std::string plotTitle;
@@ -54,6 +56,7 @@ struct PlotSettings
 struct PlotTypeFacts
 {
     int &(*item)(PlotSettings &settings);
+    int (*itemValue)(const PlotSettings &settings);
     // nullptr for the Colored Square, which the view draws itself.
     bool PlotSettings::*chartCreated;
     bool PlotSettings::*needsData;
