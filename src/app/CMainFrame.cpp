@@ -77,7 +77,7 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     connect(&m_document, &CPlotDoc::stepsReady, this, &CMainFrame::showStep);
     connect(m_view, &CPlotView::zoomChanged, this, [this] {
         action(CommandId::viewFitToWindow)->setChecked(m_view->zoom().fitsWindow());
-        m_zoomField->setText(PageZoom::percentText(m_view->shownZoom()));
+        m_zoomField->setText(PageZoom::percentText(m_view->zoom().shownFactor()));
     });
     // The cell readout also stands in the message pane, readable without waiting for the tip.
     connect(m_view, &CPlotView::readoutChanged, statusBar(), [this](const QString &text) {
@@ -209,17 +209,18 @@ void CMainFrame::createActions()
     connect(action(crossSectionPlot), &QAction::triggered, m_view, &CPlotView::OnCrossSectionPlot);
     connect(action(historyPlot), &QAction::triggered, m_view, &CPlotView::OnHistoryPlot);
     connect(action(fishNetPlot), &QAction::triggered, m_view, &CPlotView::OnFishNetPlot);
-    connect(action(viewFitToWindow), &QAction::triggered, m_view, [this](bool fit) {
+    ViewZoom *zoom = &m_view->zoom();
+    connect(action(viewFitToWindow), &QAction::triggered, zoom, [zoom](bool fit) {
         if (fit)
-            m_view->fitToWindow();
+            zoom->fitToWindow();
         else
-            m_view->actualSize();
+            zoom->actualSize();
     });
-    connect(action(viewActualSize), &QAction::triggered, m_view, &CPlotView::actualSize);
+    connect(action(viewActualSize), &QAction::triggered, zoom, &ViewZoom::actualSize);
     connect(action(viewScaleOverAllSteps), &QAction::toggled, m_view, &CPlotView::setScaleOverAllSteps);
     connect(action(viewStepLabel), &QAction::toggled, m_view, &CPlotView::setStepLabel);
-    connect(action(viewZoomIn), &QAction::triggered, m_view, &CPlotView::zoomIn);
-    connect(action(viewZoomOut), &QAction::triggered, m_view, &CPlotView::zoomOut);
+    connect(action(viewZoomIn), &QAction::triggered, zoom, &ViewZoom::zoomIn);
+    connect(action(viewZoomOut), &QAction::triggered, zoom, &ViewZoom::zoomOut);
 }
 
 void CMainFrame::createMenus()
@@ -328,7 +329,7 @@ void CMainFrame::restorePreferences()
     preferences.applyTo(m_view->settings());
     action(CommandId::viewScaleOverAllSteps)->setChecked(preferences.scaleOverAllSteps);
     action(CommandId::viewStepLabel)->setChecked(preferences.stepLabel);
-    m_view->setZoom(preferences.fitToWindow, preferences.zoom);
+    m_view->zoom().setZoom(preferences.fitToWindow, preferences.zoom);
     m_stepToolBar->setPace(preferences.playPace);
     if (!preferences.windowGeometry.isEmpty())
         restoreGeometry(preferences.windowGeometry);

@@ -104,7 +104,7 @@ private slots:
             frame.view()->settings().colSq.palette = Palette::HotToCold;
             frame.action(CommandId::viewScaleOverAllSteps)->setChecked(true);
             frame.action(CommandId::viewStepLabel)->setChecked(false);
-            frame.view()->zoomIn();
+            frame.view()->zoom().zoomIn();
             frame.findChild<StepToolBar *>()->setPace(9);
             frame.findChild<QToolBar *>("toolBar")->hide();
             frame.resize(900, 640);

@@ -3,7 +3,6 @@
 #include "widgets/charts/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
-#include "view/ColoredSquareCopy.h"
 #include "view/CursorReadout.h"
 #include "model/PlotCommands.h"
 #include "model/PullSettingsInside.h"
@@ -15,11 +14,9 @@
 #include "widgets/view/MiddleButtonPan.h"
 #include "widgets/view/ThumbStyle.h"
 
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <memory>
@@ -86,69 +83,16 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
         PlotCommands::apply(m_settings, choice, m_document.header());
         OnUpdate();
     });
+    connect(&m_zoom, &ViewZoom::changed, this, &CPlotView::showZoom);
     updateScrollBars();
 }
 
 CPlotView::~CPlotView() = default;
 
-QSize CPlotView::pageSize() const
-{
-    const double unit = viewport()->logicalDpiX() / 100.0;
-    return QSize(qRound(CPlotDoc::pageWidth * unit), qRound(CPlotDoc::pageHeight * unit));
-}
-
-QSizeF CPlotView::shownPageSize() const
-{
-    return m_zoom.shownPage(viewport()->size(), pageSize());
-}
-
-QPointF CPlotView::pageOrigin() const
-{
-    return m_zoom.origin(viewport()->size(), pageSize(),
-                         QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
-}
-
 void CPlotView::changeStep(int step)
 {
     if (m_document.isLoaded() && StepNavigation::changeStep(m_settings, step, m_document.header().stepCount))
         OnUpdate();
-}
-
-void CPlotView::fitToWindow()
-{
-    m_zoom.fitToWindow();
-    showZoom();
-}
-
-void CPlotView::actualSize()
-{
-    m_zoom.actualSize();
-    showZoom();
-}
-
-void CPlotView::zoomIn()
-{
-    m_zoom.zoomIn(viewport()->size(), pageSize());
-    showZoom();
-}
-
-void CPlotView::zoomOut()
-{
-    m_zoom.zoomOut(viewport()->size(), pageSize());
-    showZoom();
-}
-
-void CPlotView::setZoom(bool fit, double factor)
-{
-    m_zoom.zoomTo(factor);
-    if (fit)
-        m_zoom.fitToWindow();
-    showZoom();
-}
-
-double CPlotView::shownZoom() const
-{
-    return m_zoom.factor(viewport()->size(), pageSize());
 }
 
 void CPlotView::setScaleOverAllSteps(bool on)
@@ -170,24 +114,6 @@ void CPlotView::showZoom()
     emit zoomChanged();
 }
 
-void CPlotView::wheelEvent(QWheelEvent *event)
-{
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        QAbstractScrollArea::wheelEvent(event);
-        return;
-    }
-    const int turn = event->angleDelta().y();
-    if (turn != 0) {
-        const QPoint scroll = m_zoom.zoomAbout(viewport()->size(), pageSize(),
-                                               QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
-                                               event->position(), turn > 0 ? PageZoom::step : 1 / PageZoom::step);
-        showZoom();
-        horizontalScrollBar()->setValue(scroll.x());
-        verticalScrollBar()->setValue(scroll.y());
-    }
-    event->accept();
-}
-
 void CPlotView::documentChanged()
 {
     if (m_document.isLoaded())
@@ -196,7 +122,7 @@ void CPlotView::documentChanged()
     const std::string shown = m_document.GetFileDirectory() + m_document.fileName();
     if (m_document.isLoaded() && shown != m_shownFile) {
         if (!m_shownFile.empty())
-            fitToWindow();
+            m_zoom.fitToWindow();
         m_shownFile = shown;
     }
     OnUpdate();
@@ -277,8 +203,8 @@ void CPlotView::paintEvent(QPaintEvent *)
     HeldMessages held;
     {
         QPainter painter(viewport());
-        drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
-                          pageOrigin(), held, QPainterCanvas::Fills::EachRun);
+        drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.shownFactor(), m_zoom.pageOrigin(), held,
+                          QPainterCanvas::Fills::EachRun);
     }
     if (held.messages.empty() || m_paintMessagesShown)
         return;
@@ -336,7 +262,7 @@ void CPlotView::updateScrollBars()
 {
     // A chart fills the view and follows its size: nothing to scroll then.
     const bool chartShown = m_document.isLoaded() && m_settings.plotType != PlotType::ColoredSquare;
-    const QSize page = chartShown ? QSize(0, 0) : shownPageSize().toSize();
+    const QSize page = chartShown ? QSize(0, 0) : m_zoom.shownPageSize().toSize();
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, qMax(0, page.width() - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
@@ -411,20 +337,7 @@ void CPlotView::OnFishNetPlot()
 
 void CPlotView::CopyPlotCommand()
 {
-    if (!m_document.isLoaded())
-        return;
-    applyStepReload(m_document, m_settings);
-    if (m_settings.plotType == PlotType::ColoredSquare) {
-        // The layout follows the open file even when no paint ran since it was opened.
-        RunLayoutStep(m_document.header(), m_settings, m_layout);
-        const auto result = m_clipboard->put(ColoredSquareCopy::mimeData(m_document, m_settings, m_layout, m_readout));
-        // The readout takes its geometry back from the screen drawing, as after printing.
-        viewport()->update();
-        if (result != PlotClipboard::Result::Done)
-            m_document.reporter().report(PlotClipboard::message(result));
-    } else if (!m_charts->CopyActiveChartToClipboard(*m_clipboard)) {
-        m_document.reporter().report(PlotClipboard::message(PlotClipboard::Result::CannotSet));
-    }
+    m_copy.copy(m_document, m_settings, m_layout, m_readout, *m_charts);
 }
 
 void CPlotView::SaveAsciiCommand()

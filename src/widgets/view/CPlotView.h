@@ -2,16 +2,16 @@
 
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
-#include "view/PageZoom.h"
-#include "view/PlotClipboard.h"
 #include "model/PlotSettings.h"
 #include "model/PreviousFileSettings.h"
 #include "view/QPainterCanvas.h"
 
 #include "export/OutputFileRequest.h"
 #include "widgets/view/PlotCommandDialogs.h"
+#include "widgets/view/PlotCopy.h"
 #include "widgets/view/PlotExports.h"
 #include "widgets/view/PrintCommands.h"
+#include "widgets/view/ViewZoom.h"
 
 #include <QAbstractScrollArea>
 #include <QPrinter>
@@ -44,12 +44,9 @@ public:
     const ReadoutGeometry &readoutGeometry() const { return m_readout; }
     ChartPlots &charts() { return *m_charts; }
 
-    // The page in device pixels of this screen, at its true size and as shown.
-    QSize pageSize() const;
-    QSizeF shownPageSize() const;
-    const PageZoom &zoom() const { return m_zoom; }
-    // The zoom the page is shown at now, 1 at its true size.
-    double shownZoom() const;
+    // The page's zoom, which the View menu's commands change.
+    ViewZoom &zoom() { return m_zoom; }
+    const ViewZoom &zoom() const { return m_zoom; }
 
     // Draws the current plot onto a printer page (also the preview's pages).
     void printPlot(QPrinter *printer);
@@ -58,7 +55,7 @@ public:
     using WaitBoxFactory = PlotExports::WaitBoxFactory;
     void setWaitBoxFactory(WaitBoxFactory factory) { m_exports.setWaitBoxFactory(std::move(factory)); }
     // Where Edit Copy puts the picture; the system clipboard unless a test replaces it.
-    void setClipboard(PlotClipboard *clipboard) { m_clipboard = clipboard ? clipboard : &m_systemClipboard; }
+    void setClipboard(PlotClipboard *clipboard) { m_copy.setClipboard(clipboard); }
     // How the exports choose their file; a save dialog unless a test replaces it.
     void setOutputPathChooser(OutputPathChooser chooser) { m_exports.setOutputPathChooser(std::move(chooser)); }
 
@@ -87,14 +84,6 @@ public slots:
     // The shared step of the plots that show one; a changed one is drawn.
     void changeStep(int step);
 
-    // The page fitted to the view, at its true size, or a zoom step larger or smaller.
-    void fitToWindow();
-    void actualSize();
-    void zoomIn();
-    void zoomOut();
-    // A remembered zoom: fitted, or at the factor.
-    void setZoom(bool fit, double factor);
-
     // View choices of the Colored Square Plot: the scale over all steps, the step label.
     void setScaleOverAllSteps(bool on);
     void setStepLabel(bool on);
@@ -111,13 +100,11 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void documentChanged();
     int hitTestCell(QPoint point) const;
     std::optional<QPoint> cellAt(QPoint point) const;
-    QPointF pageOrigin() const;
     // The page at its new zoom: scroll bars, a repaint, the View menu's check.
     void showZoom();
     void updateScrollBars();
@@ -131,7 +118,7 @@ private:
     ColSqLayout m_layout;
     ReadoutGeometry m_readout;
     std::unique_ptr<ChartPlots> m_charts;
-    PageZoom m_zoom;
+    ViewZoom m_zoom{*this};
     // The file shown last: another file opens fitted.
     std::string m_shownFile;
     CellMenus *m_cellMenus = nullptr;
@@ -145,6 +132,5 @@ private:
     ReadoutTip *m_readoutTip = nullptr;
     PlotCommandDialogs m_plotCommands{m_document, m_settings, this};
     PlotExports m_exports{this};
-    SystemClipboard m_systemClipboard;
-    PlotClipboard *m_clipboard = &m_systemClipboard;
+    PlotCopy m_copy{*viewport()};
 };

@@ -176,8 +176,8 @@ private slots:
         OpenView open;
         open.showAndPaint();
         if (change == "scroll") {
-            open.view.zoomIn();
-            open.view.zoomIn();
+            open.view.zoom().zoomIn();
+            open.view.zoom().zoomIn();
             QTest::qWait(50);
         }
         const QPoint point = cellCentre(open.view, cell.x(), cell.y(), 6, 4);
@@ -208,7 +208,7 @@ private slots:
             open.view.settings().plotType = PlotType::ColoredSquare;
             open.view.OnUpdate();
         } else if (change == "zoom") {
-            open.view.zoomIn();
+            open.view.zoom().zoomIn();
         } else if (change == "scroll") {
             QScrollBar *bar = open.view.horizontalScrollBar();
             bar->setValue(bar->value() + open.view.readoutGeometry().gridDeviceRect.width() / 6 + 7);
@@ -275,7 +275,7 @@ private slots:
     {
         OpenView open;
         open.view.resize(600, 400);
-        open.view.actualSize();
+        open.view.zoom().actualSize();
         open.showAndPaint();
         for (QScrollBar *bar : {open.view.horizontalScrollBar(), open.view.verticalScrollBar()}) {
             // The lightness along the track's middle line, a sixth in from either end.
@@ -571,8 +571,8 @@ private slots:
         OpenView open;
         open.showAndPaint();
         QVERIFY(open.view.zoom().fitsWindow());
-        open.view.zoomIn();
-        open.view.zoomIn();
+        open.view.zoom().zoomIn();
+        open.view.zoom().zoomIn();
         QVERIFY(!open.view.zoom().fitsWindow());
         QTRY_VERIFY(open.view.readoutGeometry().gridDeviceRect.width() > 0);
         open.view.horizontalScrollBar()->setValue(0);
@@ -625,9 +625,9 @@ private slots:
     {
         OpenView open;
         open.showAndPaint();
-        open.view.zoomIn();
-        open.view.zoomIn();
-        open.view.zoomIn();
+        open.view.zoom().zoomIn();
+        open.view.zoom().zoomIn();
+        open.view.zoom().zoomIn();
         QScrollBar *across = open.view.horizontalScrollBar();
         QScrollBar *down = open.view.verticalScrollBar();
         across->setValue(across->maximum() / 2);
@@ -649,7 +649,7 @@ private slots:
     {
         OpenView open;
         open.showAndPaint();
-        open.view.zoomIn();
+        open.view.zoom().zoomIn();
         QVERIFY(!open.view.zoom().fitsWindow());
         // The same file again keeps the zoom; another is seen whole first.
         emit open.document.updateAllViews();
