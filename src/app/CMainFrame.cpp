@@ -3,6 +3,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CModeless.h"
 #include "app/ExportGridCommand.h"
+#include "app/MainMenus.h"
 #include "app/OpenProgressField.h"
 #include "app/StepKeys.h"
 #include "app/StepToolBar.h"
@@ -25,12 +26,10 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -58,9 +57,10 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     setCentralWidget(m_view);
     setAcceptDrops(true);
     setWindowIcon(QIcon(":/icons/sembla.svg"));
-    createActions();
-    createMenus();
-    createToolBar();
+    m_menus = new MainMenus(*this);
+    connect(m_menus, &MainMenus::recentFileChosen, this, &CMainFrame::openDocument);
+    connectCommands();
+    createStepToolBar();
     statusBar()->showMessage(QString());
     statusBar()->addPermanentWidget(new OpenProgressField(m_document, this));
     m_stepField = new QLabel(this);
@@ -95,101 +95,15 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     restorePreferences();
 }
 
-QAction *CMainFrame::addCommand(int commandId, const QString &text, const QString &prompt)
-{
-    auto *action = new QAction(text, this);
-    action->setData(commandId);
-    // The key a menu item shows after its tab is the key that runs it.
-    if (text.contains('\t'))
-        action->setShortcut(QKeySequence(text.section('\t', 1).trimmed()));
-    if (!prompt.isEmpty()) {
-        // The prompt's first line goes to the status bar, its second is the tool tip.
-        action->setStatusTip(prompt.section('\n', 0, 0));
-        action->setToolTip(prompt.section('\n', 1, 1));
-    }
-    m_actions[commandId] = action;
-    addAction(action);
-    return action;
-}
-
 QAction *CMainFrame::action(int commandId) const
 {
-    const auto found = m_actions.find(commandId);
-    return found == m_actions.end() ? nullptr : found->second;
+    return m_menus->action(commandId);
 }
 
-void CMainFrame::createActions()
+void CMainFrame::connectCommands()
 {
     using namespace CommandId;
-    addCommand(fileNew, "&New\tCtrl+N", "Closes the open file\nNew");
-    addCommand(fileOpen, "&Open...\tCtrl+O", "Opens a seam output file\nOpen");
-    addCommand(saveAscii, "Save As &ASCII\tCtrl+A", "Saves plot data in ASCII file\nSave ASCII");
-    addCommand(saveDxf, "Save As &DXF\tCtrl+D", "Saves plot data in DXF file\nSave DXF");
-    addCommand(exportGrid, "Export &Grid...", "Saves steps and items for GIS, ParaView or Python\nExport Grid");
-    addCommand(filePrint, "&Print...\tCtrl+P", "Prints the current plot\nPrint");
-    addCommand(filePrintPreview, "Print Pre&View", "Shows the current plot as it will be printed\nPrint Preview");
-    addCommand(printSetup, "P&rint Setup...", "Changes the printer and printing options\nPrint Setup");
-    addCommand(appExit, "E&xit", "Quits the application\nExit");
-    addCommand(editCopy, "&Copy \tCtrl+C", "Copies the current plot to the clipboard\nCopy")
-        ->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Insert")});
-    // Ctrl+P prints; on this item the key text is only a label.
-    addCommand(coloredSquarePlot, "Colored Square &Plot... \tCtrl+P",
-               "Opens the Colored Square Options Dialog\nColored Square")
-        ->setShortcut(QKeySequence());
-    addCommand(crossSectionPlot, "Cross &Section Plot... \tCtrl+S",
-               "Opens the Cross Section Options Dialog\nCross Section");
-    addCommand(historyPlot, "&History Plot... \tCtrl+H", "Opens the History Options Dialog\nHistory");
-    addCommand(fishNetPlot, "3-D &FishNet Plot... \tCtrl+F", "Opens the FishNet Options Dialog\nFishNet");
-    addCommand(viewToolbar, "&Toolbar", "Shows or hides the toolbar\nToggle ToolBar")->setCheckable(true);
-    addCommand(viewStatusBar, "&Status Bar", "Shows or hides the status bar\nToggle StatusBar")->setCheckable(true);
-    addCommand(viewFitToWindow, "&Fit to Window", "Fits the page to the window\nFit to Window")->setCheckable(true);
-    action(viewFitToWindow)->setChecked(true);
-    addCommand(viewActualSize, "&Actual Size\tCtrl+0", "Shows the page at its true size\nActual Size");
-    addCommand(viewZoomIn, "Zoom &In\tCtrl+=", "Shows the page larger\nZoom In");
-    addCommand(viewZoomOut, "Zoom &Out\tCtrl+-", "Shows the page smaller\nZoom Out");
-    addCommand(viewScaleOverAllSteps, "Scale Over All Steps",
-               "Spans the automatic colour scale over all steps, so colours mean the same at every step\nScale Over "
-               "All Steps")
-        ->setCheckable(true);
-    action(viewScaleOverAllSteps)->setIcon(QIcon(":/icons/scale-all-steps.svg"));
-    addCommand(viewStepLabel, "Step Label", "Names the file and the step on the page\nStep Label")->setCheckable(true);
-    action(viewStepLabel)->setChecked(true);
-    addCommand(helpTopics, "&Help Topics", "Lists Help topics\nHelp Topics");
-    addCommand(appAbout, "&About Sembla...", "Displays program information and version number\nAbout");
-    addCommand(contextHelp, "Context Help", "Displays help for clicked on buttons, menus and windows\nHelp")
-        ->setShortcut(QKeySequence("Shift+F1"));
-    addCommand(help, "Help", "Shows the help page\nHelp")->setShortcut(QKeySequence(Qt::Key_F1));
-    action(contextHelp)->setIcon(QIcon(":/icons/help-context.svg"));
-    m_cancelOpen = new QAction("Cancel Reading", this);
-    m_cancelOpen->setObjectName("cancelReading");
-    m_cancelOpen->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_cancelOpen->setEnabled(false);
-    addAction(m_cancelOpen);
-    connect(m_cancelOpen, &QAction::triggered, &m_document, &CPlotDoc::cancelOpen);
-
-    // Keys of the accelerator table whose commands nothing handles: they stay disabled.
-    // Save has no handler in this program either, so Ctrl+S is the Cross Section's.
-    const std::pair<int, QList<QKeySequence>> unhandled[] = {
-        {editUndo, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
-        {editCut, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Delete")}},
-        {editPaste, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Insert")}},
-        {nextPane, {QKeySequence(Qt::Key_F6)}},
-        {previousPane, {QKeySequence("Shift+F6")}},
-    };
-    for (const auto &[id, keys] : unhandled) {
-        QAction *disabled = addCommand(id, QString());
-        disabled->setShortcuts(keys);
-        disabled->setEnabled(false);
-    }
-
-    action(fileOpen)->setIcon(QIcon(":/icons/file-open.svg"));
-    action(filePrint)->setIcon(QIcon(":/icons/file-print.svg"));
-    action(coloredSquarePlot)->setIcon(QIcon(":/icons/plot-colored-square.svg"));
-    action(crossSectionPlot)->setIcon(QIcon(":/icons/plot-cross-section.svg"));
-    action(historyPlot)->setIcon(QIcon(":/icons/plot-history.svg"));
-    action(fishNetPlot)->setIcon(QIcon(":/icons/plot-fishnet.svg"));
-    action(appAbout)->setIcon(QIcon(":/icons/help-about.svg"));
-
+    connect(m_menus->cancelOpen(), &QAction::triggered, &m_document, &CPlotDoc::cancelOpen);
     connect(action(fileNew), &QAction::triggered, this, &CMainFrame::onFileNew);
     connect(action(fileOpen), &QAction::triggered, this, &CMainFrame::onFileOpen);
     connect(action(appExit), &QAction::triggered, this, &QWidget::close);
@@ -223,83 +137,8 @@ void CMainFrame::createActions()
     connect(action(viewZoomOut), &QAction::triggered, zoom, &ViewZoom::zoomOut);
 }
 
-void CMainFrame::createMenus()
+void CMainFrame::createStepToolBar()
 {
-    using namespace CommandId;
-    m_fileMenu = menuBar()->addMenu("&File");
-    m_fileMenu->addAction(action(fileNew));
-    m_fileMenu->addAction(action(fileOpen));
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(saveAscii));
-    m_fileMenu->addAction(action(saveDxf));
-    m_fileMenu->addAction(action(exportGrid));
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(filePrint));
-    m_fileMenu->addAction(action(filePrintPreview));
-    m_fileMenu->addAction(action(printSetup));
-    m_fileMenu->addSeparator();
-    m_recentFilePlaceholder = addCommand(recentFileFirst, "Recent File");
-    m_recentFilePlaceholder->setEnabled(false);
-    m_fileMenu->addAction(m_recentFilePlaceholder);
-    for (int i = 0; i < recentFileCount; ++i) {
-        auto *recent = new QAction(this);
-        recent->setData(recentFileFirst + i);
-        connect(recent, &QAction::triggered, this, [this, i] {
-            if (i < static_cast<int>(m_recentPaths.size()))
-                openDocument(std::string(m_recentPaths[i]));
-        });
-        m_recentFileActions.append(recent);
-        m_fileMenu->addAction(recent);
-    }
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(action(appExit));
-
-    QMenu *edit = menuBar()->addMenu("&Edit");
-    edit->addAction(action(editCopy));
-    edit->addSeparator();
-    edit->addAction(action(coloredSquarePlot));
-    edit->addAction(action(crossSectionPlot));
-    edit->addAction(action(historyPlot));
-    edit->addAction(action(fishNetPlot));
-
-    QMenu *view = menuBar()->addMenu("&View");
-    view->addAction(action(viewToolbar));
-    view->addAction(action(viewStatusBar));
-    view->addSeparator();
-    for (int id : {viewFitToWindow, viewActualSize, viewZoomIn, viewZoomOut})
-        view->addAction(action(id));
-    view->addSeparator();
-    view->addAction(action(viewScaleOverAllSteps));
-    view->addAction(action(viewStepLabel));
-
-    QMenu *helpMenu = menuBar()->addMenu("&Help");
-    helpMenu->addAction(action(helpTopics));
-    helpMenu->addSeparator();
-    helpMenu->addAction(action(appAbout));
-}
-
-void CMainFrame::createToolBar()
-{
-    using namespace CommandId;
-    m_toolBar = addToolBar("Standard");
-    m_toolBar->setObjectName("toolBar");
-    m_toolBar->setIconSize(QSize(16, 16));
-    for (int id : {fileOpen, filePrint, 0, coloredSquarePlot, crossSectionPlot, historyPlot, fishNetPlot,
-                   viewScaleOverAllSteps, 0, appAbout, contextHelp}) {
-        if (id == 0)
-            m_toolBar->addSeparator();
-        else
-            m_toolBar->addAction(action(id));
-    }
-
-    QAction *toolbarToggle = action(viewToolbar);
-    toolbarToggle->setChecked(true);
-    connect(toolbarToggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
-    connect(m_toolBar, &QToolBar::visibilityChanged, toolbarToggle, &QAction::setChecked);
-    QAction *statusToggle = action(viewStatusBar);
-    statusToggle->setChecked(true);
-    connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
-
     m_stepToolBar = new StepToolBar(this);
     addToolBar(m_stepToolBar);
     // The step keys work while the toolbar is hidden too, and wherever the focus is.
@@ -307,8 +146,8 @@ void CMainFrame::createToolBar()
     new StepKeys(this, m_stepToolBar->keyActions());
     connect(m_stepToolBar, &StepToolBar::stepChosen, m_view, &CPlotView::changeStep);
     // Playing stops at any command.
-    for (const auto &command : m_actions)
-        connect(command.second, &QAction::triggered, m_stepToolBar, &StepToolBar::stopPlaying);
+    for (QAction *command : m_menus->commands())
+        connect(command, &QAction::triggered, m_stepToolBar, &StepToolBar::stopPlaying);
     connect(m_view, &CPlotView::commandRun, m_stepToolBar, &StepToolBar::stopPlaying);
 }
 
@@ -336,7 +175,7 @@ void CMainFrame::restorePreferences()
     if (!preferences.windowState.isEmpty())
         restoreState(preferences.windowState);
     // A toolbar hidden before the window shows tells no one.
-    action(CommandId::viewToolbar)->setChecked(!m_toolBar->isHidden());
+    action(CommandId::viewToolbar)->setChecked(!m_menus->toolBar()->isHidden());
 }
 
 void CMainFrame::savePreferences() const
@@ -379,7 +218,7 @@ void CMainFrame::enableWhatWaitsForTheFile()
     const bool read = !m_document.isOpening();
     for (int id : {saveAscii, saveDxf, exportGrid, filePrint, filePrintPreview, editCopy, historyPlot})
         action(id)->setEnabled(read);
-    m_cancelOpen->setEnabled(!read);
+    m_menus->cancelOpen()->setEnabled(!read);
 }
 
 void CMainFrame::onFileOpen()
@@ -422,15 +261,7 @@ void CMainFrame::onHelp()
 
 void CMainFrame::updateRecentFileActions()
 {
-    m_recentPaths = m_recentFiles.paths();
-    m_recentFilePlaceholder->setVisible(m_recentPaths.empty());
-    for (int i = 0; i < m_recentFileActions.size(); ++i) {
-        QAction *recent = m_recentFileActions[i];
-        const bool listed = i < static_cast<int>(m_recentPaths.size());
-        recent->setVisible(listed);
-        if (listed)
-            recent->setText(QString("&%1 %2").arg(i + 1).arg(LocalFileNames::display(m_recentPaths[i])));
-    }
+    m_menus->showRecentFiles(m_recentFiles.paths());
 }
 
 void CMainFrame::updateTitle()

@@ -5,15 +5,13 @@
 
 #include <QMainWindow>
 
-#include <map>
 #include <string>
-#include <vector>
 
 class CPlotView;
 class QAction;
+class MainMenus;
 class QLabel;
 class StepToolBar;
-class QMenu;
 
 // The main window: menu, toolbar, status bar and the plot view. Every way of
 // opening a file (menu, command line, drop, recent list) ends in openDocument.
@@ -37,10 +35,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void createToolBar();
-    QAction *addCommand(int commandId, const QString &text, const QString &prompt = {});
+    // What the menus' and toolbars' commands do.
+    void connectCommands();
+    void createStepToolBar();
     void onFileOpen();
     void onFileNew();
     void onAbout();
@@ -57,16 +54,10 @@ private:
 
     CPlotDoc &m_document;
     CPlotView *m_view = nullptr;
-    QToolBar *m_toolBar = nullptr;
+    MainMenus *m_menus = nullptr;
     StepToolBar *m_stepToolBar = nullptr;
     QLabel *m_stepField = nullptr;
     QLabel *m_scaleField = nullptr;
     QLabel *m_zoomField = nullptr;
-    QMenu *m_fileMenu = nullptr;
-    std::map<int, QAction *> m_actions;
     RecentFileList m_recentFiles;
-    std::vector<std::string> m_recentPaths; // as the menu shows them
-    QList<QAction *> m_recentFileActions;
-    QAction *m_recentFilePlaceholder = nullptr;
-    QAction *m_cancelOpen = nullptr;
 };
