@@ -239,11 +239,10 @@ private slots:
         QCOMPARE(readouts.last().at(0).toString(), QString("x =   5, y =   1,          140"));
     }
 
-    // A plot that cannot be drawn says so once after its paint, not from inside it
-    // and not again at every scroll; the next draw request may say it again.
-    void drawingMessageShowsOnceAfterThePaint()
+    // Cells so small that the page scale overflows float32 are refused at the open with
+    // the reason, shown from outside any paint, and the view draws nothing of them.
+    void tinyCellsAreRefusedBeforeAnyPaint()
     {
-        // Cells so small that the layout's scale overflows float32.
         const TestSeam seam = TestSeam().cells(1.0e-37f);
         QTemporaryDir dir;
         const QString path = dir.filePath("tiny.f1");
@@ -255,17 +254,14 @@ private slots:
         view.resize(400, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QVERIFY(document.openFile(path.toStdString()) == CPlotDoc::OpenResult::Opened);
-        QTRY_COMPARE(reporter.messages.size(), std::size_t(1));
-        QCOMPARE(reporter.messages.front(), std::string("Could not create the title font"));
-        for (int scroll : {40, 80, 120}) {
-            view.verticalScrollBar()->setValue(scroll);
-            view.viewport()->repaint();
-        }
+        QVERIFY(document.openFile(path.toStdString()) == CPlotDoc::OpenResult::Failed);
+        QCOMPARE(reporter.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(reporter.messages.front())
+                    .contains("are too small for the plot's scale in 32-bit floating-point numbers"));
+        view.OnUpdate();
+        view.viewport()->repaint();
         QTest::qWait(20);
         QCOMPARE(reporter.messages.size(), std::size_t(1));
-        view.OnUpdate();
-        QTRY_COMPARE(reporter.messages.size(), std::size_t(2));
         QCOMPARE(reporter.duringPaint, 0);
     }
 
