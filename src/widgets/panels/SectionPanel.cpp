@@ -5,6 +5,8 @@
 #include "charts/widgets/LineChartHost.h"
 
 #include <QButtonGroup>
+#include <QChart>
+#include <QXYSeries>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -58,6 +60,13 @@ bool SectionPanel::followsPointer() const
 
 void SectionPanel::showSection(const SectionContent &content)
 {
+    // A marker on every point shows a section of a few cells; on a long one the
+    // markers merge into the line and only cost their drawing, a frame's worth
+    // on 1000 cells.
+    constexpr int mostMarkedPoints = 100;
+    if (QChart *chart = m_chart->chart(); chart && !chart->series().isEmpty())
+        static_cast<QXYSeries *>(chart->series().constFirst())
+            ->setPointsVisible(content.points.size() <= mostMarkedPoints);
     m_chart->setBatch(true);
     m_chart->setXAxis(content.axis);
     m_chart->setContent(content.points, content.title, content.valueTitle);
