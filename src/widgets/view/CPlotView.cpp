@@ -12,6 +12,7 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/CursorReadout.h"
 #include "view/PlotCommands.h"
+#include "view/ProbeMarkers.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepNavigation.h"
@@ -19,6 +20,7 @@
 #include "widgets/view/CellMenus.h"
 #include "widgets/view/ReadoutTip.h"
 #include "widgets/view/MiddleButtonPan.h"
+#include "widgets/view/ProbePinning.h"
 #include "widgets/view/SaveFileDialog.h"
 #include "widgets/view/ThumbStyle.h"
 
@@ -70,8 +72,10 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(this, request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     // A cancelled or failed open brings the file before back with the plot it showed.
-    connect(&m_document, &CPlotDoc::openingFileShown, this,
-            [this](bool replacedAFile) { m_previousFileSettings.fileBeingReadShown(m_settings, replacedAFile); });
+    connect(&m_document, &CPlotDoc::openingFileShown, this, [this](bool replacedAFile) {
+        m_previousFileSettings.fileBeingReadShown(m_settings, replacedAFile);
+        clearProbes();
+    });
     connect(&m_document, &CPlotDoc::previousFileBack, this,
             [this] { m_previousFileSettings.previousFileBack(m_settings); });
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
@@ -98,10 +102,51 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
         PlotCommands::apply(m_settings, choice, m_document.header());
         OnUpdate();
     });
+    m_pinning = new ProbePinning(viewport(), [this](QPoint point) { return cellAt(point); });
+    connect(m_pinning, &ProbePinning::cellClicked, this, [this](int column, int row) {
+        pinProbe(column, column, row, row);
+    });
+    connect(m_pinning, &ProbePinning::windowPicked, this, [this](int minX, int maxX, int minY, int maxY, QPoint at) {
+        m_cellMenus->showWindowMenu(at, minX, maxX, minY, maxY);
+    });
+    connect(m_cellMenus, &CellMenus::windowPinChosen, this, &CPlotView::pinProbe);
+    connect(m_pinning, &ProbePinning::pointerCell, this, &CPlotView::pointerCell);
+    connect(m_pinning, &ProbePinning::pointerLeft, this, &CPlotView::pointerLeft);
     updateScrollBars();
 }
 
 CPlotView::~CPlotView() = default;
+
+void CPlotView::pinProbe(int minX, int maxX, int minY, int maxY)
+{
+    const std::uint64_t before = m_probes.revision();
+    if (m_probes.pinWindow(minX, minY, maxX, maxY) == ProbeSet::PinResult::Refused)
+        m_document.reporter().report(ProbeSet::refusalText());
+    probesEdited(before);
+}
+
+void CPlotView::removeProbe(int index)
+{
+    const std::uint64_t before = m_probes.revision();
+    m_probes.remove(index);
+    probesEdited(before);
+}
+
+void CPlotView::clearProbes()
+{
+    // A probe names a cell of the file it was pinned on: another grid has other cells.
+    const std::uint64_t before = m_probes.revision();
+    m_probes.clear();
+    probesEdited(before);
+}
+
+void CPlotView::probesEdited(std::uint64_t revisionBefore)
+{
+    if (m_probes.revision() == revisionBefore)
+        return;
+    viewport()->update();
+    emit probesChanged();
+}
 
 QSize CPlotView::pageSize() const
 {
@@ -210,6 +255,7 @@ void CPlotView::documentChanged()
         if (!m_shownFile.empty())
             fitToWindow();
         m_shownFile = shown;
+        clearProbes();
     }
     OnUpdate();
 }
@@ -267,6 +313,7 @@ void CPlotView::paintEvent(QPaintEvent *)
 {
     // Whatever this paint shows, the readout of a resting pointer follows it once the paint is done.
     QMetaObject::invokeMethod(m_readoutTip, &ReadoutTip::drawingChanged, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_pinning, &ProbePinning::drawingChanged, Qt::QueuedConnection);
     if (m_waitingForSteps) {
         QPainter painter(viewport());
         painter.setPen(Qt::darkGray);
@@ -289,8 +336,11 @@ void CPlotView::paintEvent(QPaintEvent *)
     HeldMessages held;
     {
         QPainter painter(viewport());
-        drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
-                          pageOrigin(), held, QPainterCanvas::Fills::EachRun);
+        if (drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
+                              pageOrigin(), held, QPainterCanvas::Fills::EachRun)) {
+            painter.resetTransform();
+            ProbeMarkers::draw(painter, ProbeMarkers::markers(m_probes, m_readout));
+        }
     }
     if (held.messages.empty() || m_paintMessagesShown)
         return;
