@@ -19,7 +19,7 @@ namespace ProbeMarkers {
 // Below this many pixels across, a cell is too small to hold a ring: its probe shows as a dot.
 constexpr int ringCellPixels = 16;
 // The side of a dot in pixels; it may cover the neighbours of a tiny cell.
-constexpr int dotPixels = 9;
+constexpr int dotPixels = 11;
 
 struct Marker
 {
