@@ -12,7 +12,6 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/CursorReadout.h"
 #include "view/PlotCommands.h"
-#include "view/ProbeMarkers.h"
 #include "view/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
 #include "view/StepNavigation.h"
@@ -20,7 +19,7 @@
 #include "widgets/view/CellMenus.h"
 #include "widgets/view/ReadoutTip.h"
 #include "widgets/view/MiddleButtonPan.h"
-#include "widgets/view/ProbePinning.h"
+#include "widgets/view/MapProbes.h"
 #include "widgets/view/SaveFileDialog.h"
 #include "widgets/view/ThumbStyle.h"
 
@@ -74,7 +73,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     // A cancelled or failed open brings the file before back with the plot it showed.
     connect(&m_document, &CPlotDoc::openingFileShown, this, [this](bool replacedAFile) {
         m_previousFileSettings.fileBeingReadShown(m_settings, replacedAFile);
-        clearProbes();
+        m_probes->clear();
     });
     connect(&m_document, &CPlotDoc::previousFileBack, this,
             [this] { m_previousFileSettings.previousFileBack(m_settings); });
@@ -102,51 +101,12 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
         PlotCommands::apply(m_settings, choice, m_document.header());
         OnUpdate();
     });
-    m_pinning = new ProbePinning(viewport(), [this](QPoint point) { return cellAt(point); });
-    connect(m_pinning, &ProbePinning::cellClicked, this, [this](int column, int row) {
-        pinProbe(column, column, row, row);
-    });
-    connect(m_pinning, &ProbePinning::windowPicked, this, [this](int minX, int maxX, int minY, int maxY, QPoint at) {
-        m_cellMenus->showWindowMenu(at, minX, maxX, minY, maxY);
-    });
-    connect(m_cellMenus, &CellMenus::windowPinChosen, this, &CPlotView::pinProbe);
-    connect(m_pinning, &ProbePinning::pointerCell, this, &CPlotView::pointerCell);
-    connect(m_pinning, &ProbePinning::pointerLeft, this, &CPlotView::pointerLeft);
+    m_probes = new MapProbes(viewport(), [this](QPoint point) { return cellAt(point); }, *m_cellMenus,
+                             m_document.reporter());
     updateScrollBars();
 }
 
 CPlotView::~CPlotView() = default;
-
-void CPlotView::pinProbe(int minX, int maxX, int minY, int maxY)
-{
-    const std::uint64_t before = m_probes.revision();
-    if (m_probes.pinWindow(minX, minY, maxX, maxY) == ProbeSet::PinResult::Refused)
-        m_document.reporter().report(ProbeSet::refusalText());
-    probesEdited(before);
-}
-
-void CPlotView::removeProbe(int index)
-{
-    const std::uint64_t before = m_probes.revision();
-    m_probes.remove(index);
-    probesEdited(before);
-}
-
-void CPlotView::clearProbes()
-{
-    // A probe names a cell of the file it was pinned on: another grid has other cells.
-    const std::uint64_t before = m_probes.revision();
-    m_probes.clear();
-    probesEdited(before);
-}
-
-void CPlotView::probesEdited(std::uint64_t revisionBefore)
-{
-    if (m_probes.revision() == revisionBefore)
-        return;
-    viewport()->update();
-    emit probesChanged();
-}
 
 QSize CPlotView::pageSize() const
 {
@@ -255,7 +215,7 @@ void CPlotView::documentChanged()
         if (!m_shownFile.empty())
             fitToWindow();
         m_shownFile = shown;
-        clearProbes();
+        m_probes->clear();
     }
     OnUpdate();
 }
@@ -313,7 +273,7 @@ void CPlotView::paintEvent(QPaintEvent *)
 {
     // Whatever this paint shows, the readout of a resting pointer follows it once the paint is done.
     QMetaObject::invokeMethod(m_readoutTip, &ReadoutTip::drawingChanged, Qt::QueuedConnection);
-    QMetaObject::invokeMethod(m_pinning, &ProbePinning::drawingChanged, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&m_probes->pinning(), &ProbePinning::drawingChanged, Qt::QueuedConnection);
     if (m_waitingForSteps) {
         QPainter painter(viewport());
         painter.setPen(Qt::darkGray);
@@ -339,7 +299,7 @@ void CPlotView::paintEvent(QPaintEvent *)
         if (drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
                               pageOrigin(), held, QPainterCanvas::Fills::EachRun)) {
             painter.resetTransform();
-            ProbeMarkers::draw(painter, ProbeMarkers::markers(m_probes, m_readout));
+            m_probes->paint(painter, m_readout);
         }
     }
     if (held.messages.empty() || m_paintMessagesShown)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/ProbeSet.h"
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PageZoom.h"
@@ -20,7 +19,7 @@
 
 class CellMenus;
 class ChartPlots;
-class ProbePinning;
+class MapProbes;
 class CPlotDoc;
 class ReadoutTip;
 class Reporter;
@@ -42,8 +41,8 @@ public:
     const ColSqLayout &layout() const { return m_layout; }
     const ReadoutGeometry &readoutGeometry() const { return m_readout; }
     ChartPlots &charts() { return *m_charts; }
-    // The probes pinned on the map: a click on a cell, or a Shift-dragged window's menu.
-    const ProbeSet &probes() const { return m_probes; }
+    // The probes pinned on the map, and the cell under the pointer, for the panels.
+    MapProbes &probes() { return *m_probes; }
 
     // The page in device pixels of this screen, at its true size and as shown.
     QSize pageSize() const;
@@ -72,11 +71,6 @@ signals:
     void zoomChanged();
     // A command of the view's own ran (a cell's context menu).
     void commandRun();
-    // A probe was pinned or removed, or the probes went with their file.
-    void probesChanged();
-    // The pointer went onto another cell of the map (1-based), or off it.
-    void pointerCell(int column, int row);
-    void pointerLeft();
 
 public slots:
     void OnColoredSquarePlot();
@@ -105,8 +99,6 @@ public slots:
     void setScaleOverAllSteps(bool on);
     void setStepLabel(bool on);
 
-    void removeProbe(int index);
-
     // Something changed: the draw dispatch runs once the current event is handled.
     void OnUpdate();
     // The draw dispatch: the step reload, the chart window switch, the chart
@@ -123,11 +115,6 @@ protected:
 
 private:
     void documentChanged();
-    // Pins or removes a cell or window probe; a refused one says why.
-    void pinProbe(int minX, int maxX, int minY, int maxY);
-    void clearProbes();
-    // The probes changed, or not: the markers and the panels follow a change.
-    void probesEdited(std::uint64_t revisionBefore);
     int hitTestCell(QPoint point) const;
     std::optional<QPoint> cellAt(QPoint point) const;
     QPointF pageOrigin() const;
@@ -161,8 +148,7 @@ private:
     // dispatch: every scroll or expose repaints, and must not repeat them.
     bool m_paintMessagesShown = false;
     ReadoutTip *m_readoutTip = nullptr;
-    ProbeSet m_probes;
-    ProbePinning *m_pinning = nullptr;
+    MapProbes *m_probes = nullptr;
     WaitBoxFactory m_waitBoxFactory;
     std::unique_ptr<QWidget> m_waitBox;
     OutputPathChooser m_choosePath;

@@ -38,7 +38,7 @@ void CellMenus::showCellMenu(QPoint point, Cell cell)
     menu.exec(m_widget->mapToGlobal(point));
 }
 
-void CellMenus::showWindowMenu(QPoint point, int minX, int maxX, int minY, int maxY)
+void CellMenus::showWindowMenu(int minX, int maxX, int minY, int maxY, QPoint point)
 {
     emit menuOpening();
     QMenu menu(m_widget);

@@ -30,7 +30,7 @@ public:
     CellMenus(QWidget *widget, const PlotSettings &settings, CellAt cellAt);
 
     // The menu of the window of cells, columns minX..maxX and rows minY..maxY, at the point of the widget.
-    void showWindowMenu(QPoint point, int minX, int maxX, int minY, int maxY);
+    void showWindowMenu(int minX, int maxX, int minY, int maxY, QPoint point);
 
 signals:
     // A menu opens over the widget: whatever tip stands there goes.
