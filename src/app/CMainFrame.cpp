@@ -12,7 +12,7 @@
 #include "resources/CommandIds.h"
 #include "view/PageZoom.h"
 #include "view/ScaleOutliers.h"
-#include "view/StepNavigation.h"
+#include "model/StepNavigation.h"
 #include "widgets/view/CPlotView.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "charts/CrossSectionPoints.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 namespace {
 
@@ -13,9 +13,7 @@ namespace {
 PlotSettings crossSectionOf(const ProbeSection &section, const SeamHeader &header)
 {
     PlotSettings settings;
-    settings.xsecDirection = section.direction;
-    settings.xsecLocation = section.location();
-    settings.xsecItem = section.item;
+    settings.xsec = XSecChoice{section.item, section.direction, section.location()};
     settings.plotTitle = header.itemName(section.item);
     return settings;
 }

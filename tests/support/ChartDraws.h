@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/TestSeam.h"
-#include "view/PlotCommands.h"
-#include "view/PlotSettings.h"
+#include "model/PlotCommands.h"
+#include "model/PlotSettings.h"
 
 #include <QTemporaryDir>
 

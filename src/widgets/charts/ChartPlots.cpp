@@ -3,14 +3,14 @@
 #include "charts/ChartReadout.h"
 
 #include "view/PlotClipboard.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 ChartPlots::ChartPlots(QWidget *parent, CPlotDoc &document, PlotSettings &settings, Reporter &reporter)
     : m_settings(settings),
       // The direction is the settings' own: a change of it fills the chart again at once.
       m_crossSection(parent, QStringLiteral("Cross Section Plot"),
                      [&settings](int index, const QPointF &point) {
-                         return ChartReadout::crossSectionText(settings.xsecDirection, index, point);
+                         return ChartReadout::crossSectionText(settings.xsec.direction, index, point);
                      }),
       m_history(parent, QStringLiteral("History Plot"),
                 [](int, const QPointF &point) { return ChartReadout::historyText(point); }),

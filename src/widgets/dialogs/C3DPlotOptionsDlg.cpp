@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-C3DPlotOptionsDlg::C3DPlotOptionsDlg(const FishNetChoice &initial, const SeamHeader &header, Reporter &reporter,
+C3DPlotOptionsDlg::C3DPlotOptionsDlg(const FishNetChoice &initial, int step, const SeamHeader &header, Reporter &reporter,
                                      QWidget *parent)
-    : OptionsDialog(reporter, parent), m_options(initial, header)
+    : OptionsDialog(reporter, parent), m_options(initial, step, header)
 {
     setWindowTitle(tr("FishNet Plot Options"));
     // Lower-case i, unlike the other options dialogs.

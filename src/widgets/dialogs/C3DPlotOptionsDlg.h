@@ -13,10 +13,12 @@ class C3DPlotOptionsDlg : public OptionsDialog
     Q_OBJECT
 
 public:
-    C3DPlotOptionsDlg(const FishNetChoice &initial, const SeamHeader &header, Reporter &reporter,
+    C3DPlotOptionsDlg(const FishNetChoice &initial, int step, const SeamHeader &header, Reporter &reporter,
                       QWidget *parent = nullptr);
 
     FishNetChoice choice() const { return m_options.choice(); }
+    // The step chosen beside the choice.
+    int stepNumber() const { return m_options.step().value(); }
 
 protected:
     std::optional<FocusRequest> confirm(NumberField *focused) override;

@@ -13,9 +13,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-CColSqOptionsDlg::CColSqOptionsDlg(const ColSqChoice &initial, const SeamHeader &header, Reporter &reporter,
+CColSqOptionsDlg::CColSqOptionsDlg(const ColSqChoice &initial, int step, const SeamHeader &header, Reporter &reporter,
                                    QWidget *parent)
-    : OptionsDialog(reporter, parent), m_options(initial, header)
+    : OptionsDialog(reporter, parent), m_options(initial, step, header)
 {
     setWindowTitle(tr("Colored Square Plot Options"));
     m_openMinMax = [this](ScaleRange current) -> std::optional<ScaleRange> {

@@ -25,10 +25,12 @@ public:
     // entered on OK, nothing on Cancel.
     using MinMaxOpener = std::function<std::optional<ScaleRange>(ScaleRange current)>;
 
-    CColSqOptionsDlg(const ColSqChoice &initial, const SeamHeader &header, Reporter &reporter,
+    CColSqOptionsDlg(const ColSqChoice &initial, int step, const SeamHeader &header, Reporter &reporter,
                      QWidget *parent = nullptr);
 
     ColSqChoice choice() const { return m_options.choice(); }
+    // The step chosen beside the choice.
+    int stepNumber() const { return m_options.step().value(); }
     // The file's ranges, for the min-max dialog's fill buttons; none until the file is read whole.
     void setStepRanges(const StepRanges *ranges) { m_ranges = ranges; }
     // Replaces the modal MinMaxDlg, e.g. where nothing may block.

@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-XSecOptionsDlg::XSecOptionsDlg(const XSecChoice &initial, const SeamHeader &header, Reporter &reporter,
+XSecOptionsDlg::XSecOptionsDlg(const XSecChoice &initial, int step, const SeamHeader &header, Reporter &reporter,
                                QWidget *parent)
-    : OptionsDialog(reporter, parent), m_options(initial, header)
+    : OptionsDialog(reporter, parent), m_options(initial, step, header)
 {
     setWindowTitle(tr("Cross Section Options"));
     m_items = new StressItemGroup(tr("Stress Item"), m_options.items(), this);

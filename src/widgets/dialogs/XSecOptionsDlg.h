@@ -16,9 +16,11 @@ class XSecOptionsDlg : public OptionsDialog
     Q_OBJECT
 
 public:
-    XSecOptionsDlg(const XSecChoice &initial, const SeamHeader &header, Reporter &reporter, QWidget *parent = nullptr);
+    XSecOptionsDlg(const XSecChoice &initial, int step, const SeamHeader &header, Reporter &reporter, QWidget *parent = nullptr);
 
     XSecChoice choice() const { return m_options.choice(); }
+    // The step chosen beside the choice.
+    int stepNumber() const { return m_options.step().value(); }
 
 protected:
     std::optional<FocusRequest> confirm(NumberField *focused) override;

@@ -3,36 +3,27 @@
 #include "widgets/charts/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
-#include "widgets/dialogs/C3DPlotOptionsDlg.h"
-#include "widgets/dialogs/CColSqOptionsDlg.h"
-#include "widgets/dialogs/CHistoryPlotOptionsDlg.h"
-#include "widgets/dialogs/XSecOptionsDlg.h"
-#include "export/AsciiExport.h"
-#include "export/ColoredSquareDxf.h"
 #include "view/ColoredSquareCopy.h"
 #include "view/CursorReadout.h"
-#include "view/PlotCommands.h"
-#include "view/PullSettingsInside.h"
+#include "model/PlotCommands.h"
+#include "model/PullSettingsInside.h"
 #include "view/QPainterCanvas.h"
-#include "view/StepNavigation.h"
-#include "view/StepReload.h"
+#include "model/StepNavigation.h"
+#include "model/StepReload.h"
 #include "widgets/view/CellMenus.h"
 #include "widgets/view/ReadoutTip.h"
 #include "widgets/view/MiddleButtonPan.h"
 #include "widgets/view/MapProbes.h"
-#include "widgets/view/SaveFileDialog.h"
 #include "widgets/view/ThumbStyle.h"
 
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -53,8 +44,6 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     QPalette white = viewport()->palette();
     white.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(white);
-    // The page is wider than high: landscape paper holds it at its true size.
-    m_printer.setPageOrientation(QPageLayout::Landscape);
     // Deleted with the view, after the scroll bars, which were made before it.
     auto *thumbStyle = new ThumbStyle;
     thumbStyle->setParent(this);
@@ -65,10 +54,9 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
         viewport(), [this](QPoint point) { return hitTestCell(point); },
         [this](int cell) {
             return QString::fromStdString(
-                CursorReadout::readoutText(cell, m_document.header(), m_document.grid(), m_settings.colSqItem));
+                CursorReadout::readoutText(cell, m_document.header(), m_document.grid(), m_settings.colSq.itemIndex));
         });
     connect(m_readoutTip, &ReadoutTip::readoutChanged, this, &CPlotView::readoutChanged);
-    m_choosePath = [this](const OutputFileRequest &request) { return askForOutputPath(this, request); };
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     // A cancelled or failed open brings the file before back with the plot it showed.
     connect(&m_document, &CPlotDoc::openingFileShown, this, [this](bool replacedAFile) {
@@ -93,7 +81,7 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     connect(m_cellMenus, &CellMenus::menuOpening, m_readoutTip, &ReadoutTip::hideTip);
     connect(m_cellMenus, &CellMenus::crossSectionChosen, this, [this](const XSecChoice &choice) {
         emit commandRun();
-        PlotCommands::apply(m_settings, choice, m_document.header());
+        PlotCommands::apply(m_settings, choice, m_settings.step, m_document.header());
         OnUpdate();
     });
     connect(m_cellMenus, &CellMenus::historyChosen, this, [this](const HistoryChoice &choice) {
@@ -394,59 +382,41 @@ void CPlotView::printPlot(QPrinter *printer)
 
 void CPlotView::OnFilePrint()
 {
-    QPrintDialog dialog(&m_printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printPlot(&m_printer);
+    m_printing.print();
 }
 
 void CPlotView::OnFilePrintPreview()
 {
-    QPrintPreviewDialog preview(&m_printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPlotView::printPlot);
-    preview.resize(900, 700);
-    preview.exec();
+    m_printing.preview();
 }
 
 void CPlotView::OnFilePrintSetup()
 {
-    QPageSetupDialog dialog(&m_printer, this);
-    dialog.exec();
-}
-
-template<typename Dialog, typename Choice>
-void CPlotView::runPlotCommand(const Choice &initial, const std::function<void(Dialog &)> &prepare)
-{
-    if (!m_document.isLoaded())
-        return;
-    Dialog dialog(initial, m_document.header(), m_document.reporter(), this);
-    if (prepare)
-        prepare(dialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    PlotCommands::apply(m_settings, dialog.choice(), m_document.header());
-    OnUpdate();
+    m_printing.pageSetup();
 }
 
 void CPlotView::OnColoredSquarePlot()
 {
-    runPlotCommand<CColSqOptionsDlg>(PlotCommands::coloredSquareChoice(m_settings), [this](CColSqOptionsDlg &dialog) {
-        dialog.setStepRanges(m_document.stepRanges());
-    });
+    if (m_plotCommands.coloredSquare())
+        OnUpdate();
 }
 
 void CPlotView::OnCrossSectionPlot()
 {
-    runPlotCommand<XSecOptionsDlg>(PlotCommands::crossSectionChoice(m_settings));
+    if (m_plotCommands.crossSection())
+        OnUpdate();
 }
 
 void CPlotView::OnHistoryPlot()
 {
-    runPlotCommand<CHistoryPlotOptionsDlg>(PlotCommands::historyChoice(m_settings));
+    if (m_plotCommands.history())
+        OnUpdate();
 }
 
 void CPlotView::OnFishNetPlot()
 {
-    runPlotCommand<C3DPlotOptionsDlg>(PlotCommands::fishNetChoice(m_settings));
+    if (m_plotCommands.fishNet())
+        OnUpdate();
 }
 
 void CPlotView::CopyPlotCommand()
@@ -467,24 +437,12 @@ void CPlotView::CopyPlotCommand()
     }
 }
 
-template<typename Export> void CPlotView::runExport(Export exportCommand)
-{
-    const OutputPathChooser chooseAndWait = [this](const OutputFileRequest &request) {
-        std::string path = m_choosePath(request);
-        if (!path.empty() && !m_waitBox && m_waitBoxFactory)
-            m_waitBox = m_waitBoxFactory();
-        return path;
-    };
-    exportCommand(m_document, m_settings, chooseAndWait);
-    m_waitBox.reset();
-}
-
 void CPlotView::SaveAsciiCommand()
 {
-    runExport(::SaveAsciiCommand);
+    m_exports.saveAscii(m_document, m_settings);
 }
 
 void CPlotView::SaveDxfCommand()
 {
-    runExport(::SaveDxfCommand);
+    m_exports.saveDxf(m_document, m_settings);
 }

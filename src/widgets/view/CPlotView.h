@@ -4,11 +4,14 @@
 #include "view/DrawColoredSquare.h"
 #include "view/PageZoom.h"
 #include "view/PlotClipboard.h"
-#include "view/PlotSettings.h"
-#include "view/PreviousFileSettings.h"
+#include "model/PlotSettings.h"
+#include "model/PreviousFileSettings.h"
 #include "view/QPainterCanvas.h"
 
 #include "export/OutputFileRequest.h"
+#include "widgets/view/PlotCommandDialogs.h"
+#include "widgets/view/PlotExports.h"
+#include "widgets/view/PrintCommands.h"
 
 #include <QAbstractScrollArea>
 #include <QPrinter>
@@ -26,8 +29,8 @@ class Reporter;
 
 // The plot view: a scrolling page of 1024 x 768 logical units (0.01 inch, y up)
 // holding the Colored Square Plot, with the chart plots covering it while one
-// of them is current. It owns every plot choice and runs the plot commands,
-// printing, copying and the exports.
+// of them is current. It owns every plot choice and wires the parts that run
+// the plot commands, printing, copying and the exports.
 class CPlotView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -55,12 +58,12 @@ public:
     void printPlot(QPrinter *printer);
 
     // The "PLEASE WAIT" box the exports show while they write; the application makes it.
-    using WaitBoxFactory = std::function<std::unique_ptr<QWidget>()>;
-    void setWaitBoxFactory(WaitBoxFactory factory) { m_waitBoxFactory = std::move(factory); }
+    using WaitBoxFactory = PlotExports::WaitBoxFactory;
+    void setWaitBoxFactory(WaitBoxFactory factory) { m_exports.setWaitBoxFactory(std::move(factory)); }
     // Where Edit Copy puts the picture; the system clipboard unless a test replaces it.
     void setClipboard(PlotClipboard *clipboard) { m_clipboard = clipboard ? clipboard : &m_systemClipboard; }
     // How the exports choose their file; a save dialog unless a test replaces it.
-    void setOutputPathChooser(OutputPathChooser chooser) { m_choosePath = std::move(chooser); }
+    void setOutputPathChooser(OutputPathChooser chooser) { m_exports.setOutputPathChooser(std::move(chooser)); }
 
 signals:
     // The readout of the cell or chart point under the pointer, empty off the grid.
@@ -120,11 +123,6 @@ private:
     QPointF pageOrigin() const;
     // The page at its new zoom: scroll bars, a repaint, the View menu's check.
     void showZoom();
-    // A plot command: its options dialog over the settings; OK makes its choices current.
-    template<typename Dialog, typename Choice>
-    void runPlotCommand(const Choice &initial, const std::function<void(Dialog &)> &prepare = {});
-    // Runs an export with the wait box shown from the chosen path to its end.
-    template<typename Export> void runExport(Export exportCommand);
     void updateScrollBars();
     // The layout step and the drawing onto a canvas over the painter.
     bool drawColoredSquare(QPainter &painter, double dpi, QPointF offset, Reporter &reporter,
@@ -140,7 +138,7 @@ private:
     // The file shown last: another file opens fitted.
     std::string m_shownFile;
     CellMenus *m_cellMenus = nullptr;
-    QPrinter m_printer{QPrinter::HighResolution};
+    PrintCommands m_printing{this, [this](QPrinter *printer) { printPlot(printer); }};
     bool m_drawQueued = false;
     // The plot needs a step of the file being read that is not read yet.
     bool m_waitingForSteps = false;
@@ -149,9 +147,8 @@ private:
     bool m_paintMessagesShown = false;
     ReadoutTip *m_readoutTip = nullptr;
     MapProbes *m_probes = nullptr;
-    WaitBoxFactory m_waitBoxFactory;
-    std::unique_ptr<QWidget> m_waitBox;
-    OutputPathChooser m_choosePath;
+    PlotCommandDialogs m_plotCommands{m_document, m_settings, this};
+    PlotExports m_exports{this};
     SystemClipboard m_systemClipboard;
     PlotClipboard *m_clipboard = &m_systemClipboard;
 };

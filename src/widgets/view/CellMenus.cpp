@@ -1,6 +1,6 @@
 #include "widgets/view/CellMenus.h"
 
-#include "view/CellCommands.h"
+#include "model/CellCommands.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

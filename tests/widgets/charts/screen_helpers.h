@@ -18,10 +18,11 @@ struct ChartScreen
     explicit ChartScreen(const TestSeam &seam = panelSeam());
     void choose(PlotType type) { chooseChart(settings, type); }
     // A plot command's OK with the dialog's choice.
-    template<typename Choice>
-    void run(const Choice &choice)
+    // The step follows the choice of a plot that shows one.
+    template<typename Choice, typename... Step>
+    void run(const Choice &choice, Step... step)
     {
-        PlotCommands::apply(settings, choice, file.document.header());
+        PlotCommands::apply(settings, choice, step..., file.document.header());
     }
     void draw() { drawCharts(file.document, settings, charts); }
 

@@ -7,7 +7,7 @@
 #include "charts/ChartTemplates.h"
 #include "widgets/charts/ChartPlots.h"
 #include "view/PlotClipboard.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QChart>
 #include <QClipboard>
@@ -65,7 +65,7 @@ void TestChartHosts::crossSectionChartShowsPointsTitlesAndFonts()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.run(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 10});
+    screen.run(XSecChoice{0, CrossSectionDirection::ParallelToX, 10}, 1);
     screen.draw();
 
     QChart *chart = screen.charts.crossSectionChart().chart();
@@ -190,7 +190,7 @@ void TestChartHosts::sameDataKeepsTheZoomOtherDataShowsItAll()
     QCOMPARE(host.viewState().xMin, 1050.0);
     QVERIFY(host.viewState().zoomed);
 
-    screen.settings.xsecLocation = 2;
+    screen.settings.xsec.location = 2;
     screen.draw();
     QVERIFY(!host.viewState().zoomed);
 }
@@ -252,7 +252,7 @@ void TestChartHosts::copyPutsSvgAndBitmapOnTheClipboard()
 {
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.run(XSecChoice{});
+    screen.run(XSecChoice{}, 1);
     screen.draw();
     QGuiApplication::clipboard()->clear();
 

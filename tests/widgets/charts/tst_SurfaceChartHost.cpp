@@ -5,7 +5,7 @@
 #include "charts/ChartRoutines.h"
 #include "charts/ChartTemplates.h"
 #include "view/PlotClipboard.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -61,7 +61,7 @@ void TestSurfaceChartHost::fishNetSurface()
         QSKIP("No OpenGL window system: run under xvfb-run -a");
     ChartScreen screen;
     QVERIFY(screen.file.opened());
-    screen.run(FishNetChoice{1, 2});
+    screen.run(FishNetChoice{1}, 2);
     screen.draw();
     QVERIFY(screen.file.reporter.messages.empty());
 

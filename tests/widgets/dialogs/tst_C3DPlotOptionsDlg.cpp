@@ -23,7 +23,7 @@ private slots:
 void TestC3DPlotOptionsDlg::captionsAndControls()
 {
     RecordingReporter reporter;
-    C3DPlotOptionsDlg dialog(FishNetChoice{2, 5}, makeHeader(12, 5, 5, 3), reporter);
+    C3DPlotOptionsDlg dialog(FishNetChoice{2}, 5, makeHeader(12, 5, 5, 3), reporter);
     QCOMPARE(dialog.windowTitle(), QString("FishNet Plot Options"));
     QStringList groups;
     for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
@@ -42,7 +42,7 @@ void TestC3DPlotOptionsDlg::captionsAndControls()
 void TestC3DPlotOptionsDlg::troughJumpsToTheEnds()
 {
     RecordingReporter reporter;
-    C3DPlotOptionsDlg dialog(FishNetChoice{0, 5}, makeHeader(12, 5, 5, 3), reporter);
+    C3DPlotOptionsDlg dialog(FishNetChoice{0}, 5, makeHeader(12, 5, 5, 3), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     auto *bar = dialog.findChild<QScrollBar *>("stepScrollBar");
@@ -53,13 +53,13 @@ void TestC3DPlotOptionsDlg::troughJumpsToTheEnds()
     QCOMPARE(bar->value(), 12);
     clickBar(bar, QStyle::SC_ScrollBarSubLine);
     QCOMPARE(box->text(), QString("11"));
-    QCOMPARE(dialog.choice().stepNumber, 11);
+    QCOMPARE(dialog.stepNumber(), 11);
 }
 
 void TestC3DPlotOptionsDlg::stepBeyondTheFile()
 {
     RecordingReporter reporter;
-    C3DPlotOptionsDlg dialog(FishNetChoice{0, 5}, makeHeader(12, 5, 5, 3), reporter);
+    C3DPlotOptionsDlg dialog(FishNetChoice{0}, 5, makeHeader(12, 5, 5, 3), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "13");
@@ -72,7 +72,7 @@ void TestC3DPlotOptionsDlg::stepBeyondTheFile()
 void TestC3DPlotOptionsDlg::opensInsideTheSteps()
 {
     RecordingReporter reporter;
-    C3DPlotOptionsDlg dialog(FishNetChoice{0, 20}, makeHeader(12, 5, 5, 3), reporter);
+    C3DPlotOptionsDlg dialog(FishNetChoice{0}, 20, makeHeader(12, 5, 5, 3), reporter);
     QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("12"));
     auto *bar = dialog.findChild<QScrollBar *>("stepScrollBar");
     QCOMPARE(bar->value(), bar->maximum());
@@ -82,7 +82,7 @@ void TestC3DPlotOptionsDlg::opensInsideTheSteps()
 void TestC3DPlotOptionsDlg::defaultsThenCancel()
 {
     RecordingReporter reporter;
-    C3DPlotOptionsDlg dialog(FishNetChoice{2, 7}, makeHeader(12, 5, 5, 3), reporter);
+    C3DPlotOptionsDlg dialog(FishNetChoice{2}, 7, makeHeader(12, 5, 5, 3), reporter);
     QVERIFY(showActive(dialog));
     QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
     QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("1"));

@@ -14,8 +14,9 @@ namespace {
 
 ColSqChoice someChoice()
 {
-    return ColSqChoice{1, 4, Palette::HotToCold, ScaleMode::Automatic, 0.5f, 2.5f};
+    return ColSqChoice{1, Palette::HotToCold, ScaleMode::Automatic, 0.5f, 2.5f};
 }
+constexpr int someStep = 4;
 
 } // namespace
 
@@ -47,7 +48,7 @@ private slots:
 void TestCColSqOptionsDlg::captionsAndControls()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QCOMPARE(dialog.windowTitle(), QString("Colored Square Plot Options"));
     QStringList groups;
     for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
@@ -92,7 +93,7 @@ void TestCColSqOptionsDlg::stressItemColumnShowsTheFileItems()
     RecordingReporter reporter;
     SeamHeader header = makeHeader(20, 5, 5, itemCount);
     header.itemNames[2] = "S&T Stress";
-    CColSqOptionsDlg dialog(someChoice(), header, reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, header, reporter);
     for (int k = 0; k < 18; ++k) {
         const QRadioButton *button = dialog.findChild<QRadioButton *>(QString("itemButton%1").arg(k));
         QVERIFY(button);
@@ -107,7 +108,7 @@ void TestCColSqOptionsDlg::stressItemColumnShowsTheFileItems()
 void TestCColSqOptionsDlg::tabOrderFollowsTheLayout()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 18), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 18), reporter);
     QStringList names;
     QWidget *widget = dialog.findChild<QRadioButton *>("itemButton17");
     while (names.size() < 10) {
@@ -122,7 +123,7 @@ void TestCColSqOptionsDlg::tabOrderFollowsTheLayout()
 void TestCColSqOptionsDlg::oneStepDisablesTheBar()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(ColSqChoice{}, makeHeader(1, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(ColSqChoice{}, 1, makeHeader(1, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     QVERIFY(!dialog.findChild<QScrollBar *>("stepScrollBar")->isEnabled());
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
@@ -134,7 +135,7 @@ void TestCColSqOptionsDlg::oneStepDisablesTheBar()
 void TestCColSqOptionsDlg::typingThenTabChecksTheStep()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "25");
@@ -155,13 +156,13 @@ void TestCColSqOptionsDlg::typingThenTabChecksTheStep()
     QCOMPARE(box->text(), QString("07")); // the typed text stays
     QCOMPARE(dialog.findChild<QScrollBar *>("stepScrollBar")->value(), 7);
     QCOMPARE(dialog.focusWidget()->objectName(), QString("stepScrollBar"));
-    QCOMPARE(dialog.choice().stepNumber, 7);
+    QCOMPARE(dialog.stepNumber(), 7);
 }
 
 void TestCColSqOptionsDlg::emptiedBoxThenClickOnARadioButton()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "");
@@ -175,7 +176,7 @@ void TestCColSqOptionsDlg::emptiedBoxThenClickOnARadioButton()
 void TestCColSqOptionsDlg::lettersCannotBeTypedButPastedDigitsCount()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "1x2-");
@@ -187,13 +188,13 @@ void TestCColSqOptionsDlg::lettersCannotBeTypedButPastedDigitsCount()
     QTest::keyClick(box, Qt::Key_Tab);
     QVERIFY(reporter.messages.empty());
     QCOMPARE(box->text(), QString("9abc"));
-    QCOMPARE(dialog.choice().stepNumber, 9);
+    QCOMPARE(dialog.stepNumber(), 9);
 }
 
 void TestCColSqOptionsDlg::barArrowsAndTroughMoveByOne()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     auto *bar = dialog.findChild<QScrollBar *>("stepScrollBar");
@@ -206,7 +207,7 @@ void TestCColSqOptionsDlg::barArrowsAndTroughMoveByOne()
     QCOMPARE(box->text(), QString("4"));
     clickBar(bar, QStyle::SC_ScrollBarSubLine);
     QCOMPARE(bar->value(), 3);
-    QCOMPARE(dialog.choice().stepNumber, 3);
+    QCOMPARE(dialog.stepNumber(), 3);
     // The keys of a focused bar: Home is no scroll the dialog knows.
     QTest::keyClick(bar, Qt::Key_Home);
     QCOMPARE(bar->value(), 3);
@@ -217,7 +218,7 @@ void TestCColSqOptionsDlg::barArrowsAndTroughMoveByOne()
 void TestCColSqOptionsDlg::enterChecksTheBoxBeforeClosing()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "99");
@@ -231,14 +232,14 @@ void TestCColSqOptionsDlg::enterChecksTheBoxBeforeClosing()
     QTest::keyClick(box, Qt::Key_Enter);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.choice().stepNumber, 12);
+    QCOMPARE(dialog.stepNumber(), 12);
     QCOMPARE(reporter.messages.size(), std::size_t(1));
 }
 
 void TestCColSqOptionsDlg::clickOnOkChecksTheBoxBeforeClosing()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     auto *ok = dialog.findChild<QPushButton *>("okButton");
@@ -251,13 +252,13 @@ void TestCColSqOptionsDlg::clickOnOkChecksTheBoxBeforeClosing()
     typeInto(box, "20");
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.choice().stepNumber, 20);
+    QCOMPARE(dialog.stepNumber(), 20);
 }
 
 void TestCColSqOptionsDlg::clickOnTheBarKeepsTheFocusInTheBox()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "");
@@ -271,7 +272,7 @@ void TestCColSqOptionsDlg::clickOnTheBarKeepsTheFocusInTheBox()
 void TestCColSqOptionsDlg::minToMaxOkKeepsItSelected()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     std::vector<std::pair<float, float>> openedWith;
     dialog.setMinMaxOpener([&](ScaleRange current) -> std::optional<ScaleRange> {
         openedWith.emplace_back(current.min, current.max);
@@ -293,7 +294,7 @@ void TestCColSqOptionsDlg::minToMaxOkKeepsItSelected()
 void TestCColSqOptionsDlg::minToMaxCancelSelectsAutomatic()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     dialog.setMinMaxOpener([](ScaleRange) { return std::optional<ScaleRange>(); });
     QVERIFY(showActive(dialog));
     clickRadio(dialog.findChild<QRadioButton *>("minToMaxButton"));
@@ -308,7 +309,7 @@ void TestCColSqOptionsDlg::minToMaxCancelSelectsAutomatic()
 void TestCColSqOptionsDlg::minToMaxOpensAgainWhenAlreadySelected()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::MinToMax, 1.0f, 2.0f},
+    CColSqOptionsDlg dialog(ColSqChoice{0, Palette::ColdToHot, ScaleMode::MinToMax, 1.0f, 2.0f}, 1,
                             makeHeader(20, 5, 5, 5), reporter);
     int opened = 0;
     dialog.setMinMaxOpener([&](ScaleRange current) -> std::optional<ScaleRange> {
@@ -327,7 +328,7 @@ void TestCColSqOptionsDlg::minToMaxOpensAgainWhenAlreadySelected()
 void TestCColSqOptionsDlg::defaultsThenOk()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(ColSqChoice{3, 9, Palette::Roygbiv, ScaleMode::MinToMax, 4.0f, 8.0f},
+    CColSqOptionsDlg dialog(ColSqChoice{3, Palette::Roygbiv, ScaleMode::MinToMax, 4.0f, 8.0f}, 9,
                             makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
@@ -340,13 +341,14 @@ void TestCColSqOptionsDlg::defaultsThenOk()
     QTest::mouseClick(dialog.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.choice(), ColSqChoice{});
+    QCOMPARE(dialog.stepNumber(), 1);
     QVERIFY(reporter.messages.empty());
 }
 
 void TestCColSqOptionsDlg::cancelHandsNothingBack()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     dialog.setMinMaxOpener([](ScaleRange) { return std::optional<ScaleRange>(ScaleRange{1.0f, 2.0f}); });
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
@@ -384,7 +386,7 @@ void TestCColSqOptionsDlg::refusalUnderARealMessageBoxKeepsTheFocus()
         }
         Messages messages;
     } reporter;
-    CColSqOptionsDlg dialog(someChoice(), makeHeader(20, 5, 5, 5), reporter);
+    CColSqOptionsDlg dialog(someChoice(), someStep, makeHeader(20, 5, 5, 5), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("stepEdit");
     typeInto(box, "0");

@@ -101,7 +101,7 @@ void TestMinMaxDlg::unreadableBoxStaysOpen()
 void TestMinMaxDlg::openedFromTheColoredSquareDialog()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg options(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::Automatic, 2.0f, 3.0f},
+    CColSqOptionsDlg options(ColSqChoice{0, Palette::ColdToHot, ScaleMode::Automatic, 2.0f, 3.0f}, 1,
                              makeHeader(5, 5, 5, 5), reporter);
     QVERIFY(showActive(options));
     QString shown;
@@ -124,7 +124,7 @@ void TestMinMaxDlg::openedFromTheColoredSquareDialog()
 void TestMinMaxDlg::cancelledFromTheColoredSquareDialog()
 {
     RecordingReporter reporter;
-    CColSqOptionsDlg options(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::MinToMax, 2.0f, 3.0f},
+    CColSqOptionsDlg options(ColSqChoice{0, Palette::ColdToHot, ScaleMode::MinToMax, 2.0f, 3.0f}, 1,
                              makeHeader(5, 5, 5, 5), reporter);
     QVERIFY(showActive(options));
     whenIdle([] {
@@ -163,7 +163,7 @@ void TestMinMaxDlg::fillButtonsTakeTheItemAndStepShown()
     ranges.addValues(2, step2, 0, 4);
     ranges.addValues(3, step3, 0, 4);
     RecordingReporter reporter;
-    CColSqOptionsDlg options(ColSqChoice{1, 2, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f},
+    CColSqOptionsDlg options(ColSqChoice{1, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f}, 2,
                              makeHeader(3, 2, 2, 2), reporter);
     options.setStepRanges(&ranges);
     QVERIFY(showActive(options));

@@ -25,7 +25,7 @@ private slots:
 void TestXSecOptionsDlg::captionsAndControls()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{2, 3, CrossSectionDirection::ParallelToX, 10}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{2, CrossSectionDirection::ParallelToX, 10}, 3, makeHeader(5, 30, 12, 4), reporter);
     QCOMPARE(dialog.windowTitle(), QString("Cross Section Options"));
     QStringList groups;
     for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
@@ -58,7 +58,7 @@ void TestXSecOptionsDlg::directionSetsTheLocationRange()
 {
     // 30 columns and 12 rows.
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 12}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{0, CrossSectionDirection::ParallelToX, 12}, 1, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("locationEdit");
     auto *bar = dialog.findChild<QScrollBar *>("locationScrollBar");
@@ -86,7 +86,7 @@ void TestXSecOptionsDlg::directionSetsTheLocationRange()
 void TestXSecOptionsDlg::refusedLocationFocusesTheBar()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 3}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{0, CrossSectionDirection::ParallelToX, 3}, 1, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("locationEdit");
     typeInto(box, "20");
@@ -100,18 +100,19 @@ void TestXSecOptionsDlg::opensInsideTheGrid()
 {
     // Settings kept from a larger file.
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{9, 40, CrossSectionDirection::ParallelToX, 25},
+    XSecOptionsDlg dialog(XSecChoice{9, CrossSectionDirection::ParallelToX, 25}, 40,
                           makeHeader(5, 30, 12, 4), reporter);
     QCOMPARE(dialog.findChild<QLineEdit *>("stepEdit")->text(), QString("5"));
     QCOMPARE(dialog.findChild<QLineEdit *>("locationEdit")->text(), QString("12"));
     QVERIFY(dialog.findChild<QRadioButton *>("itemButton0")->isChecked());
-    QCOMPARE(dialog.choice(), (XSecChoice{0, 5, CrossSectionDirection::ParallelToX, 12}));
+    QCOMPARE(dialog.choice(), (XSecChoice{0, CrossSectionDirection::ParallelToX, 12}));
+    QCOMPARE(dialog.stepNumber(), 5);
 }
 
 void TestXSecOptionsDlg::defaultsFromParallelToY()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{3, 4, CrossSectionDirection::ParallelToY, 25}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{3, CrossSectionDirection::ParallelToY, 25}, 4, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
     QVERIFY(dialog.findChild<QRadioButton *>("parallelToXButton")->isChecked());
@@ -126,7 +127,7 @@ void TestXSecOptionsDlg::defaultsFromParallelToY()
 void TestXSecOptionsDlg::enterChecksTheLocationBox()
 {
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(XSecChoice{0, 1, CrossSectionDirection::ParallelToY, 3}, makeHeader(5, 30, 12, 4), reporter);
+    XSecOptionsDlg dialog(XSecChoice{0, CrossSectionDirection::ParallelToY, 3}, 1, makeHeader(5, 30, 12, 4), reporter);
     QVERIFY(showActive(dialog));
     auto *box = dialog.findChild<QLineEdit *>("locationEdit");
     typeInto(box, "31");

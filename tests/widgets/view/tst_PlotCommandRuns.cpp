@@ -2,8 +2,8 @@
 #include "support/TestHeader.h"
 #include "widgets/dialogs/CHistoryPlotOptionsDlg.h"
 #include "widgets/dialogs/XSecOptionsDlg.h"
-#include "view/PlotCommands.h"
-#include "view/PlotSettings.h"
+#include "model/PlotCommands.h"
+#include "model/PlotSettings.h"
 #include "support/DialogInput.h"
 
 #include <QtTest>
@@ -26,7 +26,7 @@ void TestPlotCommandRuns::crossSectionOk()
     PlotSettings settings;
     settings.stepReloadPending = false;
     RecordingReporter reporter;
-    XSecOptionsDlg dialog(PlotCommands::crossSectionChoice(settings), header, reporter);
+    XSecOptionsDlg dialog(settings.xsec, settings.step, header, reporter);
     whenIdle([&] {
         // Focus changes deliver their events only to the active window.
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -36,12 +36,12 @@ void TestPlotCommandRuns::crossSectionOk()
         QTest::keyClick(dialog.findChild<QLineEdit *>("locationEdit"), Qt::Key_Return);
     });
     if (dialog.exec() == QDialog::Accepted)
-        PlotCommands::apply(settings, dialog.choice(), header);
+        PlotCommands::apply(settings, dialog.choice(), dialog.stepNumber(), header);
     QCOMPARE(settings.plotType, PlotType::CrossSection);
-    QCOMPARE(settings.xsecItem, 3);
+    QCOMPARE(settings.xsec.itemIndex, 3);
     QCOMPARE(settings.step, 3);
     QVERIFY(settings.stepReloadPending);
-    QCOMPARE(settings.xsecLocation, 10);
+    QCOMPARE(settings.xsec.location, 10);
     QCOMPARE(settings.plotTitle, std::string("Item 3"));
     QVERIFY(settings.xsecNeedsData);
 }
@@ -50,10 +50,10 @@ void TestPlotCommandRuns::historyCancelChangesNothing()
 {
     const SeamHeader header = makeHeader(6, 30, 12, 4);
     PlotSettings settings;
-    settings.histMinX = 2;
-    settings.histMaxX = 7;
+    settings.history.minX = 2;
+    settings.history.maxX = 7;
     RecordingReporter reporter;
-    CHistoryPlotOptionsDlg dialog(PlotCommands::historyChoice(settings), header, reporter);
+    CHistoryPlotOptionsDlg dialog(settings.history, header, reporter);
     whenIdle([&] {
         QTest::mouseClick(dialog.findChild<QPushButton *>("defaultsButton"), Qt::LeftButton);
         clickRadio(dialog.findChild<QRadioButton *>("totalButton"));
@@ -62,9 +62,9 @@ void TestPlotCommandRuns::historyCancelChangesNothing()
     if (dialog.exec() == QDialog::Accepted)
         PlotCommands::apply(settings, dialog.choice(), header);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(settings.histMinX, 2);
-    QCOMPARE(settings.histMaxX, 7);
-    QCOMPARE(settings.histMode, HistoryMode::Average);
+    QCOMPARE(settings.history.minX, 2);
+    QCOMPARE(settings.history.maxX, 7);
+    QCOMPARE(settings.history.mode, HistoryMode::Average);
     QCOMPARE(settings.plotType, PlotType::ColoredSquare);
     QVERIFY(!settings.histNeedsData);
     QVERIFY(settings.plotTitle.empty());

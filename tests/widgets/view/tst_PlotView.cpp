@@ -195,7 +195,7 @@ private slots:
         if (change == "step") {
             open.view.changeStep(3);
         } else if (change == "item") {
-            open.view.settings().colSqItem = 1;
+            open.view.settings().colSq.itemIndex = 1;
             open.view.OnUpdate();
         } else if (change == "file") {
             const TestSeam other = TestSeam().sized(2, 6, 4, 1).named({}, {}).valued(
@@ -427,7 +427,7 @@ private slots:
         const PlotSettings &after = open.view.settings();
         QCOMPARE(after.plotType, before.plotType);
         QCOMPARE(after.histNeedsData, before.histNeedsData);
-        QCOMPARE(after.histMaxX, before.histMaxX);
+        QCOMPARE(after.history.maxX, before.history.maxX);
         QCOMPARE(after.plotTitle, before.plotTitle);
     }
 
@@ -529,7 +529,7 @@ private slots:
     {
         OpenView open;
         open.showAndPaint();
-        open.view.settings().colSqItem = 1;
+        open.view.settings().colSq.itemIndex = 1;
         const auto rightClick = [&](int ix, int iy, const QString &item) {
             pickFromMenu(item);
             const QPoint at = cellCentre(open.view, ix, iy, 6, 4);
@@ -539,16 +539,16 @@ private slots:
         rightClick(2, 1, "Cross Section Along This Row");
         const PlotSettings &settings = open.view.settings();
         QCOMPARE(settings.plotType, PlotType::CrossSection);
-        QCOMPARE(settings.xsecDirection, CrossSectionDirection::ParallelToX);
-        QCOMPARE(settings.xsecLocation, 2);
-        QCOMPARE(settings.xsecItem, 1);
+        QCOMPARE(settings.xsec.direction, CrossSectionDirection::ParallelToX);
+        QCOMPARE(settings.xsec.location, 2);
+        QCOMPARE(settings.xsec.itemIndex, 1);
 
         open.view.settings().plotType = PlotType::ColoredSquare;
         open.view.OnDraw();
         QTRY_VERIFY(open.view.settings().colSqDrawn);
         rightClick(2, 1, "Cross Section Along This Column");
-        QCOMPARE(settings.xsecDirection, CrossSectionDirection::ParallelToY);
-        QCOMPARE(settings.xsecLocation, 3);
+        QCOMPARE(settings.xsec.direction, CrossSectionDirection::ParallelToY);
+        QCOMPARE(settings.xsec.location, 3);
 
         open.view.settings().plotType = PlotType::ColoredSquare;
         open.view.OnDraw();
@@ -561,9 +561,9 @@ private slots:
         QCoreApplication::sendEvent(viewport, &move);
         QTest::mouseRelease(viewport, Qt::LeftButton, Qt::ShiftModifier, QPoint(-5, -5)); // off the grid
         QCOMPARE(settings.plotType, PlotType::History);
-        QCOMPARE((QList<int>{settings.histMinX, settings.histMaxX, settings.histMinY, settings.histMaxY}),
+        QCOMPARE((QList<int>{settings.history.minX, settings.history.maxX, settings.history.minY, settings.history.maxY}),
                  (QList<int>{2, 4, 1, 3}));
-        QCOMPARE(settings.histItem, 1);
+        QCOMPARE(settings.history.itemIndex, 1);
         QCOMPARE(settings.step, 1);
     }
 

@@ -1,4 +1,4 @@
-#include "view/PreviousFileSettings.h"
+#include "model/PreviousFileSettings.h"
 
 #include <QtTest>
 
@@ -12,16 +12,16 @@ PlotSettings firstFileChoices()
     settings.step = 5;
     settings.stepReloadPending = false;
     settings.plotTitle = "Item 1";
-    settings.colSqPalette = Palette::Roygbiv;
-    settings.colSqScaleMode = ScaleMode::MinToMax;
-    settings.colSqScaleMax = 7.5f;
-    settings.xsecItem = 1;
-    settings.xsecDirection = CrossSectionDirection::ParallelToY;
-    settings.xsecLocation = 3;
+    settings.colSq.palette = Palette::Roygbiv;
+    settings.colSq.scaleMode = ScaleMode::MinToMax;
+    settings.colSq.scaleMax = 7.5f;
+    settings.xsec.itemIndex = 1;
+    settings.xsec.direction = CrossSectionDirection::ParallelToY;
+    settings.xsec.location = 3;
     settings.xsecChartCreated = true;
-    settings.histMaxX = 4;
-    settings.histMode = HistoryMode::Total;
-    settings.fishnetItem = 2;
+    settings.history.maxX = 4;
+    settings.history.mode = HistoryMode::Total;
+    settings.fishNet.itemIndex = 2;
     return settings;
 }
 
@@ -33,11 +33,11 @@ void lookAtTheSecondFile(PlotSettings &settings)
     settings.step = 6;
     settings.stepReloadPending = false;
     settings.plotTitle = "S";
-    settings.colSqPalette = Palette::ColdToHot;
-    settings.xsecItem = 0;
-    settings.xsecLocation = 1;
-    settings.histMaxX = 1;
-    settings.fishnetItem = 0;
+    settings.colSq.palette = Palette::ColdToHot;
+    settings.xsec.itemIndex = 0;
+    settings.xsec.location = 1;
+    settings.history.maxX = 1;
+    settings.fishNet.itemIndex = 0;
     settings.histChartCreated = true;
     settings.xsecNeedsData = settings.histNeedsData = settings.fishnetNeedsData = false;
     settings.colSqDrawn = true;
@@ -100,15 +100,15 @@ private slots:
         QCOMPARE(settings.step, expected.step);
         QCOMPARE(settings.stepReloadPending, expected.stepReloadPending);
         QCOMPARE(settings.plotTitle, expected.plotTitle);
-        QCOMPARE(settings.colSqPalette, expected.colSqPalette);
-        QCOMPARE(settings.colSqScaleMode, expected.colSqScaleMode);
-        QCOMPARE(settings.colSqScaleMax, expected.colSqScaleMax);
-        QCOMPARE(settings.xsecItem, expected.xsecItem);
-        QCOMPARE(settings.xsecDirection, expected.xsecDirection);
-        QCOMPARE(settings.xsecLocation, expected.xsecLocation);
-        QCOMPARE(settings.histMaxX, expected.histMaxX);
-        QCOMPARE(settings.histMode, expected.histMode);
-        QCOMPARE(settings.fishnetItem, expected.fishnetItem);
+        QCOMPARE(settings.colSq.palette, expected.colSq.palette);
+        QCOMPARE(settings.colSq.scaleMode, expected.colSq.scaleMode);
+        QCOMPARE(settings.colSq.scaleMax, expected.colSq.scaleMax);
+        QCOMPARE(settings.xsec.itemIndex, expected.xsec.itemIndex);
+        QCOMPARE(settings.xsec.direction, expected.xsec.direction);
+        QCOMPARE(settings.xsec.location, expected.xsec.location);
+        QCOMPARE(settings.history.maxX, expected.history.maxX);
+        QCOMPARE(settings.history.mode, expected.history.mode);
+        QCOMPARE(settings.fishNet.itemIndex, expected.fishNet.itemIndex);
         QCOMPARE(settings.xsecChartCreated, expected.xsecChartCreated);
         QCOMPARE(settings.histChartCreated, expected.histChartCreated);
         QCOMPARE((QList<bool>{settings.xsecNeedsData, settings.histNeedsData, settings.fishnetNeedsData}),

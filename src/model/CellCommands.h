@@ -1,7 +1,6 @@
 #pragma once
 
-#include "dialogs/HistoryOptions.h"
-#include "dialogs/XSecOptions.h"
+#include "model/PlotChoices.h"
 
 struct PlotSettings;
 

@@ -1,7 +1,7 @@
-#include "view/StepReload.h"
+#include "model/StepReload.h"
 
 #include "data/CPlotDoc.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 bool applyStepReload(CPlotDoc &document, PlotSettings &settings)
 {
@@ -13,7 +13,7 @@ bool applyStepReload(CPlotDoc &document, PlotSettings &settings)
 
 bool needsStepRanges(const PlotSettings &settings)
 {
-    return settings.plotType == PlotType::ColoredSquare && settings.colSqScaleMode == ScaleMode::Automatic
+    return settings.plotType == PlotType::ColoredSquare && settings.colSq.scaleMode == ScaleMode::Automatic
            && settings.colSqScaleOverAllSteps;
 }
 

@@ -1,6 +1,6 @@
-#include "view/StepNavigation.h"
+#include "model/StepNavigation.h"
 
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <algorithm>
 

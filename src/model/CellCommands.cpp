@@ -1,6 +1,6 @@
-#include "view/CellCommands.h"
+#include "model/CellCommands.h"
 
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <algorithm>
 
@@ -8,20 +8,20 @@ namespace CellCommands {
 
 XSecChoice sectionAlongRow(const PlotSettings &settings, int row)
 {
-    return XSecChoice{settings.colSqItem, settings.step, CrossSectionDirection::ParallelToX, row};
+    return XSecChoice{settings.colSq.itemIndex, CrossSectionDirection::ParallelToX, row};
 }
 
 XSecChoice sectionAlongColumn(const PlotSettings &settings, int column)
 {
-    return XSecChoice{settings.colSqItem, settings.step, CrossSectionDirection::ParallelToY, column};
+    return XSecChoice{settings.colSq.itemIndex, CrossSectionDirection::ParallelToY, column};
 }
 
 HistoryChoice historyOfWindow(const PlotSettings &settings, int firstColumn, int lastColumn, int firstRow,
                               int lastRow)
 {
     // A window dragged either way round.
-    return HistoryChoice{settings.colSqItem,
-                         settings.histMode,
+    return HistoryChoice{settings.colSq.itemIndex,
+                         settings.history.mode,
                          std::min(firstColumn, lastColumn),
                          std::max(firstColumn, lastColumn),
                          std::min(firstRow, lastRow),

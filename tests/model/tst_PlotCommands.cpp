@@ -1,7 +1,11 @@
 #include "support/ChoiceCompare.h"
 #include "support/TestHeader.h"
-#include "view/PlotCommands.h"
-#include "view/PlotSettings.h"
+#include "model/PlotCommands.h"
+#include "model/PlotSettings.h"
+#include "dialogs/ColSqOptions.h"
+#include "dialogs/FishNetOptions.h"
+#include "dialogs/HistoryOptions.h"
+#include "dialogs/XSecOptions.h"
 
 #include <QtTest>
 
@@ -16,21 +20,21 @@ PlotSettings shownSettings()
     settings.stepReloadPending = false;
     settings.step = 3;
     settings.plotTitle = "Item 1";
-    settings.colSqItem = 2;
-    settings.colSqPalette = Palette::Roygbiv;
-    settings.colSqScaleMode = ScaleMode::MinToMax;
-    settings.colSqScaleMin = -1.5f;
-    settings.colSqScaleMax = 6.0f;
-    settings.xsecItem = 1;
-    settings.xsecDirection = CrossSectionDirection::ParallelToY;
-    settings.xsecLocation = 7;
-    settings.histItem = 3;
-    settings.histMode = HistoryMode::Total;
-    settings.histMinX = 2;
-    settings.histMaxX = 5;
-    settings.histMinY = 4;
-    settings.histMaxY = 9;
-    settings.fishnetItem = 4;
+    settings.colSq.itemIndex = 2;
+    settings.colSq.palette = Palette::Roygbiv;
+    settings.colSq.scaleMode = ScaleMode::MinToMax;
+    settings.colSq.scaleMin = -1.5f;
+    settings.colSq.scaleMax = 6.0f;
+    settings.xsec.itemIndex = 1;
+    settings.xsec.direction = CrossSectionDirection::ParallelToY;
+    settings.xsec.location = 7;
+    settings.history.itemIndex = 3;
+    settings.history.mode = HistoryMode::Total;
+    settings.history.minX = 2;
+    settings.history.maxX = 5;
+    settings.history.minY = 4;
+    settings.history.maxY = 9;
+    settings.fishNet.itemIndex = 4;
     return settings;
 }
 
@@ -54,28 +58,31 @@ void TestPlotCommands::dialogsOpenWithTheSettings()
     const PlotSettings settings = shownSettings();
     const SeamHeader header = makeHeader(10, 20, 20, 6);
 
-    // Each dialog opens with the settings of its plot.
-    QCOMPARE(ColSqOptions(PlotCommands::coloredSquareChoice(settings), header).choice(),
-             (ColSqChoice{2, 3, Palette::Roygbiv, ScaleMode::MinToMax, -1.5f, 6.0f}));
-    QCOMPARE(XSecOptions(PlotCommands::crossSectionChoice(settings), header).choice(),
-             (XSecChoice{1, 3, CrossSectionDirection::ParallelToY, 7}));
-    QCOMPARE(HistoryOptions(PlotCommands::historyChoice(settings), header).choice(),
-             (HistoryChoice{3, HistoryMode::Total, 2, 5, 4, 9}));
-    QCOMPARE(FishNetOptions(PlotCommands::fishNetChoice(settings), header).choice(), (FishNetChoice{4, 3}));
+    // Each dialog opens with the settings of its plot, those of one step with the shared step.
+    const ColSqOptions colSq(settings.colSq, settings.step, header);
+    QCOMPARE(colSq.choice(), (ColSqChoice{2, Palette::Roygbiv, ScaleMode::MinToMax, -1.5f, 6.0f}));
+    QCOMPARE(colSq.step().value(), 3);
+    const XSecOptions xsec(settings.xsec, settings.step, header);
+    QCOMPARE(xsec.choice(), (XSecChoice{1, CrossSectionDirection::ParallelToY, 7}));
+    QCOMPARE(xsec.step().value(), 3);
+    QCOMPARE(HistoryOptions(settings.history, header).choice(), (HistoryChoice{3, HistoryMode::Total, 2, 5, 4, 9}));
+    const FishNetOptions fishNet(settings.fishNet, settings.step, header);
+    QCOMPARE(fishNet.choice(), (FishNetChoice{4}));
+    QCOMPARE(fishNet.step().value(), 3);
 }
 
 void TestPlotCommands::coloredSquareOk()
 {
     PlotSettings settings = shownSettings();
-    PlotCommands::apply(settings, ColSqChoice{5, 8, Palette::HotToCold, ScaleMode::Automatic, 2.0f, 3.0f},
+    PlotCommands::apply(settings, ColSqChoice{5, Palette::HotToCold, ScaleMode::Automatic, 2.0f, 3.0f}, 8,
                         makeHeader(10, 20, 20, 6));
     QVERIFY(settings.stepReloadPending);
     QCOMPARE(settings.step, 8);
-    QCOMPARE(settings.colSqItem, 5);
-    QCOMPARE(settings.colSqPalette, Palette::HotToCold);
-    QCOMPARE(settings.colSqScaleMode, ScaleMode::Automatic);
-    QCOMPARE(settings.colSqScaleMin, 2.0f);
-    QCOMPARE(settings.colSqScaleMax, 3.0f);
+    QCOMPARE(settings.colSq.itemIndex, 5);
+    QCOMPARE(settings.colSq.palette, Palette::HotToCold);
+    QCOMPARE(settings.colSq.scaleMode, ScaleMode::Automatic);
+    QCOMPARE(settings.colSq.scaleMin, 2.0f);
+    QCOMPARE(settings.colSq.scaleMax, 3.0f);
     QCOMPARE(settings.plotTitle, std::string("Item 5"));
     QCOMPARE(settings.previousPlotType, PlotType::CrossSection);
     QCOMPARE(settings.plotType, PlotType::ColoredSquare);
@@ -89,12 +96,12 @@ void TestPlotCommands::crossSectionOkWithTheSameStepDoesNotReload()
 {
     PlotSettings settings = shownSettings();
     settings.plotType = PlotType::FishNet;
-    PlotCommands::apply(settings, XSecChoice{0, 3, CrossSectionDirection::ParallelToX, 10}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, XSecChoice{0, CrossSectionDirection::ParallelToX, 10}, 3, makeHeader(10, 20, 20, 6));
     QVERIFY(!settings.stepReloadPending);
     QCOMPARE(settings.step, 3);
-    QCOMPARE(settings.xsecItem, 0);
-    QCOMPARE(settings.xsecDirection, CrossSectionDirection::ParallelToX);
-    QCOMPARE(settings.xsecLocation, 10);
+    QCOMPARE(settings.xsec.itemIndex, 0);
+    QCOMPARE(settings.xsec.direction, CrossSectionDirection::ParallelToX);
+    QCOMPARE(settings.xsec.location, 10);
     QCOMPARE(settings.plotTitle, std::string("Item 0"));
     QCOMPARE(settings.previousPlotType, PlotType::FishNet);
     QCOMPARE(settings.plotType, PlotType::CrossSection);
@@ -104,7 +111,7 @@ void TestPlotCommands::crossSectionOkWithTheSameStepDoesNotReload()
 void TestPlotCommands::crossSectionOkWithAnotherStepReloads()
 {
     PlotSettings settings = shownSettings();
-    PlotCommands::apply(settings, XSecChoice{0, 4, CrossSectionDirection::ParallelToY, 10}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, XSecChoice{0, CrossSectionDirection::ParallelToY, 10}, 4, makeHeader(10, 20, 20, 6));
     QVERIFY(settings.stepReloadPending);
     QCOMPARE(settings.step, 4);
 }
@@ -115,12 +122,12 @@ void TestPlotCommands::historyNeverTouchesTheStep()
     PlotCommands::apply(settings, HistoryChoice{1, HistoryMode::Average, 1, 3, 2, 6}, makeHeader(10, 20, 20, 6));
     QVERIFY(!settings.stepReloadPending);
     QCOMPARE(settings.step, 3);
-    QCOMPARE(settings.histItem, 1);
-    QCOMPARE(settings.histMode, HistoryMode::Average);
-    QCOMPARE(settings.histMinX, 1);
-    QCOMPARE(settings.histMaxX, 3);
-    QCOMPARE(settings.histMinY, 2);
-    QCOMPARE(settings.histMaxY, 6);
+    QCOMPARE(settings.history.itemIndex, 1);
+    QCOMPARE(settings.history.mode, HistoryMode::Average);
+    QCOMPARE(settings.history.minX, 1);
+    QCOMPARE(settings.history.maxX, 3);
+    QCOMPARE(settings.history.minY, 2);
+    QCOMPARE(settings.history.maxY, 6);
     QCOMPARE(settings.plotTitle, std::string("Item 1"));
     QCOMPARE(settings.previousPlotType, PlotType::CrossSection);
     QCOMPARE(settings.plotType, PlotType::History);
@@ -131,10 +138,10 @@ void TestPlotCommands::historyNeverTouchesTheStep()
 void TestPlotCommands::fishNetOk()
 {
     PlotSettings settings = shownSettings();
-    PlotCommands::apply(settings, FishNetChoice{3, 9}, makeHeader(10, 20, 20, 6));
+    PlotCommands::apply(settings, FishNetChoice{3}, 9, makeHeader(10, 20, 20, 6));
     QVERIFY(settings.stepReloadPending);
     QCOMPARE(settings.step, 9);
-    QCOMPARE(settings.fishnetItem, 3);
+    QCOMPARE(settings.fishNet.itemIndex, 3);
     QCOMPARE(settings.plotTitle, std::string("Item 3"));
     QCOMPARE(settings.plotType, PlotType::FishNet);
     QVERIFY(settings.fishnetNeedsData);

@@ -1,13 +1,16 @@
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 namespace {
 
 // In the order of PlotType's values.
 constexpr std::array<PlotTypeFacts, 4> plotTypeFacts{{
-    {&PlotSettings::colSqItem, nullptr, nullptr, -1},
-    {&PlotSettings::xsecItem, &PlotSettings::xsecChartCreated, &PlotSettings::xsecNeedsData, 0},
-    {&PlotSettings::histItem, &PlotSettings::histChartCreated, &PlotSettings::histNeedsData, 1},
-    {&PlotSettings::fishnetItem, &PlotSettings::fishnetChartCreated, &PlotSettings::fishnetNeedsData, 2},
+    {[](PlotSettings &s) -> int & { return s.colSq.itemIndex; }, nullptr, nullptr, -1},
+    {[](PlotSettings &s) -> int & { return s.xsec.itemIndex; }, &PlotSettings::xsecChartCreated,
+     &PlotSettings::xsecNeedsData, 0},
+    {[](PlotSettings &s) -> int & { return s.history.itemIndex; }, &PlotSettings::histChartCreated,
+     &PlotSettings::histNeedsData, 1},
+    {[](PlotSettings &s) -> int & { return s.fishNet.itemIndex; }, &PlotSettings::fishnetChartCreated,
+     &PlotSettings::fishnetNeedsData, 2},
 }};
 
 constexpr bool chartIndicesFollowChartPlotTypes()
@@ -37,11 +40,11 @@ const PlotTypeFacts *chartFactsOf(PlotType type)
 int &PlotSettings::activeItem()
 {
     const PlotTypeFacts *facts = factsOf(plotType);
-    return facts ? this->*facts->item : colSqItem;
+    return facts ? facts->item(*this) : colSq.itemIndex;
 }
 
 int PlotSettings::activeItem() const
 {
-    const PlotTypeFacts *facts = factsOf(plotType);
-    return facts ? this->*facts->item : colSqItem;
+    // The table's accessors only hand out a place; reading it changes nothing.
+    return const_cast<PlotSettings *>(this)->activeItem();
 }

@@ -1,5 +1,5 @@
-#include "view/PlotSettings.h"
-#include "view/StepNavigation.h"
+#include "model/PlotSettings.h"
+#include "model/StepNavigation.h"
 
 #include <QTest>
 

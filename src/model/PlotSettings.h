@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/PlotEnums.h"
+#include "model/PlotChoices.h"
 
 #include <array>
 #include <string>
@@ -23,11 +23,7 @@ struct PlotSettings
     std::string plotTitle;
     std::array<float, 11> scaleTable{};
 
-    int colSqItem = 0;
-    Palette colSqPalette = Palette::ColdToHot;
-    ScaleMode colSqScaleMode = ScaleMode::Automatic;
-    float colSqScaleMin = 0.0f;
-    float colSqScaleMax = 0.0f;
+    ColSqChoice colSq;
     // The Automatic scale spans the item's range over all steps, not this step's.
     bool colSqScaleOverAllSteps = false;
     // The page names the file and the step shown below the grid.
@@ -35,22 +31,15 @@ struct PlotSettings
     bool layoutReady = false;
     bool colSqDrawn = false;
 
-    int xsecItem = 0;
-    CrossSectionDirection xsecDirection = CrossSectionDirection::ParallelToX;
-    int xsecLocation = 1;
+    XSecChoice xsec;
     bool xsecChartCreated = false;
     bool xsecNeedsData = false;
 
-    int histItem = 0;
-    int histMinX = 1;
-    int histMaxX = 1;
-    int histMinY = 1;
-    int histMaxY = 1;
-    HistoryMode histMode = HistoryMode::Average;
+    HistoryChoice history;
     bool histChartCreated = false;
     bool histNeedsData = false;
 
-    int fishnetItem = 0;
+    FishNetChoice fishNet;
     bool fishnetChartCreated = false;
     bool fishnetNeedsData = false;
 
@@ -60,11 +49,11 @@ struct PlotSettings
     int activeItem() const;
 };
 
-// What differs between the plot types, in this one table: which fields keep a
-// type's stress item and its chart's flags, and which chart window shows it.
+// What differs between the plot types, in this one table: where a type's stress
+// item and its chart's flags are kept, and which chart window shows it.
 struct PlotTypeFacts
 {
-    int PlotSettings::*item;
+    int &(*item)(PlotSettings &settings);
     // nullptr for the Colored Square, which the view draws itself.
     bool PlotSettings::*chartCreated;
     bool PlotSettings::*needsData;
