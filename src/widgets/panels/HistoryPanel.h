@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class QChart;
+class QLineSeries;
+class QValueAxis;
+class ZoomPanChartView;
+
+// One probe's line in the History panel: entry s-1 is step s.
+struct ProbeHistory
+{
+    std::vector<double> values;
+    std::uint32_t colour = 0; // 0xRRGGBB
+    QString name;
+};
+
+// The History panel: every probe's history as its own line in the probe's
+// colour, against the step number, with a dashed line at the current step as
+// the History Plot draws it. It shows what it is given; the histories are read
+// by whoever holds the document.
+class HistoryPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HistoryPanel(QWidget *parent = nullptr);
+
+    QChart *chart() const { return m_chart; }
+    // The probes' lines, in the order given.
+    const QList<QLineSeries *> &probeSeries() const { return m_series; }
+    QLineSeries *stepLine() const { return m_stepLine; }
+
+public slots:
+    // Replaces every line; the step axis spans the longest history.
+    void setHistories(const std::vector<ProbeHistory> &histories, const QString &title, const QString &valueTitle);
+    // The current-step line; none for a step outside the histories.
+    void setStep(int step);
+
+private:
+    void showStepLine();
+
+    QChart *m_chart = nullptr;
+    ZoomPanChartView *m_view = nullptr;
+    QValueAxis *m_axisX = nullptr;
+    QValueAxis *m_axisY = nullptr;
+    QList<QLineSeries *> m_series;
+    QLineSeries *m_stepLine = nullptr;
+    int m_stepCount = 0;
+    int m_step = 0;
+};
