@@ -54,6 +54,17 @@ bool isOpen(CPlotDoc::OpenResult result)
     return result == CPlotDoc::OpenResult::Opened || result == CPlotDoc::OpenResult::OpenedWithErrors;
 }
 
+bool joinOptionValues(QStringList &arguments, const QString &option, int count)
+{
+    for (qsizetype at = arguments.indexOf(option); at >= 0; at = arguments.indexOf(option, at + 1)) {
+        if (arguments.size() <= at + count)
+            return false;
+        arguments[at] = option + "=" + arguments.mid(at + 1, count).join(',');
+        arguments.remove(at + 1, count);
+    }
+    return true;
+}
+
 int usageError(const QString &message)
 {
     std::cerr << "sembla-cli: " << message.toStdString() << "\nTry 'sembla-cli --help'.\n";

@@ -38,6 +38,10 @@ bool isOpen(CPlotDoc::OpenResult result);
 // otherwise returns -1 and the caller goes on.
 int parseVerbArguments(QCommandLineParser &parser, const QStringList &arguments, const QString &verbSyntax);
 
+// QCommandLineParser gives an option one value; this joins the count values
+// after each `option` into "option=A,B,...". False when fewer follow one.
+bool joinOptionValues(QStringList &arguments, const QString &option, int count);
+
 // A usage error: the message and a pointer to --help on stderr.
 int usageError(const QString &message);
 

@@ -8,3 +8,4 @@ int runRender(const QStringList &arguments);
 int runAscii(const QStringList &arguments);
 int runDxf(const QStringList &arguments);
 int runConvert(const QStringList &arguments);
+int runProbe(const QStringList &arguments);

@@ -51,15 +51,7 @@ QString PlotOptions::syntax()
 
 bool PlotOptions::joinWindowValues(QStringList &arguments)
 {
-    const qsizetype at = arguments.indexOf("--window");
-    if (at < 0)
-        return true;
-    if (arguments.size() < at + 5)
-        return false;
-    const QString values = arguments.mid(at + 1, 4).join(',');
-    arguments.remove(at, 5);
-    arguments.insert(at, "--window=" + values);
-    return true;
+    return joinOptionValues(arguments, "--window", 4);
 }
 
 int PlotOptions::read(const QCommandLineParser &parser)

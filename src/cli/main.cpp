@@ -30,6 +30,7 @@ const char *const overview =
     "  ascii FILE [-o OUT]  write the data behind a plot of FILE as an ASCII file\n"
     "  dxf FILE [-o OUT]    write the Colored Square Plot of FILE as a DXF drawing\n"
     "  convert FILE -o OUT  write steps and items of FILE as NetCDF, GeoTIFF, CSV, VTK or ESRI ASCII\n"
+    "  probe FILE --cell C R  print the history of cells of FILE as CSV\n"
     "\n"
     "'sembla-cli VERB --help' describes the options of a verb.\n"
     "Exit status: 0 done, 1 a message was shown or the work failed, 2 usage error.\n";
@@ -73,6 +74,7 @@ int main(int argc, char *argv[])
         {"ascii", runAscii},
         {"dxf", runDxf},
         {"convert", runConvert},
+        {"probe", runProbe},
     };
     TerminationWatch::install();
     // File names are taken as the bytes the system gave, not as decoded text.

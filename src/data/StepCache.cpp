@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 
@@ -22,6 +23,18 @@ constexpr int maxNamesCheckedFirst = 100000;
 std::string reasonOf(int error)
 {
     return std::strerror(error);
+}
+
+// Cache files reach 4 GiB, beyond the long offsets of std::fseek on some systems.
+bool seekTo(std::FILE *file, std::uint64_t offset)
+{
+#if defined(_WIN32)
+    return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+#elif defined(__unix__) || defined(__APPLE__)
+    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#else
+    return offset <= static_cast<std::uint64_t>(LONG_MAX) && std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
+#endif
 }
 
 // A file of the step being written goes, unless another program put its own under the name meanwhile.
@@ -295,6 +308,11 @@ void StepCache::shareAfterLastStep()
 
 bool StepCache::read(int step, void *bytes, std::size_t size, std::string &error) const
 {
+    return read(step, size, {ByteRun{0, size, bytes}}, error);
+}
+
+bool StepCache::read(int step, std::uint64_t fileSize, const std::vector<ByteRun> &runs, std::string &error) const
+{
     std::string name;
     FileIdentity written;
     {
@@ -314,8 +332,13 @@ bool StepCache::read(int step, void *bytes, std::size_t size, std::string &error
         return false;
     }
     const auto identity = FileIdentity::of(file.get());
-    if (!identity || *identity != written || identity->size != size
-        || std::fread(bytes, 1, size, file.get()) != size) {
+    bool whole = identity && *identity == written && identity->size == fileSize;
+    for (std::size_t i = 0; whole && i < runs.size(); ++i) {
+        const ByteRun &run = runs[i];
+        whole = run.offset + run.size <= fileSize && seekTo(file.get(), run.offset)
+                && std::fread(run.bytes, 1, run.size, file.get()) == run.size;
+    }
+    if (!whole) {
         error = "The step cache file " + name + " no longer holds step " + std::to_string(step)
                 + " of the open file: another program changed or replaced it.";
         return false;

@@ -3,6 +3,7 @@
 #include "data/FileIdentity.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -56,6 +57,16 @@ public:
     // Reads `size` bytes of the step's file into bytes when the file is still the
     // one written; false with the reason in error otherwise.
     bool read(int step, void *bytes, std::size_t size, std::string &error) const;
+    // A piece of a step's file: size bytes from offset.
+    struct ByteRun
+    {
+        std::uint64_t offset = 0;
+        std::size_t size = 0;
+        void *bytes = nullptr;
+    };
+    // Reads only these pieces, with the checks of read: the file is still the
+    // one written and fileSize bytes long, or false with the reason in error.
+    bool read(int step, std::uint64_t fileSize, const std::vector<ByteRun> &runs, std::string &error) const;
 
     // Removes the files still as they were written, and the private folder;
     // reports files that stay though they should go.

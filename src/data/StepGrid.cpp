@@ -121,13 +121,26 @@ bool StepGrid::endWriteStep()
 
 bool StepGrid::ReadStep(int step)
 {
+    return ReadValues(step, {ValueRun{0, valueCount()}}, m_data.get(), m_errorText);
+}
+
+bool StepGrid::ReadValues(int step, const std::vector<ValueRun> &runs, float *out, std::string &error) const
+{
     if (!m_cache) {
-        m_errorText = noCache;
+        error = noCache;
         return false;
     }
-    if (!m_cache->read(step, m_data.get(), valueCount() * sizeof(float), m_errorText))
+    std::vector<StepCache::ByteRun> byteRuns;
+    byteRuns.reserve(runs.size());
+    std::size_t outCount = 0;
+    for (const ValueRun &run : runs) {
+        const std::uint64_t offset = static_cast<std::uint64_t>(run.first) * sizeof(float);
+        byteRuns.push_back({offset, run.count * sizeof(float), out + outCount});
+        outCount += run.count;
+    }
+    if (!m_cache->read(step, valueCount() * sizeof(float), byteRuns, error))
         return false;
     if (!hostIsLittleEndian)
-        swapBytes(m_data.get(), valueCount());
+        swapBytes(out, outCount);
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 class StepCache;
 
@@ -74,6 +75,17 @@ public:
     bool WriteStep(int step);
     bool ReadStep(int step);
     const std::string &errorText() const { return m_errorText; }
+
+    // count values of the step from value index first, in the order of values.
+    struct ValueRun
+    {
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
+    // Reads only these runs of the step's cache file, one after another into
+    // out, with the checks of ReadStep; false with the reason in error
+    // otherwise. The grid's own values stay as they are.
+    bool ReadValues(int step, const std::vector<ValueRun> &runs, float *out, std::string &error) const;
 
     // WriteStep in parts, so that a step's cache file is written while the step
     // is still being read: begin creates the file, writeStepUpTo adds the values
