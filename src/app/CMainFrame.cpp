@@ -4,6 +4,7 @@
 #include "app/CModeless.h"
 #include "app/ExportGridCommand.h"
 #include "app/OpenProgressField.h"
+#include "app/PanelDocks.h"
 #include "app/StepKeys.h"
 #include "app/StepToolBar.h"
 #include "app/ViewPreferences.h"
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     setCentralWidget(m_view);
     setAcceptDrops(true);
     setWindowIcon(QIcon(":/icons/sembla.svg"));
+    m_panelDocks = new PanelDocks(*this, document, *m_view);
     createActions();
     createMenus();
     createToolBar();
@@ -270,6 +272,8 @@ void CMainFrame::createMenus()
     view->addSeparator();
     view->addAction(action(viewScaleOverAllSteps));
     view->addAction(action(viewStepLabel));
+    view->addSeparator();
+    view->addActions(m_panelDocks->toggleActions());
 
     QMenu *helpMenu = menuBar()->addMenu("&Help");
     helpMenu->addAction(action(helpTopics));

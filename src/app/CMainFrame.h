@@ -10,6 +10,7 @@
 #include <vector>
 
 class CPlotView;
+class PanelDocks;
 class QAction;
 class QLabel;
 class StepToolBar;
@@ -25,6 +26,7 @@ public:
     explicit CMainFrame(CPlotDoc &document, QWidget *parent = nullptr);
 
     CPlotView *view() const { return m_view; }
+    PanelDocks &panelDocks() const { return *m_panelDocks; }
     // The action of a command number, for the tests and the toolbar.
     QAction *action(int commandId) const;
 
@@ -57,6 +59,7 @@ private:
 
     CPlotDoc &m_document;
     CPlotView *m_view = nullptr;
+    PanelDocks *m_panelDocks = nullptr;
     QToolBar *m_toolBar = nullptr;
     StepToolBar *m_stepToolBar = nullptr;
     QLabel *m_stepField = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "charts/ProbeHistories.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -11,14 +13,6 @@ class QChart;
 class QLineSeries;
 class QValueAxis;
 class ZoomPanChartView;
-
-// One probe's line in the History panel: entry s-1 is step s.
-struct ProbeHistory
-{
-    std::vector<double> values;
-    std::uint32_t colour = 0; // 0xRRGGBB
-    QString name;
-};
 
 // The History panel: every probe's history as its own line in the probe's
 // colour, against the step number, with a dashed line at the current step as
