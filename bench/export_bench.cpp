@@ -15,7 +15,7 @@
 #include "data/Reporter.h"
 #include "export/AsciiExport.h"
 #include "export/ColoredSquareDxf.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/ScaleBands.h"
 
 #include <QCoreApplication>

@@ -21,7 +21,7 @@
 #include "view/ColoredSquareCopy.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PagePicture.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -14,7 +14,7 @@
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 #include "widgets/panels/SectionPanel.h"
-#include "charts/widgets/LineChartHost.h"
+#include "widgets/charts/LineChartHost.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

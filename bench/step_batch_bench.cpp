@@ -15,7 +15,7 @@
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PagePicture.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QGuiApplication>
 #include <QProcess>

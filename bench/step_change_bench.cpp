@@ -12,7 +12,7 @@
 #include "BenchSupport.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

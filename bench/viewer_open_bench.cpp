@@ -13,7 +13,7 @@
 #include "app/CMainFrame.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 # sembla_library(NAME LINKS...): a static library of the sources in the current folder.
-# A layer's widget-free core sits in src/LAYER, its widgets (if any) in src/LAYER/widgets.
+# A layer's widget-free core sits in src/LAYER, its widgets (if any) in src/widgets/LAYER.
 function(sembla_library name)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)

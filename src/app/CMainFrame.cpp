@@ -13,8 +13,8 @@
 #include "resources/CommandIds.h"
 #include "view/PageZoom.h"
 #include "view/ScaleOutliers.h"
-#include "view/StepNavigation.h"
-#include "view/widgets/CPlotView.h"
+#include "model/StepNavigation.h"
+#include "widgets/view/CPlotView.h"
 
 #include <QAction>
 #include <QApplication>

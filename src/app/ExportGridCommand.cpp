@@ -5,7 +5,7 @@
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "export/grid/GridExport.h"
-#include "view/widgets/SaveFileDialog.h"
+#include "widgets/view/SaveFileDialog.h"
 
 ExportGridCommand::ExportGridCommand(CPlotDoc &document, QWidget *window)
     : QObject(window), m_document(document), m_window(window)

@@ -4,7 +4,7 @@
 #include "charts/ProbeSection.h"
 #include "data/CPlotDoc.h"
 #include "model/ProbeTable.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 #include "widgets/panels/HistoryPanel.h"
 #include "widgets/panels/ProbesPanel.h"
 #include "widgets/panels/SectionPanel.h"

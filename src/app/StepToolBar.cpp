@@ -1,6 +1,6 @@
 #include "app/StepToolBar.h"
 
-#include "view/StepNavigation.h"
+#include "model/StepNavigation.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/ViewPreferences.h"
 
 #include "view/PageZoom.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QSettings>
 
@@ -74,10 +74,10 @@ void ViewPreferences::save(QSettings &settings) const
 ViewPreferences ViewPreferences::of(const PlotSettings &plot)
 {
     ViewPreferences preferences;
-    preferences.palette = plot.colSqPalette;
-    preferences.scaleMode = plot.colSqScaleMode;
-    preferences.scaleMin = plot.colSqScaleMin;
-    preferences.scaleMax = plot.colSqScaleMax;
+    preferences.palette = plot.colSq.palette;
+    preferences.scaleMode = plot.colSq.scaleMode;
+    preferences.scaleMin = plot.colSq.scaleMin;
+    preferences.scaleMax = plot.colSq.scaleMax;
     preferences.scaleOverAllSteps = plot.colSqScaleOverAllSteps;
     preferences.stepLabel = plot.stepLabel;
     return preferences;
@@ -85,10 +85,10 @@ ViewPreferences ViewPreferences::of(const PlotSettings &plot)
 
 void ViewPreferences::applyTo(PlotSettings &plot) const
 {
-    plot.colSqPalette = palette;
-    plot.colSqScaleMode = scaleMode;
-    plot.colSqScaleMin = scaleMin;
-    plot.colSqScaleMax = scaleMax;
+    plot.colSq.palette = palette;
+    plot.colSq.scaleMode = scaleMode;
+    plot.colSq.scaleMin = scaleMin;
+    plot.colSq.scaleMax = scaleMax;
     plot.colSqScaleOverAllSteps = scaleOverAllSteps;
     plot.stepLabel = stepLabel;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/PlotEnums.h"
+#include "model/PlotEnums.h"
 
 #include <QByteArray>
 

@@ -71,15 +71,15 @@ void ChartRoutines::FillCrossSectionChart()
     if (!stepHeld || CrossSectionPoints::fits(grid, m_settings)) {
         m_lastProblem.clear();
     } else {
-        const bool alongX = m_settings.xsecDirection == CrossSectionDirection::ParallelToX;
+        const bool alongX = m_settings.xsec.direction == CrossSectionDirection::ParallelToX;
         reportOnce("The cross section parallel to " + std::string(alongX ? "X" : "Y") + " at grid location "
-                   + std::to_string(m_settings.xsecLocation) + " or its stress item does not fit the grid of "
+                   + std::to_string(m_settings.xsec.location) + " or its stress item does not fit the grid of "
                    + std::to_string(grid.columnCount()) + " columns and " + std::to_string(grid.rowCount())
                    + " rows.");
     }
     // The axis spans the section's elements, from the first one's outer edge to the last one's.
     const SeamHeader &header = m_document.header();
-    const bool alongX = m_settings.xsecDirection == CrossSectionDirection::ParallelToX;
+    const bool alongX = m_settings.xsec.direction == CrossSectionDirection::ParallelToX;
     const double start = alongX ? header.originX : header.originY;
     const int elements = alongX ? grid.columnCount() : grid.rowCount();
     m_crossSection.setXAxis(sectionAxis(start, start + elements * static_cast<double>(header.cellSize)));
@@ -87,7 +87,7 @@ void ChartRoutines::FillCrossSectionChart()
     m_crossSection.setContent(
         stepHeld ? CrossSectionPoints::compute(m_document.header(), grid, m_settings) : QList<QPointF>(),
         ChartTexts::crossSectionTitle(m_settings),
-        ChartTexts::valueAxisTitle(m_settings.plotTitle, m_document.header().itemUnit(m_settings.xsecItem)));
+        ChartTexts::valueAxisTitle(m_settings.plotTitle, m_document.header().itemUnit(m_settings.xsec.itemIndex)));
 }
 
 void ChartRoutines::CreateHistoryChart()
@@ -104,7 +104,7 @@ void ChartRoutines::FillHistoryChart()
         return;
     const HistoryValues values = ComputeHistoryValues(m_document, m_settings);
     m_history.setBatch(true);
-    const bool average = m_settings.histMode == HistoryMode::Average;
+    const bool average = m_settings.history.mode == HistoryMode::Average;
     QList<QPointF> points;
     points.reserve(values.stepsSummed);
     for (int s = 1; s <= values.stepsSummed; ++s)
@@ -112,7 +112,7 @@ void ChartRoutines::FillHistoryChart()
     m_history.setXAxis(stepAxis(static_cast<int>(values.sums.size())));
     m_history.setContent(points, ChartTexts::historyHeader(m_settings),
                          ChartTexts::valueAxisTitle(m_settings.plotTitle,
-                                                    m_document.header().itemUnit(m_settings.histItem)));
+                                                    m_document.header().itemUnit(m_settings.history.itemIndex)));
     m_settings.histNeedsData = false;
 }
 
@@ -131,7 +131,7 @@ void ChartRoutines::FillFishNetChart()
     if (!m_document.isLoaded())
         return;
     m_fishNet.setBatch(true);
-    const int k = m_settings.fishnetItem;
+    const int k = m_settings.fishNet.itemIndex;
     const bool stepHeld = m_document.heldStep() == m_settings.step;
     const FishNetTable table = stepHeld ? fishNetTable(m_document.grid(), k) : FishNetTable();
     if (stepHeld && table.heights.empty())

@@ -1,14 +1,14 @@
 #include "charts/ChartTexts.h"
 
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 namespace ChartTexts {
 
 QString crossSectionHeader(const PlotSettings &settings)
 {
-    const bool alongX = settings.xsecDirection == CrossSectionDirection::ParallelToX;
+    const bool alongX = settings.xsec.direction == CrossSectionDirection::ParallelToX;
     return QString::fromStdString(settings.plotTitle) + "\nCross Section Parallel to "
-           + (alongX ? "X at Grid Location " : "Y at Grid Location ") + QString::number(settings.xsecLocation);
+           + (alongX ? "X at Grid Location " : "Y at Grid Location ") + QString::number(settings.xsec.location);
 }
 
 QString crossSectionTitle(const PlotSettings &settings)
@@ -18,10 +18,10 @@ QString crossSectionTitle(const PlotSettings &settings)
 
 QString historyHeader(const PlotSettings &settings)
 {
-    const bool average = settings.histMode == HistoryMode::Average;
+    const bool average = settings.history.mode == HistoryMode::Average;
     return QString::fromStdString(settings.plotTitle) + (average ? " (Average)\n" : " (Summation)\n") + "X from "
-           + QString::number(settings.histMinX) + " to " + QString::number(settings.histMaxX) + " and Y from "
-           + QString::number(settings.histMinY) + " to " + QString::number(settings.histMaxY);
+           + QString::number(settings.history.minX) + " to " + QString::number(settings.history.maxX) + " and Y from "
+           + QString::number(settings.history.minY) + " to " + QString::number(settings.history.maxY);
 }
 
 QString valueAxisTitle(const std::string &plotTitle, const std::string &unit)

@@ -2,16 +2,16 @@
 
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 namespace CrossSectionPoints {
 
 bool fits(const StepGrid &grid, const PlotSettings &settings)
 {
-    const bool alongX = settings.xsecDirection == CrossSectionDirection::ParallelToX;
+    const bool alongX = settings.xsec.direction == CrossSectionDirection::ParallelToX;
     const int locations = alongX ? grid.rowCount() : grid.columnCount();
-    return grid.allocated() && settings.xsecItem >= 0 && settings.xsecItem < grid.itemCount()
-           && settings.xsecLocation >= 1 && settings.xsecLocation <= locations;
+    return grid.allocated() && settings.xsec.itemIndex >= 0 && settings.xsec.itemIndex < grid.itemCount()
+           && settings.xsec.location >= 1 && settings.xsec.location <= locations;
 }
 
 QList<QPointF> compute(const SeamHeader &header, const StepGrid &grid, const PlotSettings &settings)
@@ -24,9 +24,9 @@ QList<QPointF> compute(const SeamHeader &header, const StepGrid &grid, const Plo
     const float w = header.cellSize;
     const float cx = header.originX + w * 0.5f;
     const float cy = header.originY + w * 0.5f;
-    const int L = settings.xsecLocation;
-    const int k = settings.xsecItem;
-    if (settings.xsecDirection == CrossSectionDirection::ParallelToX) {
+    const int L = settings.xsec.location;
+    const int k = settings.xsec.itemIndex;
+    if (settings.xsec.direction == CrossSectionDirection::ParallelToX) {
         const int n = grid.columnCount();
         points.reserve(n);
         for (int i = 0; i < n; ++i)

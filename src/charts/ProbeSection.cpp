@@ -5,7 +5,7 @@
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 #include "model/ProbeSet.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 namespace {
 
@@ -14,9 +14,7 @@ namespace {
 PlotSettings crossSectionOf(const ProbeSection &section, const SeamHeader &header)
 {
     PlotSettings settings;
-    settings.xsecDirection = section.direction;
-    settings.xsecLocation = section.location();
-    settings.xsecItem = section.item;
+    settings.xsec = {section.item, section.direction, section.location()};
     settings.plotTitle = header.itemName(section.item);
     return settings;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "charts/StepAxis.h"
-#include "dialogs/PlotEnums.h"
+#include "model/PlotEnums.h"
 
 #include <QList>
 #include <QPoint>

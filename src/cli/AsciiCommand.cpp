@@ -6,7 +6,7 @@
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
 #include "export/AsciiExport.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 int runAscii(const QStringList &givenArguments)
 {

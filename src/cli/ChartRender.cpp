@@ -2,8 +2,8 @@
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
-#include "view/PlotSettings.h"
-#include "view/StepReload.h"
+#include "model/PlotSettings.h"
+#include "model/StepReload.h"
 
 #include <QPainter>
 

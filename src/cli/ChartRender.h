@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/widgets/ChartPlots.h"
+#include "widgets/charts/ChartPlots.h"
 #include "view/PagePicture.h"
 
 #include <QWidget>

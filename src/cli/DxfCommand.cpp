@@ -6,7 +6,7 @@
 #include "data/CPlotDoc.h"
 #include "data/LocalFileNames.h"
 #include "export/ColoredSquareDxf.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 int runDxf(const QStringList &arguments)
 {
@@ -57,7 +57,7 @@ int runDxf(const QStringList &arguments)
         return status;
 
     // The settings as the Colored Square Plot command's OK leaves them.
-    settings.colSqItem = *itemIndex;
+    settings.colSq.itemIndex = *itemIndex;
     settings.plotTitle = header.itemName(*itemIndex);
     settings.layoutReady = true;
     settings.step = *stepNumber;

@@ -3,7 +3,7 @@
 #include "cli/CliSupport.h"
 
 #include "data/SeamHeader.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QCommandLineParser>
 
@@ -118,13 +118,13 @@ int PlotOptions::apply(const QString &filePath, const SeamHeader &header, PlotSe
     settings.plotTitle = header.itemName(m_itemIndex);
     settings.layoutReady = true;
     settings.step = m_stepNumber;
-    settings.xsecDirection = m_chosenDirection;
-    settings.xsecLocation = m_locationNumber;
-    settings.histMinX = m_bounds[0];
-    settings.histMaxX = m_bounds[1];
-    settings.histMinY = m_bounds[2];
-    settings.histMaxY = m_bounds[3];
-    settings.histMode = m_chosenMode;
+    settings.xsec.direction = m_chosenDirection;
+    settings.xsec.location = m_locationNumber;
+    settings.history.minX = m_bounds[0];
+    settings.history.maxX = m_bounds[1];
+    settings.history.minY = m_bounds[2];
+    settings.history.maxY = m_bounds[3];
+    settings.history.mode = m_chosenMode;
     for (PlotType type : chartPlotTypes)
         settings.*chartFactsOf(type)->needsData = type == settings.plotType;
     return -1;
@@ -139,7 +139,7 @@ QString scaleOptionHelp()
 int applyScaleOption(const QString &value, PlotSettings &settings)
 {
     if (value == "all-steps") {
-        settings.colSqScaleMode = ScaleMode::Automatic;
+        settings.colSq.scaleMode = ScaleMode::Automatic;
         settings.colSqScaleOverAllSteps = true;
         return -1;
     }
@@ -149,8 +149,8 @@ int applyScaleOption(const QString &value, PlotSettings &settings)
     if (!lower || !upper || *lower > *upper)
         return usageError("--scale must be MIN:MAX, two finite numbers with MIN not above MAX, or all-steps, not '"
                           + value + "'.");
-    settings.colSqScaleMode = ScaleMode::MinToMax;
-    settings.colSqScaleMin = *lower;
-    settings.colSqScaleMax = *upper;
+    settings.colSq.scaleMode = ScaleMode::MinToMax;
+    settings.colSq.scaleMin = *lower;
+    settings.colSq.scaleMax = *upper;
     return -1;
 }

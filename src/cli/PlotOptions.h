@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QCommandLineOption>
 #include <QString>

@@ -10,8 +10,8 @@
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PagePicture.h"
-#include "view/PlotSettings.h"
-#include "view/StepReload.h"
+#include "model/PlotSettings.h"
+#include "model/StepReload.h"
 
 #include <map>
 #include <memory>
@@ -34,7 +34,7 @@ PagePicture::CanvasDrawing coloredSquareDrawing(CPlotDoc &document, PlotSettings
     return [&document, &settings](Canvas &canvas) {
         ColSqLayout layout;
         RunLayoutStep(document.header(), settings, layout);
-        settings.plotTitle = document.header().itemName(settings.colSqItem);
+        settings.plotTitle = document.header().itemName(settings.colSq.itemIndex);
         ReadoutGeometry readout;
         return DrawColoredSquare(document, settings, layout, canvas, readout);
     };
@@ -105,7 +105,7 @@ int runRender(const QStringList &givenArguments)
     if (chosenPalette == palettes.end())
         return usageError("--palette must be cold-to-hot, hot-to-cold or roygbiv, not '" + parser.value(palette)
                           + "'.");
-    settings.colSqPalette = chosenPalette->second;
+    settings.colSq.palette = chosenPalette->second;
     if (parser.isSet(scale)) {
         if (const int status = applyScaleOption(parser.value(scale), settings); status >= 0)
             return status;

@@ -3,8 +3,8 @@
 #include "cli/CliSupport.h"
 #include "data/LocalFileNames.h"
 #include "data/SeamHeader.h"
-#include "view/PlotSettings.h"
-#include "view/StepNavigation.h"
+#include "model/PlotSettings.h"
+#include "model/StepNavigation.h"
 
 #include <QCommandLineParser>
 

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-ColSqOptions::ColSqOptions(const ColSqChoice &initial, const SeamHeader &header)
+ColSqOptions::ColSqOptions(const ColSqChoice &initial, int step, const SeamHeader &header)
     : m_items(header, initial.itemIndex), m_scale{initial.scaleMin, initial.scaleMax}
 {
     // A page click moves by one step, like an arrow click.
     m_step.setRange(header.stepCount, 1);
-    m_step.setValue(initial.stepNumber);
+    m_step.setValue(step);
     setPalette(initial.palette);
     setScaleMode(initial.scaleMode);
 }
@@ -53,5 +53,5 @@ std::optional<FocusRequest> ColSqOptions::ok(Reporter &reporter, NumberField *fo
 
 ColSqChoice ColSqOptions::choice() const
 {
-    return ColSqChoice{m_items.selected(), m_step.value(), m_palette, m_scaleMode, m_scale.min, m_scale.max};
+    return ColSqChoice{m_items.selected(), m_palette, m_scaleMode, m_scale.min, m_scale.max};
 }

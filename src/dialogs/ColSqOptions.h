@@ -2,7 +2,7 @@
 
 #include "dialogs/MinMaxScale.h"
 #include "dialogs/NumberField.h"
-#include "dialogs/PlotEnums.h"
+#include "model/PlotChoices.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
@@ -10,23 +10,12 @@
 class Reporter;
 struct SeamHeader;
 
-// What the "Colored Square Plot Options" dialog hands back.
-struct ColSqChoice
-{
-    int itemIndex = 0;
-    int stepNumber = 1;
-    Palette palette = Palette::ColdToHot;
-    ScaleMode scaleMode = ScaleMode::Automatic;
-    float scaleMin = 0.0f;
-    float scaleMax = 0.0f;
-};
-
 // The rules of the "Colored Square Plot Options" dialog.
 class ColSqOptions
 {
 public:
     // The step and the choices handed in are pulled inside what the file offers.
-    ColSqOptions(const ColSqChoice &initial, const SeamHeader &header);
+    ColSqOptions(const ColSqChoice &initial, int step, const SeamHeader &header);
 
     StressItemColumn &items() { return m_items; }
     const StressItemColumn &items() const { return m_items; }

@@ -2,11 +2,11 @@
 
 #include "data/SeamHeader.h"
 
-FishNetOptions::FishNetOptions(const FishNetChoice &initial, const SeamHeader &header)
+FishNetOptions::FishNetOptions(const FishNetChoice &initial, int step, const SeamHeader &header)
     : m_items(header, initial.itemIndex)
 {
     m_step.setRange(header.stepCount, header.stepCount);
-    m_step.setValue(initial.stepNumber);
+    m_step.setValue(step);
 }
 
 void FishNetOptions::defaults()
@@ -24,5 +24,5 @@ std::optional<FocusRequest> FishNetOptions::ok(Reporter &reporter, NumberField *
 
 FishNetChoice FishNetOptions::choice() const
 {
-    return FishNetChoice{m_items.selected(), m_step.value()};
+    return FishNetChoice{m_items.selected()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/NumberField.h"
+#include "model/PlotChoices.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
@@ -8,20 +9,13 @@
 class Reporter;
 struct SeamHeader;
 
-// What the "FishNet Plot Options" dialog hands back.
-struct FishNetChoice
-{
-    int itemIndex = 0;
-    int stepNumber = 1;
-};
-
 // The rules of the "FishNet Plot Options" dialog: its page step is the number
 // of steps, so a trough click jumps to the first or the last step.
 class FishNetOptions
 {
 public:
     // A step chosen for a file with more steps is pulled inside this file's steps.
-    FishNetOptions(const FishNetChoice &initial, const SeamHeader &header);
+    FishNetOptions(const FishNetChoice &initial, int step, const SeamHeader &header);
 
     StressItemColumn &items() { return m_items; }
     const StressItemColumn &items() const { return m_items; }

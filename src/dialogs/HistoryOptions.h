@@ -1,25 +1,13 @@
 #pragma once
 
 #include "dialogs/NumberField.h"
-#include "dialogs/PlotEnums.h"
+#include "model/PlotChoices.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
 
 class Reporter;
 struct SeamHeader;
-
-// What the "History Plot" dialog hands back: a window of columns minX..maxX
-// and rows minY..maxY (1-based), and whether its values are averaged or totalled.
-struct HistoryChoice
-{
-    int itemIndex = 0;
-    HistoryMode mode = HistoryMode::Average;
-    int minX = 1;
-    int maxX = 1;
-    int minY = 1;
-    int maxY = 1;
-};
 
 // The rules of the "History Plot" dialog: four independent bounds, compared
 // only at OK.

@@ -3,11 +3,11 @@
 #include "data/SeamHeader.h"
 #include "dialogs/ScrollRules.h"
 
-XSecOptions::XSecOptions(const XSecChoice &initial, const SeamHeader &header)
+XSecOptions::XSecOptions(const XSecChoice &initial, int step, const SeamHeader &header)
     : m_rowCount(header.rowCount), m_columnCount(header.columnCount), m_items(header, initial.itemIndex)
 {
     m_step.setRange(header.stepCount, 1);
-    m_step.setValue(initial.stepNumber);
+    m_step.setValue(step);
     chooseDirection(initial.direction);
     m_location.setValue(initial.location);
 }
@@ -46,5 +46,5 @@ std::optional<FocusRequest> XSecOptions::ok(Reporter &reporter, NumberField *foc
 
 XSecChoice XSecOptions::choice() const
 {
-    return XSecChoice{m_items.selected(), m_step.value(), m_direction, m_location.value()};
+    return XSecChoice{m_items.selected(), m_direction, m_location.value()};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/NumberField.h"
-#include "dialogs/PlotEnums.h"
+#include "model/PlotChoices.h"
 #include "dialogs/StressItemColumn.h"
 
 #include <optional>
@@ -9,23 +9,13 @@
 class Reporter;
 struct SeamHeader;
 
-// What the "Cross Section Options" dialog hands back: Parallel to X takes a
-// row for its location, Parallel to Y a column.
-struct XSecChoice
-{
-    int itemIndex = 0;
-    int stepNumber = 1;
-    CrossSectionDirection direction = CrossSectionDirection::ParallelToX;
-    int location = 1;
-};
-
 // The rules of the "Cross Section Options" dialog: the location's bound and
 // page step follow the direction.
 class XSecOptions
 {
 public:
     // The step and location handed in are pulled inside the file's bounds.
-    XSecOptions(const XSecChoice &initial, const SeamHeader &header);
+    XSecOptions(const XSecChoice &initial, int step, const SeamHeader &header);
 
     StressItemColumn &items() { return m_items; }
     const StressItemColumn &items() const { return m_items; }

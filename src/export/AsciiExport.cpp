@@ -6,8 +6,8 @@
 #include "data/Reporter.h"
 #include "export/ExportFileNames.h"
 #include "export/TextFileWriter.h"
-#include "view/PlotSettings.h"
-#include "view/StepReload.h"
+#include "model/PlotSettings.h"
+#include "model/StepReload.h"
 
 #include <functional>
 #include <vector>
@@ -95,10 +95,10 @@ bool WriteGridAscii(CPlotDoc &document, int item, const std::string &path)
 bool WriteCrossSectionAscii(CPlotDoc &document, const PlotSettings &settings, const std::string &path)
 {
     const StepGrid &grid = document.grid();
-    const bool alongX = settings.xsecDirection != CrossSectionDirection::ParallelToY;
+    const bool alongX = settings.xsec.direction != CrossSectionDirection::ParallelToY;
     if (!CrossSectionPoints::fits(grid, settings)) {
-        document.reporter().report(std::string("The cross section of stress item ") + std::to_string(settings.xsecItem)
-                                   + " at " + (alongX ? "row " : "column ") + std::to_string(settings.xsecLocation)
+        document.reporter().report(std::string("The cross section of stress item ") + std::to_string(settings.xsec.itemIndex)
+                                   + " at " + (alongX ? "row " : "column ") + std::to_string(settings.xsec.location)
                                    + " is outside this file's " + std::to_string(grid.itemCount()) + " items and "
                                    + std::to_string(grid.columnCount()) + " columns by "
                                    + std::to_string(grid.rowCount()) + " rows.");
@@ -118,7 +118,7 @@ bool WriteHistoryAscii(CPlotDoc &document, PlotSettings &settings, const std::st
         const HistoryValues values = ComputeHistoryValues(document, settings);
         if (!values.complete())
             return false;
-        const std::vector<double> &column = settings.histMode == HistoryMode::Total ? values.sums : values.averages;
+        const std::vector<double> &column = settings.history.mode == HistoryMode::Total ? values.sums : values.averages;
         for (std::size_t s = 0; s < column.size(); ++s)
             lines.integer(static_cast<long long>(s) + 1).text(", ").general(column[s]).endLine();
         return true;

@@ -15,9 +15,9 @@ struct PlotSettings;
 
 // Every cell, columns outer and rows inner: "x, y, value" of the item.
 bool WriteGridAscii(CPlotDoc &document, int item, const std::string &path);
-// Every cell along the section: "position, value" of xsecItem.
+// Every cell along the section: "position, value" of xsec.itemIndex.
 bool WriteCrossSectionAscii(CPlotDoc &document, const PlotSettings &settings, const std::string &path);
-// Every step: "step, average" or "step, sum" of histItem over the window. Loads
+// Every step: "step, average" or "step, sum" of history.itemIndex over the window. Loads
 // every step, so the view's step is marked for reloading afterwards.
 bool WriteHistoryAscii(CPlotDoc &document, PlotSettings &settings, const std::string &path);
 

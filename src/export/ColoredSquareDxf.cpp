@@ -8,9 +8,9 @@
 #include "data/NumberFormat.h"
 #include "export/TextFileWriter.h"
 #include "view/ColSqLayout.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/ScaleBands.h"
-#include "view/StepReload.h"
+#include "model/StepReload.h"
 
 const std::array<int, 10> DxfBandColors{250, 174, 5, 190, 6, 1, 30, 40, 2, 7};
 
@@ -37,7 +37,7 @@ void writeCells(const CPlotDoc &document, const PlotSettings &settings, int &han
 {
     const SeamHeader &header = document.header();
     const StepGrid &grid = document.grid();
-    const int item = settings.colSqItem;
+    const int item = settings.colSq.itemIndex;
     const int rows = grid.rowCount();
     // Edges are formed in double and rounded once.
     auto edge = [c = double(header.cellSize)](float origin, int index) { return roundedToFloat(origin + index * c); };
@@ -71,9 +71,9 @@ bool WriteColoredSquareDxf(CPlotDoc &document, PlotSettings &settings, TextLines
 {
     const SeamHeader &header = document.header();
     const StepGrid &grid = document.grid();
-    if (settings.colSqItem < 0 || settings.colSqItem >= grid.itemCount() || grid.columnCount() < 1
+    if (settings.colSq.itemIndex < 0 || settings.colSq.itemIndex >= grid.itemCount() || grid.columnCount() < 1
         || grid.rowCount() < 1) {
-        document.reporter().report("Stress item " + std::to_string(settings.colSqItem)
+        document.reporter().report("Stress item " + std::to_string(settings.colSq.itemIndex)
                                    + " is not in this file, which has " + std::to_string(grid.itemCount())
                                    + " items.");
         return false;
@@ -149,7 +149,7 @@ bool SaveDxfCommand(CPlotDoc &document, PlotSettings &settings, const OutputPath
         reporter.report("At this time, Sembla can only output a 3D Colored Square plot as DXF - OFSAD2");
         return false;
     }
-    const std::string path = choosePath(DxfFileRequest(GridExportName(document, settings.colSqItem)));
+    const std::string path = choosePath(DxfFileRequest(GridExportName(document, settings.colSq.itemIndex)));
     if (path.empty())
         return true;
     TextFileWriter file(path);

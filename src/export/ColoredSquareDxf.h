@@ -19,7 +19,7 @@ const std::string &DxfBandLayer(int band);
 // title, SCALE, the grid's extent, the legend boxes and limits, one SOLID per run
 // of equal band up each column, and the outline. Runs the layout step and fills
 // settings.scaleTable as the screen drawing does. False, with a message, when
-// colSqItem is not one of the file's items; nothing is written then.
+// colSq.itemIndex is not one of the file's items; nothing is written then.
 bool WriteColoredSquareDxf(CPlotDoc &document, PlotSettings &settings, TextLines &out);
 
 // Save As DXF: only while the Colored Square Plot is current, after the step

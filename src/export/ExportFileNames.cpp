@@ -1,7 +1,7 @@
 #include "export/ExportFileNames.h"
 
 #include "data/CPlotDoc.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <algorithm>
 
@@ -43,13 +43,13 @@ std::string GridExportName(const CPlotDoc &document, int item)
 
 std::string CrossSectionExportName(const CPlotDoc &document, const PlotSettings &settings)
 {
-    const char *line = settings.xsecDirection == CrossSectionDirection::ParallelToY ? "Col" : "Row";
-    return namePrefix(document, settings.xsecItem) + "_2D" + line + std::to_string(settings.xsecLocation);
+    const char *line = settings.xsec.direction == CrossSectionDirection::ParallelToY ? "Col" : "Row";
+    return namePrefix(document, settings.xsec.itemIndex) + "_2D" + line + std::to_string(settings.xsec.location);
 }
 
 std::string HistoryExportName(const CPlotDoc &document, const PlotSettings &settings)
 {
-    return namePrefix(document, settings.histItem) + "-Hist-X=" + std::to_string(settings.histMinX) + "-"
-           + std::to_string(settings.histMaxX) + "Y=" + std::to_string(settings.histMinY) + "-"
-           + std::to_string(settings.histMaxY);
+    return namePrefix(document, settings.history.itemIndex) + "-Hist-X=" + std::to_string(settings.history.minX) + "-"
+           + std::to_string(settings.history.maxX) + "Y=" + std::to_string(settings.history.minY) + "-"
+           + std::to_string(settings.history.maxY);
 }

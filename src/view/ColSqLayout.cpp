@@ -3,7 +3,7 @@
 #include "data/Float32.h"
 #include "data/GridExtent.h"
 #include "data/SeamHeader.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 #include "view/DrawColoredSquare.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/ScreenPixels.h"
 
 #include <algorithm>

@@ -30,7 +30,7 @@ int HitTestCell(QPoint devicePoint, const PlotSettings &settings, bool fileLoade
 Cell decode(int cellNumber, int rowCount);
 
 // "x = %3i, y = %3i, %12.5g" of the cell's 1-based column and row and the value
-// of colSqItem in the grid; empty for no cell or one outside the grid.
+// of colSq.itemIndex in the grid; empty for no cell or one outside the grid.
 std::string readoutText(int cellNumber, const SeamHeader &header, const StepGrid &grid, int item);
 
 } // namespace CursorReadout

@@ -7,7 +7,7 @@
 #include "view/ColSqCells.h"
 #include "view/ColSqLayout.h"
 #include "view/PaletteColors.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/ScaleBands.h"
 #include "view/ScreenPixels.h"
 #include "view/StepLabel.h"
@@ -86,11 +86,11 @@ bool DrawColoredSquare(const SeamHeader &header, const StepGrid &grid, Reporter 
                        const ColSqLayout &layout, Canvas &canvas, ReadoutGeometry &readout,
                        const StepRanges *ranges)
 {
-    const int item = settings.colSqItem;
+    const int item = settings.colSq.itemIndex;
     // A grid the header does not describe, or an item it lacks, is never indexed.
     if (!canvas.isReady() || !gridMatches(header, grid) || item < 0 || item >= grid.itemCount())
         return false;
-    const std::array<QRgb, 10> &colors = PaletteColors(settings.colSqPalette);
+    const std::array<QRgb, 10> &colors = PaletteColors(settings.colSq.palette);
     canvas.setTextColor(black);
 
     const double gL = layout.gridLeft;

@@ -27,7 +27,7 @@ struct ReadoutGeometry
     ColSqCells::Edges cellEdges;
 };
 
-// Draws the Colored Square Plot of settings.colSqItem from the step in the grid:
+// Draws the Colored Square Plot of settings.colSq.itemIndex from the step in the grid:
 // title, caption, legend boxes and labels, the cells and the outline. Fills
 // settings.scaleTable; on success sets settings.colSqDrawn and saves the readout
 // geometry. Returns false when it could not draw everything: the canvas is not

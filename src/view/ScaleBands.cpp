@@ -4,23 +4,23 @@
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
 #include "data/StepRanges.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <cmath>
 
 void ComputeScaleTable(const SeamHeader &header, const StepGrid &grid, PlotSettings &settings,
                        const StepRanges *ranges)
 {
-    float lower = settings.colSqScaleMin;
-    float upper = settings.colSqScaleMax;
-    const ValueRange overAll = settings.colSqScaleMode != ScaleMode::MinToMax && settings.colSqScaleOverAllSteps && ranges
-                                   ? ranges->overAllSteps(settings.colSqItem)
+    float lower = settings.colSq.scaleMin;
+    float upper = settings.colSq.scaleMax;
+    const ValueRange overAll = settings.colSq.scaleMode != ScaleMode::MinToMax && settings.colSqScaleOverAllSteps && ranges
+                                   ? ranges->overAllSteps(settings.colSq.itemIndex)
                                    : ValueRange{};
     if (overAll.known) {
         lower = overAll.min;
         upper = overAll.max;
-    } else if (settings.colSqScaleMode != ScaleMode::MinToMax) {
-        const int item = settings.colSqItem;
+    } else if (settings.colSq.scaleMode != ScaleMode::MinToMax) {
+        const int item = settings.colSq.itemIndex;
         // The scan stays inside the block the grid holds; an item it lacks gives a flat scale at 0.
         const bool inside = grid.allocated() && item >= 0 && item < grid.itemCount() && grid.columnCount() > 0
                             && grid.rowCount() > 0 && header.columnCount == grid.columnCount()

@@ -7,7 +7,7 @@ class StepRanges;
 struct PlotSettings;
 struct SeamHeader;
 
-// Fills settings.scaleTable with the eleven band limits of settings.colSqItem:
+// Fills settings.scaleTable with the eleven band limits of settings.colSq.itemIndex:
 // from the grid's extremes (Automatic) or the user's range (MinToMax), in ten
 // equal steps that accumulate in float32. Automatic over all steps takes the
 // item's range over the whole file from ranges, so that colours mean the same

@@ -1,7 +1,7 @@
 #include "view/ScaleOutliers.h"
 
 #include "data/CPlotDoc.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 ScaleOutliers ScaleOutliers::count(const StepGrid &grid, int item, float min, float max)
 {
@@ -20,10 +20,10 @@ ScaleOutliers ScaleOutliers::count(const StepGrid &grid, int item, float min, fl
 std::string ScaleOutliers::statusText(const CPlotDoc &document, const PlotSettings &settings)
 {
     if (!document.isLoaded() || settings.plotType != PlotType::ColoredSquare
-        || settings.colSqScaleMode != ScaleMode::MinToMax || document.heldStep() != settings.step)
+        || settings.colSq.scaleMode != ScaleMode::MinToMax || document.heldStep() != settings.step)
         return {};
     const ScaleOutliers outliers =
-        count(document.grid(), settings.colSqItem, settings.colSqScaleMin, settings.colSqScaleMax);
+        count(document.grid(), settings.colSq.itemIndex, settings.colSq.scaleMin, settings.colSq.scaleMax);
     return std::to_string(outliers.below) + (outliers.below == 1 ? " cell" : " cells") + " below and "
            + std::to_string(outliers.above) + " above the Min-Max scale";
 }

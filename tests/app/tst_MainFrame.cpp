@@ -5,7 +5,7 @@
 #include "data/CPlotDoc.h"
 #include "resources/CommandIds.h"
 #include "support/RecordingReporter.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 #include "app_helpers.h"
 
 #include <QAction>

@@ -3,14 +3,14 @@
 #include "app/CMainFrame.h"
 #include "app/MessageBoxReporter.h"
 #include "app/RecentFileList.h"
-#include "charts/widgets/ChartPlots.h"
+#include "widgets/charts/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "resources/CommandIds.h"
 #include "support/CacheLeftovers.h"
 #include "support/SlowPipe.h"
 #include "support/TestSeam.h"
-#include "view/PlotCommands.h"
-#include "view/widgets/CPlotView.h"
+#include "model/PlotCommands.h"
+#include "widgets/view/CPlotView.h"
 
 #include <QAction>
 #include <QDir>
@@ -198,7 +198,7 @@ private slots:
         CPlotView &view = *viewer.frame.view();
         QCOMPARE(openAndWait(viewer.frame, viewer.document, first), CPlotDoc::OpenResult::Opened);
         view.changeStep(5);
-        PlotCommands::apply(view.settings(), XSecChoice{1, 5, CrossSectionDirection::ParallelToX, 2},
+        PlotCommands::apply(view.settings(), XSecChoice{1, CrossSectionDirection::ParallelToX, 2}, 5,
                             viewer.document.header());
         view.OnUpdate();
         auto *stepField = viewer.frame.findChild<QLabel *>("stepField");
@@ -216,8 +216,8 @@ private slots:
         QTRY_COMPARE(stepField->text(), QString("Step 5 of 8"));
         const PlotSettings &settings = view.settings();
         QCOMPARE(settings.plotType, PlotType::CrossSection);
-        QCOMPARE(settings.xsecItem, 1);
-        QCOMPARE(settings.xsecLocation, 2);
+        QCOMPARE(settings.xsec.itemIndex, 1);
+        QCOMPARE(settings.xsec.location, 2);
         QCOMPARE(settings.plotTitle, std::string("Item 1"));
         QCOMPARE(viewer.document.heldStep(), 5);
         LineChartHost &chart = view.charts().crossSectionChart();

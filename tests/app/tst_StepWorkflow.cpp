@@ -4,7 +4,7 @@
 #include "resources/CommandIds.h"
 #include "support/RecordingReporter.h"
 #include "support/TestSeam.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 #include "app_helpers.h"
 
 #include <QAction>

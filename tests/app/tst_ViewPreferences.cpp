@@ -4,7 +4,7 @@
 #include "data/CPlotDoc.h"
 #include "resources/CommandIds.h"
 #include "support/RecordingReporter.h"
-#include "view/widgets/CPlotView.h"
+#include "widgets/view/CPlotView.h"
 #include "app_helpers.h"
 
 #include <QAction>
@@ -101,7 +101,7 @@ private slots:
             CPlotDoc document(reporter);
             CMainFrame frame(document);
             frame.show();
-            frame.view()->settings().colSqPalette = Palette::HotToCold;
+            frame.view()->settings().colSq.palette = Palette::HotToCold;
             frame.action(CommandId::viewScaleOverAllSteps)->setChecked(true);
             frame.action(CommandId::viewStepLabel)->setChecked(false);
             frame.view()->zoomIn();
@@ -114,7 +114,7 @@ private slots:
         CPlotDoc document(reporter);
         CMainFrame frame(document);
         frame.show();
-        QCOMPARE(frame.view()->settings().colSqPalette, Palette::HotToCold);
+        QCOMPARE(frame.view()->settings().colSq.palette, Palette::HotToCold);
         QVERIFY(frame.view()->settings().colSqScaleOverAllSteps);
         QVERIFY(frame.action(CommandId::viewScaleOverAllSteps)->isChecked());
         QVERIFY(!frame.view()->settings().stepLabel);

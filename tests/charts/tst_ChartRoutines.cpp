@@ -1,4 +1,4 @@
-#include "chart_helpers.h"
+#include "support/ChartDraws.h"
 
 #include "charts/ChartRoutines.h"
 #include "charts/ChartTemplates.h"
@@ -129,10 +129,11 @@ struct Bench
 
     void choose(PlotType type) { chooseChart(settings, type); }
     // A plot command's OK with the dialog's choice.
-    template<typename Choice>
-    void run(const Choice &choice)
+    // The step follows the choice of a plot that shows one.
+    template<typename Choice, typename... Step>
+    void run(const Choice &choice, Step... step)
     {
-        PlotCommands::apply(settings, choice, file.document.header());
+        PlotCommands::apply(settings, choice, step..., file.document.header());
     }
     void draw() { drawCharts(file.document, settings, routines); }
 };
@@ -191,7 +192,7 @@ void TestChartRoutines::crossSectionFillWritesPointsAndTitles()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.run(XSecChoice{1, 2, CrossSectionDirection::ParallelToX, 2});
+    bench.run(XSecChoice{1, CrossSectionDirection::ParallelToX, 2}, 2);
     bench.draw();
 
     const QList<QPointF> expected{{5, -212}, {15, -222}, {25, -232}, {35, -242}};
@@ -218,7 +219,7 @@ void TestChartRoutines::crossSectionAxisSpansTheElements()
     QFETCH(double, tickInterval);
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.run(XSecChoice{0, 1, static_cast<CrossSectionDirection>(direction), 1});
+    bench.run(XSecChoice{0, static_cast<CrossSectionDirection>(direction), 1}, 1);
     bench.draw();
     QVERIFY(bench.crossSection.xAxis.has_value());
     QCOMPARE(bench.crossSection.xAxis->min, 0.0);
@@ -230,12 +231,12 @@ void TestChartRoutines::refillWithOtherOptionsKeepsTheCreationSettings()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.run(XSecChoice{});
+    bench.run(XSecChoice{}, 1);
     bench.draw();
     bench.log.clear();
 
     // The command again: column 3 of item 1 at step 3.
-    bench.run(XSecChoice{1, 3, CrossSectionDirection::ParallelToY, 3});
+    bench.run(XSecChoice{1, CrossSectionDirection::ParallelToY, 3}, 3);
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"xsec hold", "xsec content", "xsec release"}));
@@ -248,7 +249,7 @@ void TestChartRoutines::crossSectionOutsideTheGridReportsOnce()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.xsecLocation = 3; // the grid has 2 rows
+    bench.settings.xsec.location = 3; // the grid has 2 rows
     bench.choose(PlotType::CrossSection);
     bench.draw();
     bench.draw();
@@ -259,9 +260,9 @@ void TestChartRoutines::crossSectionOutsideTheGridReportsOnce()
     QCOMPARE(bench.crossSection.header, QString("\nCross Section Parallel to X at Grid Location 3\nStep 1"));
 
     // Mended and broken again: the problem is news once more.
-    bench.settings.xsecLocation = 1;
+    bench.settings.xsec.location = 1;
     bench.draw();
-    bench.settings.xsecLocation = 3;
+    bench.settings.xsec.location = 3;
     bench.draw();
     QCOMPARE(bench.file.reporter.messages.size(), std::size_t(2));
 }
@@ -313,7 +314,7 @@ void TestChartRoutines::fishNetGetsAspectTitlesAndTable()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.run(FishNetChoice{1, 3});
+    bench.run(FishNetChoice{1}, 3);
     bench.draw();
 
     QCOMPARE(bench.log, (CallLog{"fish create", "fish hold", "fish titles X Y", "fish aspect", "fish hold",
@@ -334,7 +335,7 @@ void TestChartRoutines::fishNetItemOutsideTheFileIsReported()
 {
     Bench bench;
     QVERIFY(bench.file.opened());
-    bench.settings.fishnetItem = 5;
+    bench.settings.fishNet.itemIndex = 5;
     bench.choose(PlotType::FishNet);
     bench.draw();
     bench.draw();

@@ -1,5 +1,5 @@
 #include "charts/ChartTexts.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QtTest>
 
@@ -32,8 +32,8 @@ void TestChartTexts::crossSectionHeader()
     QFETCH(QString, header);
     PlotSettings settings;
     settings.plotTitle = "Vertical Stress";
-    settings.xsecDirection = static_cast<CrossSectionDirection>(direction);
-    settings.xsecLocation = location;
+    settings.xsec.direction = static_cast<CrossSectionDirection>(direction);
+    settings.xsec.location = location;
     QCOMPARE(ChartTexts::crossSectionHeader(settings), header);
     // The chart's title keeps both lines and names the step on a third.
     settings.step = 12;
@@ -57,11 +57,11 @@ void TestChartTexts::historyHeader()
     QFETCH(QString, header);
     PlotSettings settings;
     settings.plotTitle = "Convergence";
-    settings.histMode = static_cast<HistoryMode>(mode);
-    settings.histMinX = window[0];
-    settings.histMaxX = window[1];
-    settings.histMinY = window[2];
-    settings.histMaxY = window[3];
+    settings.history.mode = static_cast<HistoryMode>(mode);
+    settings.history.minX = window[0];
+    settings.history.maxX = window[1];
+    settings.history.minY = window[2];
+    settings.history.maxY = window[3];
     QCOMPARE(ChartTexts::historyHeader(settings), header);
 }
 

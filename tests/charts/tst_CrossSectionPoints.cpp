@@ -1,7 +1,7 @@
-#include "chart_helpers.h"
+#include "support/ChartDraws.h"
 
 #include "charts/CrossSectionPoints.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QtTest>
 
@@ -23,9 +23,9 @@ namespace {
 PlotSettings section(CrossSectionDirection direction, int location, int item = 0)
 {
     PlotSettings settings;
-    settings.xsecDirection = direction;
-    settings.xsecLocation = location;
-    settings.xsecItem = item;
+    settings.xsec.direction = direction;
+    settings.xsec.location = location;
+    settings.xsec.itemIndex = item;
     return settings;
 }
 

@@ -1,4 +1,4 @@
-#include "chart_helpers.h"
+#include "support/ChartDraws.h"
 
 #include "charts/FishNetData.h"
 

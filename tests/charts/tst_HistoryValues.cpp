@@ -1,7 +1,7 @@
-#include "chart_helpers.h"
+#include "support/ChartDraws.h"
 
 #include "charts/HistoryValues.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QtTest>
 
@@ -25,11 +25,11 @@ namespace {
 PlotSettings window(int minX, int maxX, int minY, int maxY, int item = 0)
 {
     PlotSettings settings;
-    settings.histItem = item;
-    settings.histMinX = minX;
-    settings.histMaxX = maxX;
-    settings.histMinY = minY;
-    settings.histMaxY = maxY;
+    settings.history.itemIndex = item;
+    settings.history.minX = minX;
+    settings.history.maxX = maxX;
+    settings.history.minY = minY;
+    settings.history.maxY = maxY;
     settings.stepReloadPending = false;
     return settings;
 }

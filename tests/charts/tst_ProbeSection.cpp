@@ -3,7 +3,7 @@
 #include "charts/ProbeSection.h"
 #include "data/StepGrid.h"
 #include "support/TestHeader.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QtTest>
 
@@ -60,9 +60,7 @@ void TestProbeSection::sameAsTheCrossSectionPlot()
     QFETCH(int, location);
     const ProbeSection section{static_cast<CrossSectionDirection>(direction), column, row, item};
     PlotSettings plot;
-    plot.xsecDirection = section.direction;
-    plot.xsecLocation = location;
-    plot.xsecItem = item;
+    plot.xsec = {item, section.direction, location};
     plot.plotTitle = m_header.itemName(item);
     plot.step = 3;
 

@@ -6,8 +6,8 @@
 
 #include "export/AsciiExport.h"
 #include "export/ColoredSquareDxf.h"
-#include "view/PlotCommands.h"
-#include "view/PlotSettings.h"
+#include "model/PlotCommands.h"
+#include "model/PlotSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,10 +59,13 @@ struct CliFolder
 // What a plot command's OK does in the viewer; an empty one keeps the settings a new view has.
 using Command = std::function<void(PlotSettings &, const SeamHeader &)>;
 
-template<typename Choice>
-Command commandOf(const Choice &choice)
+// The step follows the choice of a plot that shows one.
+template<typename Choice, typename... Step>
+Command commandOf(const Choice &choice, Step... step)
 {
-    return [choice](PlotSettings &settings, const SeamHeader &header) { PlotCommands::apply(settings, choice, header); };
+    return [=](PlotSettings &settings, const SeamHeader &header) {
+        PlotCommands::apply(settings, choice, step..., header);
+    };
 }
 
 } // namespace
@@ -77,13 +80,13 @@ void TestExportCommands::writesWhatTheViewerWrites_data()
         << "ascii" << QStringList{} << "run-Vert_3D.asc" << Command();
     QTest::newRow("ascii fishnet of item 1 at step 3")
         << "ascii" << QStringList{"--plot", "fishnet", "--item", "1", "--step", "3"} << "run-Sx_3D.asc"
-        << commandOf(FishNetChoice{1, 3});
+        << commandOf(FishNetChoice{1}, 3);
     QTest::newRow("ascii cross section along row 4")
         << "ascii" << QStringList{"--plot", "cross-section", "--location", "4", "--step", "2"}
-        << "run-Vert_2DRow4.asc" << commandOf(XSecChoice{0, 2, CrossSectionDirection::ParallelToX, 4});
+        << "run-Vert_2DRow4.asc" << commandOf(XSecChoice{0, CrossSectionDirection::ParallelToX, 4}, 2);
     QTest::newRow("ascii cross section along column 4")
         << "ascii" << QStringList{"--plot", "cross-section", "--direction", "y", "--location", "4", "--item", "1"}
-        << "run-Sx_2DCol4.asc" << commandOf(XSecChoice{1, 1, CrossSectionDirection::ParallelToY, 4});
+        << "run-Sx_2DCol4.asc" << commandOf(XSecChoice{1, CrossSectionDirection::ParallelToY, 4}, 1);
     QTest::newRow("ascii history average over 2..3 by 5..5")
         << "ascii" << QStringList{"--plot", "history", "--window", "2", "3", "5", "5"}
         << "run-Vert-Hist-X=2-3Y=5-5.asc" << commandOf(HistoryChoice{0, HistoryMode::Average, 2, 3, 5, 5});
@@ -94,7 +97,7 @@ void TestExportCommands::writesWhatTheViewerWrites_data()
         << "dxf" << QStringList{} << "run-Vert_3D.dxf" << Command();
     QTest::newRow("dxf item 1 at step 2 in a fixed scale")
         << "dxf" << QStringList{"--item", "1", "--step", "2", "--scale", "-4:0.5"} << "run-Sx_3D.dxf"
-        << commandOf(ColSqChoice{1, 2, Palette::ColdToHot, ScaleMode::MinToMax, -4.0f, 0.5f});
+        << commandOf(ColSqChoice{1, Palette::ColdToHot, ScaleMode::MinToMax, -4.0f, 0.5f}, 2);
 }
 
 void TestExportCommands::writesWhatTheViewerWrites()

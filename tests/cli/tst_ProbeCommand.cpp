@@ -3,7 +3,7 @@
 #include "support/TestSeam.h"
 
 #include "export/AsciiExport.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,9 +52,9 @@ QList<QByteArray> historyAscii(CPlotDoc &document, const QPoint &cell, int item,
 {
     PlotSettings settings;
     settings.plotType = PlotType::History;
-    settings.histItem = item;
-    settings.histMinX = settings.histMaxX = cell.x();
-    settings.histMinY = settings.histMaxY = cell.y();
+    settings.history.itemIndex = item;
+    settings.history.minX = settings.history.maxX = cell.x();
+    settings.history.minY = settings.history.maxY = cell.y();
     if (!WriteHistoryAscii(document, settings, path))
         return {};
     QList<QByteArray> numbers = fileBytes(path).split('\n');

@@ -3,7 +3,7 @@
 
 #include "charts/HistoryValues.h"
 #include "data/CellHistory.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QFile>
 #include <QTest>
@@ -72,11 +72,11 @@ void TestCellHistory::matchesTheWholeStepSums()
     QCOMPARE(read.windows.size(), windows.size());
     for (std::size_t w = 0; w < windows.size(); ++w) {
         PlotSettings settings;
-        settings.histItem = item;
-        settings.histMinX = windows[w].firstColumn + 1;
-        settings.histMaxX = windows[w].lastColumn + 1;
-        settings.histMinY = windows[w].firstRow + 1;
-        settings.histMaxY = windows[w].lastRow + 1;
+        settings.history.itemIndex = item;
+        settings.history.minX = windows[w].firstColumn + 1;
+        settings.history.maxX = windows[w].lastColumn + 1;
+        settings.history.minY = windows[w].firstRow + 1;
+        settings.history.maxY = windows[w].lastRow + 1;
         const HistoryValues whole = ComputeHistoryValues(seam.document, settings);
         QVERIFY(whole.complete());
         QCOMPARE(read.windows[w].sums, whole.sums);

@@ -53,16 +53,17 @@ private slots:
 
 void TestDialogRules::colSqOpensInsideTheFile()
 {
-    const ColSqOptions options(ColSqChoice{7, 30, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f},
+    const ColSqOptions options(ColSqChoice{7, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f}, 30,
                                makeHeader(20, 5, 5, 5));
     // Item 7 is not offered by a file of 5 items, nor step 30 by one of 20 steps.
-    QCOMPARE(options.choice(), (ColSqChoice{0, 20, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f}));
+    QCOMPARE(options.choice(), (ColSqChoice{0, Palette::Roygbiv, ScaleMode::MinToMax, -1.0f, 4.0f}));
+    QCOMPARE(options.step().value(), 20);
     QCOMPARE(options.step().text(), std::string("20"));
 }
 
 void TestDialogRules::colSqMinToMaxOkTakesTheValues()
 {
-    ColSqOptions options(ColSqChoice{}, makeHeader(3, 5, 5, 5));
+    ColSqOptions options(ColSqChoice{}, 1, makeHeader(3, 5, 5, 5));
     QCOMPARE(options.scale().max, 0.0f);
     // Minimum above maximum is accepted as entered.
     options.minToMaxClosed(ScaleRange{8.0f, 2.0f});
@@ -75,7 +76,7 @@ void TestDialogRules::colSqMinToMaxOkTakesTheValues()
 
 void TestDialogRules::colSqMinToMaxCancelSelectsAutomatic()
 {
-    ColSqOptions options(ColSqChoice{0, 1, Palette::ColdToHot, ScaleMode::MinToMax, 1.0f, 9.0f},
+    ColSqOptions options(ColSqChoice{0, Palette::ColdToHot, ScaleMode::MinToMax, 1.0f, 9.0f}, 1,
                          makeHeader(3, 5, 5, 5));
     options.minToMaxClosed(std::nullopt);
     const ColSqChoice choice = options.choice();
@@ -87,15 +88,16 @@ void TestDialogRules::colSqMinToMaxCancelSelectsAutomatic()
 
 void TestDialogRules::colSqDefaults()
 {
-    ColSqOptions options(ColSqChoice{3, 4, Palette::Roygbiv, ScaleMode::MinToMax, 1.0f, 9.0f}, makeHeader(8, 5, 5, 5));
+    ColSqOptions options(ColSqChoice{3, Palette::Roygbiv, ScaleMode::MinToMax, 1.0f, 9.0f}, 4, makeHeader(8, 5, 5, 5));
     options.defaults();
     QCOMPARE(options.choice(), ColSqChoice{});
+    QCOMPARE(options.step().value(), 1);
     QCOMPARE(options.step().text(), std::string("1"));
 }
 
 void TestDialogRules::colSqOkChecksTheFocusedStepBox()
 {
-    ColSqOptions options(ColSqChoice{0, 4, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f},
+    ColSqOptions options(ColSqChoice{0, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f}, 4,
                          makeHeader(20, 5, 5, 5));
     RecordingReporter reporter;
     options.step().edit("25");
@@ -103,26 +105,26 @@ void TestDialogRules::colSqOkChecksTheFocusedStepBox()
     QVERIFY(refused);
     QCOMPARE(refused->field, &options.step());
     QCOMPARE(reporter.messages, Messages{"Step Number must be between 1 and 20"});
-    QCOMPARE(options.choice().stepNumber, 1);
+    QCOMPARE(options.step().value(), 1);
 
     options.step().edit("17");
     QVERIFY(!options.ok(reporter, &options.step()));
-    QCOMPARE(options.choice().stepNumber, 17);
+    QCOMPARE(options.step().value(), 17);
     QCOMPARE(reporter.messages.size(), std::size_t(1));
 }
 
 void TestDialogRules::colSqPageMovesByOneStep()
 {
-    ColSqOptions options(ColSqChoice{0, 4, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f},
+    ColSqOptions options(ColSqChoice{0, Palette::ColdToHot, ScaleMode::Automatic, 0.0f, 0.0f}, 4,
                          makeHeader(20, 5, 5, 5));
     options.step().scroll(ScrollAction::PageRight);
-    QCOMPARE(options.choice().stepNumber, 5);
+    QCOMPARE(options.step().value(), 5);
 }
 
 void TestDialogRules::xsecLocationFollowsTheDirection()
 {
     // 30 columns, 12 rows.
-    XSecOptions options(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 12}, makeHeader(5, 30, 12, 4));
+    XSecOptions options(XSecChoice{0, CrossSectionDirection::ParallelToX, 12}, 1, makeHeader(5, 30, 12, 4));
     QCOMPARE(options.location().upperBound(), 12);
     QCOMPARE(options.location().pageStep(), 4);
     options.location().scroll(ScrollAction::PageLeft);
@@ -147,7 +149,7 @@ void TestDialogRules::xsecLocationFollowsTheDirection()
 
 void TestDialogRules::xsecRefusedLocationFocusesTheBar()
 {
-    XSecOptions options(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 3}, makeHeader(5, 30, 12, 4));
+    XSecOptions options(XSecChoice{0, CrossSectionDirection::ParallelToX, 3}, 1, makeHeader(5, 30, 12, 4));
     RecordingReporter reporter;
     options.location().edit("20");
     QVERIFY(!options.location().focusLost(reporter));
@@ -164,15 +166,16 @@ void TestDialogRules::xsecRefusedLocationFocusesTheBar()
 
 void TestDialogRules::xsecLargeGridPagesByOne()
 {
-    const XSecOptions options(XSecChoice{0, 1, CrossSectionDirection::ParallelToX, 1}, makeHeader(5, 30, 500, 4));
+    const XSecOptions options(XSecChoice{0, CrossSectionDirection::ParallelToX, 1}, 1, makeHeader(5, 30, 500, 4));
     QCOMPARE(options.location().pageStep(), 1);
 }
 
 void TestDialogRules::xsecDefaultsSwitchToParallelToX()
 {
-    XSecOptions options(XSecChoice{2, 4, CrossSectionDirection::ParallelToY, 25}, makeHeader(5, 30, 12, 4));
+    XSecOptions options(XSecChoice{2, CrossSectionDirection::ParallelToY, 25}, 4, makeHeader(5, 30, 12, 4));
     options.defaults();
     QCOMPARE(options.choice(), XSecChoice{});
+    QCOMPARE(options.step().value(), 1);
     QCOMPARE(options.location().upperBound(), 12);
     QCOMPARE(options.location().pageStep(), 4);
 }
@@ -199,8 +202,8 @@ void TestDialogRules::xsecOpensInsideTheGrid()
     QFETCH(int, location);
     QFETCH(int, openStep);
     QFETCH(int, openLocation);
-    const XSecOptions options(XSecChoice{0, step, direction, location}, makeHeader(5, 30, 12, 4));
-    QCOMPARE(options.choice().stepNumber, openStep);
+    const XSecOptions options(XSecChoice{0, direction, location}, step, makeHeader(5, 30, 12, 4));
+    QCOMPARE(options.step().value(), openStep);
     QCOMPARE(options.choice().location, openLocation);
     QCOMPARE(options.location().text(), std::to_string(openLocation));
 }
@@ -339,23 +342,23 @@ void TestDialogRules::historyDefaults()
 
 void TestDialogRules::fishNetTroughJumpsToTheEnds()
 {
-    FishNetOptions options(FishNetChoice{0, 5}, makeHeader(12, 5, 5, 3));
+    FishNetOptions options(FishNetChoice{0}, 5, makeHeader(12, 5, 5, 3));
     QCOMPARE(options.step().pageStep(), 12);
     options.step().scroll(ScrollAction::PageLeft);
-    QCOMPARE(options.choice().stepNumber, 1);
+    QCOMPARE(options.step().value(), 1);
     options.step().scroll(ScrollAction::PageRight);
-    QCOMPARE(options.choice().stepNumber, 12);
+    QCOMPARE(options.step().value(), 12);
     options.step().scroll(ScrollAction::ThumbTrack, 5);
     options.step().scroll(ScrollAction::LineLeft);
-    QCOMPARE(options.choice().stepNumber, 4);
+    QCOMPARE(options.step().value(), 4);
     options.step().scroll(ScrollAction::LineRight);
     options.step().scroll(ScrollAction::LineRight);
-    QCOMPARE(options.choice().stepNumber, 6);
+    QCOMPARE(options.step().value(), 6);
 }
 
 void TestDialogRules::fishNetRefusesAStepBeyondTheFile()
 {
-    FishNetOptions options(FishNetChoice{0, 5}, makeHeader(12, 5, 5, 3));
+    FishNetOptions options(FishNetChoice{0}, 5, makeHeader(12, 5, 5, 3));
     RecordingReporter reporter;
     options.step().edit("13");
     QVERIFY(options.ok(reporter, &options.step()));
@@ -365,17 +368,18 @@ void TestDialogRules::fishNetRefusesAStepBeyondTheFile()
 
 void TestDialogRules::fishNetOpeningClamp()
 {
-    const FishNetOptions options(FishNetChoice{2, 20}, makeHeader(12, 5, 5, 3));
-    QCOMPARE(options.choice().stepNumber, 12);
+    const FishNetOptions options(FishNetChoice{2}, 20, makeHeader(12, 5, 5, 3));
+    QCOMPARE(options.step().value(), 12);
     QCOMPARE(options.step().text(), std::string("12"));
     QCOMPARE(options.choice().itemIndex, 2);
 }
 
 void TestDialogRules::fishNetDefaults()
 {
-    FishNetOptions options(FishNetChoice{2, 9}, makeHeader(12, 5, 5, 3));
+    FishNetOptions options(FishNetChoice{2}, 9, makeHeader(12, 5, 5, 3));
     options.defaults();
     QCOMPARE(options.choice(), FishNetChoice{});
+    QCOMPARE(options.step().value(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDialogRules)

@@ -2,7 +2,7 @@
 
 #include "export/AsciiExport.h"
 #include "export/ExportFileNames.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QtTest>
 
@@ -149,8 +149,8 @@ void TestAsciiExport::coloredSquareAndFishNetEachExportTheirItem()
     OpenedSeam file(placeValues(1, 1, 2));
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(type);
-    settings.colSqItem = colSqItem;
-    settings.fishnetItem = fishnetItem;
+    settings.colSq.itemIndex = colSqItem;
+    settings.fishNet.itemIndex = fishnetItem;
     PathAnswer answer{file.path("out.asc")};
 
     QVERIFY(SaveAsciiCommand(file.document, settings, answer.chooser()));
@@ -185,9 +185,9 @@ void TestAsciiExport::crossSection()
     OpenedSeam file(placeValues(1, 3, 5).cells(10.0f, 100.0f, -50.0f));
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(PlotType::CrossSection);
-    settings.xsecItem = 1;
-    settings.xsecDirection = direction;
-    settings.xsecLocation = direction == CrossSectionDirection::ParallelToX ? 4 : 2;
+    settings.xsec.itemIndex = 1;
+    settings.xsec.direction = direction;
+    settings.xsec.location = direction == CrossSectionDirection::ParallelToX ? 4 : 2;
     PathAnswer answer{file.path("out.asc")};
 
     QVERIFY(SaveAsciiCommand(file.document, settings, answer.chooser()));
@@ -213,11 +213,11 @@ void TestAsciiExport::historyAveragesAndTotals()
     OpenedSeam file(placeValues(3, 4, 6));
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(PlotType::History);
-    settings.histMinX = 2;
-    settings.histMaxX = 3;
-    settings.histMinY = 5;
-    settings.histMaxY = 5;
-    settings.histMode = mode;
+    settings.history.minX = 2;
+    settings.history.maxX = 3;
+    settings.history.minY = 5;
+    settings.history.maxY = 5;
+    settings.history.mode = mode;
     settings.step = 2;
     PathAnswer answer{file.path("out.asc")};
 
@@ -270,17 +270,17 @@ void TestAsciiExport::defaultNamesTakeFourCharacters()
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings;
-    settings.xsecLocation = 10001;
-    settings.histMinX = 1;
-    settings.histMaxX = 12;
-    settings.histMinY = 9999;
-    settings.histMaxY = 10001;
+    settings.xsec.location = 10001;
+    settings.history.minX = 1;
+    settings.history.maxX = 12;
+    settings.history.minY = 9999;
+    settings.history.maxY = 10001;
     const std::string prefix = file.path("run") + part.toStdString();
 
     QCOMPARE(GridExportName(file.document, 0), prefix + "_3D");
     QCOMPARE(CrossSectionExportName(file.document, settings), prefix + "_2DRow10001");
-    settings.xsecDirection = CrossSectionDirection::ParallelToY;
-    settings.xsecLocation = 12;
+    settings.xsec.direction = CrossSectionDirection::ParallelToY;
+    settings.xsec.location = 12;
     QCOMPARE(CrossSectionExportName(file.document, settings), prefix + "_2DCol12");
     QCOMPARE(HistoryExportName(file.document, settings), prefix + "-Hist-X=1-12Y=9999-10001");
 }
@@ -401,7 +401,7 @@ void TestAsciiExport::writingFailureKeepsTheOldFile()
     OpenedSeam file(placeValues(3, 3, 3));
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(type);
-    settings.xsecDirection = direction;
+    settings.xsec.direction = direction;
     PathAnswer answer{file.path("out.asc")};
     writeFile(answer.path, "the file the export was to replace");
     const QStringList before = entriesOf(file.folder.path());
@@ -442,8 +442,8 @@ void TestAsciiExport::settingsOutsideTheGridAreRefused()
     OpenedSeam file(placeValues(1, 2, 3));
     QVERIFY(file.opened());
     PlotSettings settings = settingsFor(type);
-    settings.colSqItem = settings.fishnetItem = settings.xsecItem = settings.histItem = item;
-    settings.xsecLocation = location;
+    settings.colSq.itemIndex = settings.fishNet.itemIndex = settings.xsec.itemIndex = settings.history.itemIndex = item;
+    settings.xsec.location = location;
     PathAnswer answer{file.path("out.asc")};
 
     QVERIFY(!SaveAsciiCommand(file.document, settings, answer.chooser()));

@@ -3,7 +3,7 @@
 #include "export/ColoredSquareDxf.h"
 #include "export/TextFileWriter.h"
 #include "export/TextLines.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include <QJsonArray>
 #include <QtTest>
@@ -180,7 +180,7 @@ void TestColoredSquareDxf::coloursDoNotFollowThePalette()
     QByteArray first;
     for (Palette palette : {Palette::ColdToHot, Palette::HotToCold, Palette::Roygbiv}) {
         PlotSettings settings = coloredSquare();
-        settings.colSqPalette = palette;
+        settings.colSq.palette = palette;
         const Drawing drawing = writeDrawing(file, settings);
         QVERIFY(!drawing.bytes.isEmpty());
         if (first.isEmpty())
@@ -287,9 +287,9 @@ void TestColoredSquareDxf::userScaleLabelsTheLegend()
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
-    settings.colSqScaleMode = ScaleMode::MinToMax;
-    settings.colSqScaleMin = 0.0f;
-    settings.colSqScaleMax = 1e-4f;
+    settings.colSq.scaleMode = ScaleMode::MinToMax;
+    settings.colSq.scaleMin = 0.0f;
+    settings.colSq.scaleMax = 1e-4f;
 
     const Drawing drawing = writeDrawing(file, settings);
 
@@ -308,7 +308,7 @@ void TestColoredSquareDxf::titleIsTheFirstItemBeforeAnyLayout()
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings;
-    settings.colSqItem = 1;
+    settings.colSq.itemIndex = 1;
     settings.stepReloadPending = false;
 
     const Drawing drawing = writeDrawing(file, settings);
@@ -324,7 +324,7 @@ void TestColoredSquareDxf::itemOutsideTheFileWritesNothing()
     OpenedSeam file(TestSeam{});
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare();
-    settings.colSqItem = 1;
+    settings.colSq.itemIndex = 1;
     TextLines lines;
 
     QVERIFY(!WriteColoredSquareDxf(file.document, settings, lines));
@@ -340,7 +340,7 @@ void TestColoredSquareDxf::saveWritesTheDefaultName()
     OpenedSeam file(seam);
     QVERIFY(file.opened());
     PlotSettings settings = coloredSquare("Sx");
-    settings.colSqItem = 1;
+    settings.colSq.itemIndex = 1;
     settings.stepReloadPending = true;
     std::vector<OutputFileRequest> requests;
     const OutputPathChooser withDefault = [&requests](const OutputFileRequest &request) {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "dialogs/ColSqOptions.h"
-#include "dialogs/FishNetOptions.h"
-#include "dialogs/HistoryOptions.h"
-#include "dialogs/XSecOptions.h"
+#include "model/PlotChoices.h"
 
 #include <QtTest>
 
@@ -14,12 +11,12 @@
 
 inline auto fieldsOf(const ColSqChoice &c)
 {
-    return std::make_tuple(c.itemIndex, c.stepNumber, static_cast<int>(c.palette), static_cast<int>(c.scaleMode),
+    return std::make_tuple(c.itemIndex, static_cast<int>(c.palette), static_cast<int>(c.scaleMode),
                            c.scaleMin, c.scaleMax);
 }
 inline auto fieldsOf(const XSecChoice &c)
 {
-    return std::make_tuple(c.itemIndex, c.stepNumber, static_cast<int>(c.direction), c.location);
+    return std::make_tuple(c.itemIndex, static_cast<int>(c.direction), c.location);
 }
 inline auto fieldsOf(const HistoryChoice &c)
 {
@@ -27,7 +24,7 @@ inline auto fieldsOf(const HistoryChoice &c)
 }
 inline auto fieldsOf(const FishNetChoice &c)
 {
-    return std::make_tuple(c.itemIndex, c.stepNumber);
+    return std::make_tuple(c.itemIndex);
 }
 
 template<typename Choice, typename = decltype(fieldsOf(std::declval<Choice>()))>

@@ -113,9 +113,9 @@ private slots:
             return bandRows ? static_cast<float>(iy / bandRows % 10) + 0.5f : random[ix * rows + iy];
         });
         PlotSettings settings;
-        settings.colSqScaleMode = ScaleMode::MinToMax;
-        settings.colSqScaleMin = 0.0f;
-        settings.colSqScaleMax = 10.0f;
+        settings.colSq.scaleMode = ScaleMode::MinToMax;
+        settings.colSq.scaleMin = 0.0f;
+        settings.colSq.scaleMax = 10.0f;
         ColSqLayout layout;
         RunLayoutStep(data.header, settings, layout);
         RecordingCanvas canvas;

@@ -1,7 +1,7 @@
 #include "data/NumberFormat.h"
 #include "data/SeamHeader.h"
 #include "view/ColSqLayout.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 
 #include "view_helpers.h"
 

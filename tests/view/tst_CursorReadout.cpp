@@ -4,7 +4,7 @@
 #include "view/DrawColoredSquare.h"
 #include "view/PageZoom.h"
 #include "view/PaletteColors.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/QPainterCanvas.h"
 #include "support/RecordingCanvas.h"
 #include "view/ScaleBands.h"
@@ -124,7 +124,7 @@ private slots:
         QFETCH(QSize, device);
         const MemoryGrid data(columns, rows, 2.5f, [](int ix, int iy) { return float((3 * ix + iy) % 10); });
         PlotSettings settings;
-        settings.colSqPalette = Palette::Roygbiv; // neither black nor white is a band colour here
+        settings.colSq.palette = Palette::Roygbiv; // neither black nor white is a band colour here
         ColSqLayout layout;
         RunLayoutStep(data.header, settings, layout);
         RecordingReporter reporter;
@@ -136,7 +136,7 @@ private slots:
             QPainterCanvas canvas(painter, dpi, origin);
             QVERIFY(DrawColoredSquare(data.header, data.grid, reporter, settings, layout, canvas, geometry));
         }
-        const auto &colors = PaletteColors(settings.colSqPalette);
+        const auto &colors = PaletteColors(settings.colSq.palette);
         const QRect grid = geometry.gridDeviceRect;
         const QRect checked = grid.adjusted(-2, -2, 2, 2) & page.rect();
         int wrong = 0;

@@ -1,7 +1,7 @@
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PaletteColors.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "support/RecordingCanvas.h"
 #include "view/ScaleBands.h"
 
@@ -40,9 +40,9 @@ struct Drawing
 {
     explicit Drawing(const MemoryGrid &data, bool screen = false) : data(data), canvas(screen)
     {
-        settings.colSqScaleMode = ScaleMode::MinToMax;
-        settings.colSqScaleMin = 0.0f;
-        settings.colSqScaleMax = 10.0f;
+        settings.colSq.scaleMode = ScaleMode::MinToMax;
+        settings.colSq.scaleMin = 0.0f;
+        settings.colSq.scaleMax = 10.0f;
     }
     bool run()
     {
@@ -164,7 +164,7 @@ private slots:
     {
         const MemoryGrid data(3, 3, 1.0f, [](int, int) { return -1.25f; });
         Drawing drawing(data);
-        drawing.settings.colSqScaleMode = ScaleMode::Automatic;
+        drawing.settings.colSq.scaleMode = ScaleMode::Automatic;
         QVERIFY(drawing.run());
         for (int i = 0; i <= 10; ++i)
             QCOMPARE(drawing.canvas.texts[2 + i].text, QString("   -1.250000"));
@@ -242,7 +242,7 @@ private slots:
         const MemoryGrid data(10, 10, 1.0f, rampValue);
         Drawing cold(data);
         Drawing hot(data);
-        hot.settings.colSqPalette = Palette::HotToCold;
+        hot.settings.colSq.palette = Palette::HotToCold;
         QVERIFY(cold.run());
         QVERIFY(hot.run());
         QCOMPARE(hot.canvas.fills.size(), cold.canvas.fills.size());
@@ -284,7 +284,7 @@ private slots:
     {
         const MemoryGrid data(4, 4, 1.0f, [](int, int) { return std::numeric_limits<float>::quiet_NaN(); });
         Drawing drawing(data);
-        drawing.settings.colSqScaleMode = ScaleMode::Automatic;
+        drawing.settings.colSq.scaleMode = ScaleMode::Automatic;
         QVERIFY(drawing.run());
         QCOMPARE(drawing.canvas.fillCount(bandColor(Palette::ColdToHot, 9)), 4);
         QCOMPARE(drawing.canvas.fills.size(), std::size_t(4));
@@ -358,7 +358,7 @@ private slots:
         const MemoryGrid data(4, 2, 10.0f, rampValue);
         Drawing drawing(data);
         drawing.canvas.setReady(ready);
-        drawing.settings.colSqItem = item;
+        drawing.settings.colSq.itemIndex = item;
         QVERIFY(!drawing.run());
         QCOMPARE(drawing.canvas.callCount(), 0);
         QVERIFY(drawing.reporter.messages.empty());

@@ -2,7 +2,7 @@
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
 #include "view/PaletteColors.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/QPainterCanvas.h"
 #include "view/ScaleBands.h"
 

@@ -1,5 +1,5 @@
 #include "data/NumberFormat.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/ScaleBands.h"
 #include "data/StepRanges.h"
 
@@ -19,9 +19,9 @@ constexpr float inf = std::numeric_limits<float>::infinity();
 PlotSettings userRange(float lower, float upper)
 {
     PlotSettings settings;
-    settings.colSqScaleMode = ScaleMode::MinToMax;
-    settings.colSqScaleMin = lower;
-    settings.colSqScaleMax = upper;
+    settings.colSq.scaleMode = ScaleMode::MinToMax;
+    settings.colSq.scaleMin = lower;
+    settings.colSq.scaleMax = upper;
     return settings;
 }
 
@@ -73,8 +73,8 @@ private slots:
         // values[0][0] lies inside the range; the extremes sit in the last column and the first.
         const auto data = sixCells({5.0f, 20.0f, 7.0f, 3.0f, -10.0f, 6.0f});
         PlotSettings settings;
-        settings.colSqScaleMin = 100.0f; // only MinToMax reads these
-        settings.colSqScaleMax = 200.0f;
+        settings.colSq.scaleMin = 100.0f; // only MinToMax reads these
+        settings.colSq.scaleMax = 200.0f;
         ComputeScaleTable(data->header, data->grid, settings);
         QCOMPARE(settings.scaleTable[0], -10.0f);
         QCOMPARE(settings.scaleTable[1], -7.0f);
@@ -124,7 +124,7 @@ private slots:
             ranges.addValues(1, step2.data(), 2, 3);
         }
         PlotSettings settings = userRange(2.0f, 3.0f);
-        settings.colSqScaleMode = static_cast<ScaleMode>(mode);
+        settings.colSq.scaleMode = static_cast<ScaleMode>(mode);
         settings.colSqScaleOverAllSteps = overAllSteps;
         ComputeScaleTable(data->header, data->grid, settings, &ranges);
         QCOMPARE(settings.scaleTable[0], lower);
@@ -230,7 +230,7 @@ private slots:
     {
         const MemoryGrid data(2, 2, 1.0f, [](int, int) { return 7.0f; });
         PlotSettings settings;
-        settings.colSqItem = 3;
+        settings.colSq.itemIndex = 3;
         ComputeScaleTable(data.header, data.grid, settings);
         for (const float limit : settings.scaleTable)
             QCOMPARE(limit, 0.0f);

@@ -1,9 +1,9 @@
 #include "data/CPlotDoc.h"
 #include "support/RecordingReporter.h"
 #include "support/TestSeam.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/ScaleOutliers.h"
-#include "view/StepReload.h"
+#include "model/StepReload.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,15 +45,15 @@ private slots:
         QCOMPARE(document.openFile(path), CPlotDoc::OpenResult::Opened);
         PlotSettings settings;
         settings.step = 2;
-        settings.colSqScaleMode = ScaleMode::MinToMax;
-        settings.colSqScaleMin = min;
-        settings.colSqScaleMax = max;
+        settings.colSq.scaleMode = ScaleMode::MinToMax;
+        settings.colSq.scaleMin = min;
+        settings.colSq.scaleMax = max;
         QVERIFY(applyStepReload(document, settings));
         QCOMPARE(QString::fromStdString(ScaleOutliers::statusText(document, settings)), text);
         // Nothing to say under the Automatic scale, for a chart, or for a step not in the grid.
-        settings.colSqScaleMode = ScaleMode::Automatic;
+        settings.colSq.scaleMode = ScaleMode::Automatic;
         QCOMPARE(ScaleOutliers::statusText(document, settings), std::string());
-        settings.colSqScaleMode = ScaleMode::MinToMax;
+        settings.colSq.scaleMode = ScaleMode::MinToMax;
         settings.plotType = PlotType::History;
         QCOMPARE(ScaleOutliers::statusText(document, settings), std::string());
         settings.plotType = PlotType::ColoredSquare;

@@ -1,10 +1,10 @@
 #include "data/CPlotDoc.h"
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
-#include "view/PlotSettings.h"
-#include "view/PullSettingsInside.h"
+#include "model/PlotSettings.h"
+#include "model/PullSettingsInside.h"
 #include "support/RecordingCanvas.h"
-#include "view/StepReload.h"
+#include "model/StepReload.h"
 
 #include "support/TestHeader.h"
 #include "support/TestSeam.h"
@@ -107,15 +107,15 @@ private slots:
         ColSqLayout layout;
         RunLayoutStep(document.header(), settings, layout);
         settings.step = 5;
-        settings.colSqItem = 2;
-        settings.xsecItem = 2;
-        settings.xsecLocation = 4;
-        settings.histItem = 1;
-        settings.histMinX = 2;
-        settings.histMaxX = 6;
-        settings.histMinY = 3;
-        settings.histMaxY = 4;
-        settings.fishnetItem = 2;
+        settings.colSq.itemIndex = 2;
+        settings.xsec.itemIndex = 2;
+        settings.xsec.location = 4;
+        settings.history.itemIndex = 1;
+        settings.history.minX = 2;
+        settings.history.maxX = 6;
+        settings.history.minY = 3;
+        settings.history.maxY = 4;
+        settings.fishNet.itemIndex = 2;
         settings.plotTitle = "Item 2";
         QVERIFY(applyStepReload(document, settings));
 
@@ -123,15 +123,15 @@ private slots:
         pullSettingsInside(document.header(), settings);
         QVERIFY(settings.stepReloadPending);
         QCOMPARE(settings.step, 2);
-        QCOMPARE(settings.colSqItem, 0);
-        QCOMPARE(settings.xsecItem, 0);
-        QCOMPARE(settings.histItem, 1);
-        QCOMPARE(settings.fishnetItem, 0);
-        QCOMPARE(settings.xsecLocation, 2);
-        QCOMPARE(settings.histMinX, 2);
-        QCOMPARE(settings.histMaxX, 3);
-        QCOMPARE(settings.histMinY, 2);
-        QCOMPARE(settings.histMaxY, 2);
+        QCOMPARE(settings.colSq.itemIndex, 0);
+        QCOMPARE(settings.xsec.itemIndex, 0);
+        QCOMPARE(settings.history.itemIndex, 1);
+        QCOMPARE(settings.fishNet.itemIndex, 0);
+        QCOMPARE(settings.xsec.location, 2);
+        QCOMPARE(settings.history.minX, 2);
+        QCOMPARE(settings.history.maxX, 3);
+        QCOMPARE(settings.history.minY, 2);
+        QCOMPARE(settings.history.maxY, 2);
         QCOMPARE(settings.plotTitle, std::string("Item 0"));
 
         QVERIFY(applyStepReload(document, settings));
@@ -179,26 +179,26 @@ private slots:
         QFETCH(int, locationAfter);
         PlotSettings settings;
         settings.stepReloadPending = false;
-        settings.colSqItem = settings.xsecItem = settings.histItem = settings.fishnetItem = item;
+        settings.colSq.itemIndex = settings.xsec.itemIndex = settings.history.itemIndex = settings.fishNet.itemIndex = item;
         settings.step = step;
-        settings.xsecDirection = direction;
-        settings.xsecLocation = location;
+        settings.xsec.direction = direction;
+        settings.xsec.location = location;
         pullSettingsInside(makeHeader(4, 7, 5, 3), settings);
         QVERIFY(settings.stepReloadPending);
-        QCOMPARE(settings.colSqItem, itemAfter);
-        QCOMPARE(settings.xsecItem, itemAfter);
-        QCOMPARE(settings.histItem, itemAfter);
-        QCOMPARE(settings.fishnetItem, itemAfter);
+        QCOMPARE(settings.colSq.itemIndex, itemAfter);
+        QCOMPARE(settings.xsec.itemIndex, itemAfter);
+        QCOMPARE(settings.history.itemIndex, itemAfter);
+        QCOMPARE(settings.fishNet.itemIndex, itemAfter);
         QCOMPARE(settings.step, stepAfter);
-        QCOMPARE(settings.xsecLocation, locationAfter);
+        QCOMPARE(settings.xsec.location, locationAfter);
     }
 
     void pullTitlesTheActivePlotAndRefillsCharts()
     {
         PlotSettings settings;
         settings.plotType = PlotType::History;
-        settings.histItem = 1;
-        settings.colSqItem = 2;
+        settings.history.itemIndex = 1;
+        settings.colSq.itemIndex = 2;
         settings.colSqDrawn = true;
         settings.plotTitle = "an item of the old file";
         pullSettingsInside(makeHeader(1, 3, 3, 2), settings);

@@ -26,9 +26,9 @@ enum class Source { RenderedSvg, ClipboardSvg, Pdf };
 PlotSettings tenBands()
 {
     PlotSettings settings;
-    settings.colSqScaleMode = ScaleMode::MinToMax;
-    settings.colSqScaleMin = 0.0f;
-    settings.colSqScaleMax = 10.0f;
+    settings.colSq.scaleMode = ScaleMode::MinToMax;
+    settings.colSq.scaleMin = 0.0f;
+    settings.colSq.scaleMax = 10.0f;
     return settings;
 }
 

@@ -5,7 +5,7 @@
 #include "support/RecordingReporter.h"
 #include "view/ColSqLayout.h"
 #include "view/DrawColoredSquare.h"
-#include "view/PlotSettings.h"
+#include "model/PlotSettings.h"
 #include "view/QPainterCanvas.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 
 #include "charts/ChartTexts.h"
 #include "charts/StepAxis.h"
-#include "charts/widgets/ZoomPanChartView.h"
+#include "widgets/charts/ZoomPanChartView.h"
 
 #include <QChart>
 #include <QLegend>

@@ -2,7 +2,7 @@
 
 #include "charts/ChartReadout.h"
 #include "charts/ChartTexts.h"
-#include "charts/widgets/LineChartHost.h"
+#include "widgets/charts/LineChartHost.h"
 
 #include <QButtonGroup>
 #include <QChart>

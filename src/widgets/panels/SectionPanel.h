@@ -1,7 +1,7 @@
 #pragma once
 
 #include "charts/ProbeSection.h"
-#include "dialogs/PlotEnums.h"
+#include "model/PlotEnums.h"
 
 #include <QWidget>
 

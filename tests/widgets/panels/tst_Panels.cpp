@@ -1,4 +1,4 @@
-#include "charts/widgets/LineChartHost.h"
+#include "widgets/charts/LineChartHost.h"
 #include "model/ProbeSet.h"
 #include "widgets/panels/HistoryPanel.h"
 #include "widgets/panels/ProbesPanel.h"
