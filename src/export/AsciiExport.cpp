@@ -143,6 +143,10 @@ bool SaveAsciiCommand(CPlotDoc &document, PlotSettings &settings, const OutputPa
         document.reporter().report("Unknown plot type - OFSAA3");
         return false;
     }
+    if (const std::string notInTheFile = stepNotInTheFileText(document, settings); !notInTheFile.empty()) {
+        document.reporter().report(notInTheFile);
+        return false;
+    }
     // The default name and the writer: the cross section and the history have
     // layouts of their own, every other plot writes the grid of its item.
     std::string defaultName;

@@ -149,6 +149,10 @@ bool SaveDxfCommand(CPlotDoc &document, PlotSettings &settings, const OutputPath
         reporter.report("At this time, Sembla can only output a 3D Colored Square plot as DXF - OFSAD2");
         return false;
     }
+    if (const std::string notInTheFile = stepNotInTheFileText(document, settings); !notInTheFile.empty()) {
+        document.reporter().report(notInTheFile);
+        return false;
+    }
     const std::string path = choosePath(DxfFileRequest(GridExportName(document, settings.colSq.itemIndex)));
     if (path.empty())
         return true;

@@ -11,6 +11,15 @@ bool applyStepReload(CPlotDoc &document, PlotSettings &settings)
     return document.loadStep(settings.step);
 }
 
+std::string stepNotInTheFileText(const CPlotDoc &document, const PlotSettings &settings)
+{
+    if (settings.plotType == PlotType::History || settings.step <= document.completeSteps())
+        return {};
+    return "Step " + std::to_string(settings.step)
+           + " is not in the file, which ends or is damaged before it: its values were not read, so nothing was "
+             "written.";
+}
+
 bool needsStepRanges(const PlotSettings &settings)
 {
     return settings.plotType == PlotType::ColoredSquare && settings.colSq.scaleMode == ScaleMode::Automatic

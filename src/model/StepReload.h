@@ -13,6 +13,11 @@ struct SeamHeader;
 // may show the grid's values as that step's.
 bool applyStepReload(CPlotDoc &document, PlotSettings &settings);
 
+// The message for an export of a plot at a step the file cut off (its values
+// are what the reader left, not the step's); empty when the plot's step is
+// held whole or the plot spans every step.
+std::string stepNotInTheFileText(const CPlotDoc &document, const PlotSettings &settings);
+
 // While a file is being read the current plot may need a step not read yet:
 // the last step it needs (its step, or every step for the History Plot), and
 // what the view says while it waits for it.

@@ -1,6 +1,7 @@
 #include "export_helpers.h"
 
 #include "export/AsciiExport.h"
+#include "export/ColoredSquareDxf.h"
 #include "export/ExportFileNames.h"
 #include "model/PlotSettings.h"
 
@@ -34,6 +35,8 @@ private slots:
     void writingFailureKeepsTheOldFile();
     void settingsOutsideTheGridAreRefused_data();
     void settingsOutsideTheGridAreRefused();
+    void stepNotInTheFileWritesNothing_data();
+    void stepNotInTheFileWritesNothing();
 };
 
 namespace {
@@ -453,4 +456,54 @@ void TestAsciiExport::settingsOutsideTheGridAreRefused()
 }
 
 QTEST_GUILESS_MAIN(TestAsciiExport)
+void TestAsciiExport::stepNotInTheFileWritesNothing_data()
+{
+    QTest::addColumn<bool>("dxf");
+    QTest::addColumn<PlotType>("type");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("grid of the last complete step") << false << PlotType::ColoredSquare << 1 << true;
+    QTest::newRow("grid of a cut step") << false << PlotType::ColoredSquare << 2 << false;
+    QTest::newRow("cross section of a step after the cut") << false << PlotType::CrossSection << 4 << false;
+    QTest::newRow("FishNet of a cut step") << false << PlotType::FishNet << 3 << false;
+    // The history says which steps it summed; it is not of one step.
+    QTest::newRow("history") << false << PlotType::History << 4 << true;
+    QTest::newRow("DXF of the last complete step") << true << PlotType::ColoredSquare << 1 << true;
+    QTest::newRow("DXF of a cut step") << true << PlotType::ColoredSquare << 2 << false;
+}
+
+// The values of a cut step are what the reader left: no file may claim them as the step's.
+void TestAsciiExport::stepNotInTheFileWritesNothing()
+{
+    QFETCH(bool, dxf);
+    QFETCH(PlotType, type);
+    QFETCH(int, step);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const std::string input = dir.filePath("run.f1").toStdString();
+    writeFile(input, "4, 0, 1.0, 2, 2, 0.0, 0.0\n1, Stress\n1, MPa\n1\n2\n3\n4\n5\n6\n");
+    RecordingReporter reporter;
+    CPlotDoc document(reporter);
+    QVERIFY(document.openFile(input) != CPlotDoc::OpenResult::Failed);
+    QCOMPARE(document.completeSteps(), 1);
+    reporter.messages.clear();
+    PlotSettings settings = settingsFor(type);
+    settings.step = step;
+    const std::string output = dir.filePath(dxf ? "out.dxf" : "out.asc").toStdString();
+    PathAnswer answer{output};
+
+    const bool done = dxf ? SaveDxfCommand(document, settings, answer.chooser())
+                          : SaveAsciiCommand(document, settings, answer.chooser());
+
+    QCOMPARE(done, written);
+    QCOMPARE(QFile::exists(QString::fromStdString(output)), written);
+    if (!written) {
+        QVERIFY(answer.requests.empty());
+        QCOMPARE(reporter.messages,
+                 std::vector<std::string>{"Step " + std::to_string(step)
+                                          + " is not in the file, which ends or is damaged before it: its values "
+                                            "were not read, so nothing was written."});
+    }
+}
+
 #include "tst_AsciiExport.moc"
