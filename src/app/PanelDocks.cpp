@@ -14,23 +14,25 @@ PanelDocks::PanelDocks(QMainWindow &window, CPlotDoc &document, CPlotView &view)
     m_section = new SectionPanel;
     m_history = new HistoryPanel;
     m_probes = new ProbesPanel;
-    addDock(window, tr("Section"), QStringLiteral("sectionDock"), m_section);
-    addDock(window, tr("History"), QStringLiteral("historyDock"), m_history);
-    addDock(window, tr("Probes"), QStringLiteral("probesDock"), m_probes);
-    // The section and the history side by side would leave each too narrow: stacked.
+    addDock(window, Qt::RightDockWidgetArea, tr("Section"), QStringLiteral("sectionDock"), m_section);
+    addDock(window, Qt::RightDockWidgetArea, tr("History"), QStringLiteral("historyDock"), m_history);
+    // The table has a column for every item: it takes the width below the map.
+    addDock(window, Qt::BottomDockWidgetArea, tr("Probes"), QStringLiteral("probesDock"), m_probes);
+    // The section above the history: side by side each would be too narrow.
     window.splitDockWidget(m_docks[0], m_docks[1], Qt::Vertical);
-    window.splitDockWidget(m_docks[1], m_docks[2], Qt::Vertical);
+    window.resizeDocks({m_docks[0]}, {440}, Qt::Horizontal);
     m_binding = new ProbePanelsBinding(document, view, *m_section, *m_history, *m_probes, this);
 }
 
-QDockWidget *PanelDocks::addDock(QMainWindow &window, const QString &title, const QString &name, QWidget *panel)
+QDockWidget *PanelDocks::addDock(QMainWindow &window, Qt::DockWidgetArea area, const QString &title,
+                                 const QString &name, QWidget *panel)
 {
     auto *dock = new QDockWidget(title, &window);
     dock->setObjectName(name);
     dock->setWidget(panel);
     dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
                       | QDockWidget::DockWidgetFloatable);
-    window.addDockWidget(Qt::RightDockWidgetArea, dock);
+    window.addDockWidget(area, dock);
     dock->hide();
     m_docks.append(dock);
     return dock;

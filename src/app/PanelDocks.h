@@ -13,7 +13,7 @@ class QDockWidget;
 class QMainWindow;
 class SectionPanel;
 
-// The dock panels "Section", "History" and "Probes" beside the map, bound to
+// The dock panels "Section" and "History" beside the map and "Probes" below it, bound to
 // the view. Each can float or dock anywhere; they start hidden, so that the
 // first window is the map alone as before, and the window's saved state brings
 // back where the user left them (each dock is named for it).
@@ -34,7 +34,8 @@ public:
     ProbePanelsBinding &binding() const { return *m_binding; }
 
 private:
-    QDockWidget *addDock(QMainWindow &window, const QString &title, const QString &name, QWidget *panel);
+    QDockWidget *addDock(QMainWindow &window, Qt::DockWidgetArea area, const QString &title, const QString &name,
+                         QWidget *panel);
 
     SectionPanel *m_section = nullptr;
     HistoryPanel *m_history = nullptr;

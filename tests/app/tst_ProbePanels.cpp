@@ -6,6 +6,7 @@
 #include "data/CPlotDoc.h"
 #include "model/ProbeTable.h"
 #include "support/RecordingReporter.h"
+#include "support/SlowPipe.h"
 #include "support/TestSeam.h"
 #include "widgets/charts/LineChartHost.h"
 #include "widgets/panels/HistoryPanel.h"
@@ -34,6 +35,7 @@ private slots:
     void panelsHoldTheFilesNumbers();
     void followPointerShowsTheLineUnderThePointer_data();
     void followPointerShowsTheLineUnderThePointer();
+    void historyWhileTheFileIsRead();
     void docksToggleAndComeBack();
 };
 
@@ -192,6 +194,32 @@ void TestProbePanels::followPointerShowsTheLineUnderThePointer()
     // Off the map there is no line, never the last one.
     viewer.panels().binding().pointerLeft();
     QVERIFY(sectionPoints(panel).isEmpty());
+}
+
+void TestProbePanels::historyWhileTheFileIsRead()
+{
+    Viewer viewer;
+    const QString slow = viewer.folder.filePath("slow.f1");
+    SlowPipe pipe(slow);
+    if (!pipe.made())
+        QSKIP("no named pipe here");
+    viewer.frame.openDocument(slow.toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(viewer.document.fileName(), std::string("slow.f1"), 20000);
+    QVERIFY(viewer.document.isOpening());
+    ProbePanelsBinding &binding = viewer.panels().binding();
+    binding.ownProbes().pinCell(40, 60);
+    binding.probesChanged();
+    // The line grows as the steps are read, and ends at a step read: every value is the file's 1.5.
+    const QLineSeries *line = viewer.panels().history().probeSeries().value(0);
+    QVERIFY(line);
+    const qsizetype first = line->count();
+    QVERIFY(first > 0 && first < 500);
+    QTRY_VERIFY_WITH_TIMEOUT(line->count() > first, 10000);
+    const QList<QPointF> points = line->points();
+    QVERIFY(viewer.document.stepReady(int(points.size())));
+    for (const QPointF &point : points)
+        QCOMPARE(point.y(), 1.5);
+    viewer.frame.findChild<QAction *>("cancelReading")->trigger();
 }
 
 void TestProbePanels::docksToggleAndComeBack()
