@@ -20,7 +20,16 @@ PanelDocks::PanelDocks(QMainWindow &window, CPlotDoc &document, CPlotView &view)
     addDock(window, Qt::BottomDockWidgetArea, tr("Probes"), QStringLiteral("probesDock"), m_probes);
     // The section above the history: side by side each would be too narrow.
     window.splitDockWidget(m_docks[0], m_docks[1], Qt::Vertical);
-    window.resizeDocks({m_docks[0]}, {440}, Qt::Horizontal);
+    // The first panel of an area would take all the height it does not need;
+    // opened from the View menu, the two share it evenly. A restored layout keeps its sizes.
+    for (QDockWidget *dock : {m_docks[0], m_docks[1]})
+        connect(dock->toggleViewAction(), &QAction::triggered, this, [this, &window](bool shown) {
+            QDockWidget *section = m_docks[0];
+            QDockWidget *history = m_docks[1];
+            if (shown && section->isVisible() && history->isVisible() && !section->isFloating()
+                && !history->isFloating() && window.dockWidgetArea(section) == window.dockWidgetArea(history))
+                window.resizeDocks({section, history}, {1, 1}, Qt::Vertical);
+        });
     m_binding = new ProbePanelsBinding(document, view, *m_section, *m_history, *m_probes, this);
 }
 

@@ -25,6 +25,9 @@ class HistoryPanel : public QWidget
 public:
     explicit HistoryPanel(QWidget *parent = nullptr);
 
+    // Room for the axis labels and the legend of eight probes when the dock first opens.
+    QSize sizeHint() const override { return {480, 300}; }
+
     QChart *chart() const { return m_chart; }
     // The probes' lines, in the order given.
     const QList<QLineSeries *> &probeSeries() const { return m_series; }
