@@ -14,7 +14,7 @@ namespace {
 PlotSettings crossSectionOf(const ProbeSection &section, const SeamHeader &header)
 {
     PlotSettings settings;
-    settings.xsec = {section.item, section.direction, section.location()};
+    settings.xsec = XSecChoice{section.item, section.direction, section.location()};
     settings.plotTitle = header.itemName(section.item);
     return settings;
 }

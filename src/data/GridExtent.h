@@ -23,5 +23,6 @@ struct GridExtent
 
 // Why float32 world units cannot hold the grid with the plot drawn around it
 // (title, legend and labels, all within twice its side of its corners), or
-// empty when they can. Counts, cell size and origin must be sound already.
+// cells too small for the plot's page scale in float32, or empty when
+// they can. Counts, cell size and origin must be sound already.
 std::string gridExtentProblem(const SeamHeader &header);

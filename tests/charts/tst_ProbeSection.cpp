@@ -63,7 +63,7 @@ void TestProbeSection::sameAsTheCrossSectionPlot()
     QFETCH(int, location);
     const ProbeSection section{static_cast<CrossSectionDirection>(direction), column, row, item};
     PlotSettings plot;
-    plot.xsec = {item, section.direction, location};
+    plot.xsec = XSecChoice{item, section.direction, location};
     plot.plotTitle = m_header.itemName(item);
     plot.step = 3;
 

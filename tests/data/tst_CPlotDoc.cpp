@@ -366,6 +366,11 @@ void TestCPlotDoc::headerThatDescribesNoGrid_data()
                                             << "its 2 x 2 cells of 1e+037 from (0, -3.4e+038) and the plot around them reach beyond the range of 32-bit floating-point numbers (3.40282e+038 at most)";
     QTest::newRow("no room for the legend") << "1, 0, 2e38, 1, 1, 0.0, 0.0" + names
                                             << "its 1 x 1 cells of 2e+038 from (0, 0) and the plot around them reach beyond the range of 32-bit floating-point numbers (3.40282e+038 at most)";
+    const char *tooSmall = ") are too small for the plot's scale in 32-bit floating-point numbers";
+    QTest::newRow("cells of 1e-37") << "1, 0, 1e-37, 3, 3, 0.0, 0.0" + names
+                                    << QString("its cells of 1e-037 from (0, 0") + tooSmall;
+    QTest::newRow("small cells far from the origin") << "1, 0, 1e-33, 10, 10, 1e6, 2e5" + names
+                                                     << QString("its cells of 1e-033 from (1e+006, 200000") + tooSmall;
 }
 
 void TestCPlotDoc::headerThatDescribesNoGrid()

@@ -13,6 +13,7 @@
 #include "widgets/view/CellMenus.h"
 #include "widgets/view/ReadoutTip.h"
 #include "widgets/view/MiddleButtonPan.h"
+#include "widgets/view/MapProbes.h"
 #include "widgets/view/ThumbStyle.h"
 
 #include <QMimeData>
@@ -58,8 +59,10 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
     connect(m_readoutTip, &ReadoutTip::readoutChanged, this, &CPlotView::readoutChanged);
     m_charts = std::make_unique<ChartPlots>(viewport(), m_document, m_settings, m_document.reporter());
     // A cancelled or failed open brings the file before back with the plot it showed.
-    connect(&m_document, &CPlotDoc::openingFileShown, this,
-            [this](bool replacedAFile) { m_previousFileSettings.fileBeingReadShown(m_settings, replacedAFile); });
+    connect(&m_document, &CPlotDoc::openingFileShown, this, [this](bool replacedAFile) {
+        m_previousFileSettings.fileBeingReadShown(m_settings, replacedAFile);
+        m_probes->clear();
+    });
     connect(&m_document, &CPlotDoc::previousFileBack, this,
             [this] { m_previousFileSettings.previousFileBack(m_settings); });
     connect(&m_document, &CPlotDoc::updateAllViews, this, &CPlotView::documentChanged);
@@ -86,6 +89,8 @@ CPlotView::CPlotView(CPlotDoc &document, QWidget *parent) : QAbstractScrollArea(
         PlotCommands::apply(m_settings, choice, m_document.header());
         OnUpdate();
     });
+    m_probes = new MapProbes(viewport(), [this](QPoint point) { return cellAt(point); }, *m_cellMenus,
+                             m_document.reporter());
     updateScrollBars();
 }
 
@@ -198,6 +203,7 @@ void CPlotView::documentChanged()
         if (!m_shownFile.empty())
             fitToWindow();
         m_shownFile = shown;
+        m_probes->clear();
     }
     OnUpdate();
 }
@@ -255,6 +261,7 @@ void CPlotView::paintEvent(QPaintEvent *)
 {
     // Whatever this paint shows, the readout of a resting pointer follows it once the paint is done.
     QMetaObject::invokeMethod(m_readoutTip, &ReadoutTip::drawingChanged, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&m_probes->pinning(), &ProbePinning::drawingChanged, Qt::QueuedConnection);
     if (m_waitingForSteps) {
         QPainter painter(viewport());
         painter.setPen(Qt::darkGray);
@@ -277,8 +284,11 @@ void CPlotView::paintEvent(QPaintEvent *)
     HeldMessages held;
     {
         QPainter painter(viewport());
-        drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
-                          pageOrigin(), held, QPainterCanvas::Fills::EachRun);
+        if (drawColoredSquare(painter, viewport()->logicalDpiX() * m_zoom.factor(viewport()->size(), pageSize()),
+                              pageOrigin(), held, QPainterCanvas::Fills::EachRun)) {
+            painter.resetTransform();
+            m_probes->paint(painter, m_readout);
+        }
     }
     if (held.messages.empty() || m_paintMessagesShown)
         return;

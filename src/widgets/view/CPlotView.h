@@ -22,6 +22,7 @@
 
 class CellMenus;
 class ChartPlots;
+class MapProbes;
 class CPlotDoc;
 class ReadoutTip;
 class Reporter;
@@ -43,6 +44,8 @@ public:
     const ColSqLayout &layout() const { return m_layout; }
     const ReadoutGeometry &readoutGeometry() const { return m_readout; }
     ChartPlots &charts() { return *m_charts; }
+    // The probes pinned on the map, and the cell under the pointer, for the panels.
+    MapProbes &probes() { return *m_probes; }
 
     // The page in device pixels of this screen, at its true size and as shown.
     QSize pageSize() const;
@@ -143,6 +146,7 @@ private:
     // dispatch: every scroll or expose repaints, and must not repeat them.
     bool m_paintMessagesShown = false;
     ReadoutTip *m_readoutTip = nullptr;
+    MapProbes *m_probes = nullptr;
     PlotCommandDialogs m_plotCommands{m_document, m_settings, this};
     PlotExports m_exports{this};
     SystemClipboard m_systemClipboard;

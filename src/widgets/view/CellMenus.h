@@ -10,14 +10,13 @@
 #include <optional>
 
 class QMenu;
-class QRubberBand;
 class QWidget;
 struct PlotSettings;
 
 // From the map to the charts: the context menu of a cell of the Colored Square
-// Plot offers its row's and its column's cross section and its history; a
-// rectangle dragged with Shift held offers the history of that window of cells.
-// What is chosen comes as the plot command's choice.
+// Plot offers its row's and its column's cross section and its history; the
+// menu of a window of cells (dragged with Shift held) offers its history and
+// pinning it as a probe. What is chosen comes as the plot command's choice.
 class CellMenus : public QObject
 {
     Q_OBJECT
@@ -30,24 +29,23 @@ public:
 
     CellMenus(QWidget *widget, const PlotSettings &settings, CellAt cellAt);
 
+    // The menu of the window of cells, columns minX..maxX and rows minY..maxY, at the point of the widget.
+    void showWindowMenu(int minX, int maxX, int minY, int maxY, QPoint point);
+
 signals:
     // A menu opens over the widget: whatever tip stands there goes.
     void menuOpening();
     void crossSectionChosen(const XSecChoice &choice);
     void historyChosen(const HistoryChoice &choice);
+    void windowPinChosen(int minX, int maxX, int minY, int maxY);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showCellMenu(QPoint point, Cell cell);
-    void showWindowMenu(QPoint point, Cell first, Cell last);
 
     QWidget *m_widget;
     const PlotSettings &m_settings;
     CellAt m_cellAt;
-    QRubberBand *m_band = nullptr;
-    QPoint m_dragStart;
-    std::optional<Cell> m_dragCell;
-    Cell m_dragLast;
 };

@@ -3,6 +3,8 @@
 #include "widgets/charts/ChartPlots.h"
 #include "data/CPlotDoc.h"
 #include "view/ColoredSquareCopy.h"
+#include "view/ProbeMarkers.h"
+#include "widgets/view/MapProbes.h"
 #include "support/DialogInput.h"
 #include "support/TestSeam.h"
 
@@ -239,11 +241,10 @@ private slots:
         QCOMPARE(readouts.last().at(0).toString(), QString("x =   5, y =   1,          140"));
     }
 
-    // A plot that cannot be drawn says so once after its paint, not from inside it
-    // and not again at every scroll; the next draw request may say it again.
-    void drawingMessageShowsOnceAfterThePaint()
+    // Cells so small that the page scale overflows float32 are refused at the open with
+    // the reason, shown from outside any paint, and the view draws nothing of them.
+    void tinyCellsAreRefusedBeforeAnyPaint()
     {
-        // Cells so small that the layout's scale overflows float32.
         const TestSeam seam = TestSeam().cells(1.0e-37f);
         QTemporaryDir dir;
         const QString path = dir.filePath("tiny.f1");
@@ -255,17 +256,14 @@ private slots:
         view.resize(400, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QVERIFY(document.openFile(path.toStdString()) == CPlotDoc::OpenResult::Opened);
-        QTRY_COMPARE(reporter.messages.size(), std::size_t(1));
-        QCOMPARE(reporter.messages.front(), std::string("Could not create the title font"));
-        for (int scroll : {40, 80, 120}) {
-            view.verticalScrollBar()->setValue(scroll);
-            view.viewport()->repaint();
-        }
+        QVERIFY(document.openFile(path.toStdString()) == CPlotDoc::OpenResult::Failed);
+        QCOMPARE(reporter.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(reporter.messages.front())
+                    .contains("are too small for the plot's scale in 32-bit floating-point numbers"));
+        view.OnUpdate();
+        view.viewport()->repaint();
         QTest::qWait(20);
         QCOMPARE(reporter.messages.size(), std::size_t(1));
-        view.OnUpdate();
-        QTRY_COMPARE(reporter.messages.size(), std::size_t(2));
         QCOMPARE(reporter.duringPaint, 0);
     }
 
@@ -658,6 +656,52 @@ private slots:
         writeSeamFile(other.toStdString(), TestSeam().sized(2, 3, 3, 1));
         QCOMPARE(open.document.openFile(other.toStdString()), CPlotDoc::OpenResult::Opened);
         QVERIFY(open.view.zoom().fitsWindow());
+    }
+
+    // A click on a cell pins it and its marker shows on screen; a second click
+    // removes it; a ninth probe is refused with its message; a Shift-dragged
+    // window is pinned from its menu; another file takes the probes away.
+    void clicksPinProbesOnTheMap()
+    {
+        OpenView open;
+        open.showAndPaint();
+        QWidget *viewport = open.view.viewport();
+        QSignalSpy changes(&open.view.probes(), &MapProbes::changed);
+        const ProbeSet &pinned = open.view.probes().probes();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre(open.view, 2, 1, 6, 4));
+        QCOMPARE(pinned.size(), 1);
+        QCOMPARE(pinned.probes()[0].label(), std::string("column 3, row 2"));
+        const auto markers = ProbeMarkers::markers(pinned, open.view.readoutGeometry());
+        QCOMPARE(int(markers.size()), 1);
+        const QImage shown = viewport->grab().toImage();
+        const QPoint edge = markers[0].mark.topLeft() + QPoint(0, markers[0].mark.height() / 2);
+        QCOMPARE(shown.pixelColor(edge), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(edge + QPoint(1, 0)), markers[0].colour);
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre(open.view, 2, 1, 6, 4));
+        QVERIFY(pinned.empty());
+        QCOMPARE(changes.count(), 2);
+
+        for (int ix = 0; ix < ProbeSet::maxProbes + 1; ++ix)
+            QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, cellCentre(open.view, ix % 6, ix / 6, 6, 4));
+        QCOMPARE(pinned.size(), ProbeSet::maxProbes);
+        QCOMPARE(open.reporter.messages.back(), ProbeSet::refusalText());
+        open.view.probes().remove(0);
+        pickFromMenu("Pin This Window");
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::ShiftModifier, cellCentre(open.view, 1, 3, 6, 4));
+        QMouseEvent move(QEvent::MouseMove, cellCentre(open.view, 3, 2, 6, 4), viewport->mapToGlobal(QPoint()),
+                         Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::ShiftModifier, cellCentre(open.view, 3, 2, 6, 4));
+        QCOMPARE(pinned.size(), ProbeSet::maxProbes);
+        QCOMPARE(pinned.probes().back().label(), std::string("columns 2..4, rows 3..4"));
+        QCOMPARE(open.view.settings().plotType, PlotType::ColoredSquare);
+
+        const QString other = open.dir.filePath("other.f1");
+        writeSeamFile(other.toStdString(), TestSeam().sized(2, 3, 3, 1));
+        changes.clear();
+        QCOMPARE(open.document.openFile(other.toStdString()), CPlotDoc::OpenResult::Opened);
+        QVERIFY(pinned.empty());
+        QCOMPARE(changes.count(), 1);
     }
 
     void fileNewLeavesTheViewBlank()
