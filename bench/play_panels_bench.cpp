@@ -15,7 +15,9 @@
 #include "app/ProbePanelsBinding.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
+#include "model/ProbeSet.h"
 #include "widgets/view/CPlotView.h"
+#include "widgets/view/MapProbes.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -78,10 +80,12 @@ int main(int argc, char *argv[])
     ProbePanelsBinding &binding = frame.panelDocks().binding();
     std::mt19937 random(11);
     std::uniform_int_distribution<int> cell(1, gridSize);
-    while (binding.ownProbes().size() < ProbeSet::maxProbes)
-        binding.ownProbes().pinCell(cell(random), cell(random));
-    binding.probesChanged();
     CPlotView &view = *frame.view();
+    while (binding.probes().size() < ProbeSet::maxProbes) {
+        const int column = cell(random);
+        const int row = cell(random);
+        view.probes().pin(column, column, row, row);
+    }
     view.OnDraw();
     QApplication::processEvents();
     if (!view.settings().colSqDrawn) {

@@ -5,6 +5,7 @@
 #include "data/CPlotDoc.h"
 #include "model/ProbeTable.h"
 #include "widgets/view/CPlotView.h"
+#include "widgets/view/MapProbes.h"
 #include "widgets/panels/HistoryPanel.h"
 #include "widgets/panels/ProbesPanel.h"
 #include "widgets/panels/SectionPanel.h"
@@ -30,17 +31,20 @@ ProbePanelsBinding::ProbePanelsBinding(CPlotDoc &document, CPlotView &view, Sect
     connect(&m_section, &SectionPanel::followPointerChanged, this, &ProbePanelsBinding::showSection);
     connect(m_table.view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ProbePanelsBinding::showSection);
-    connect(&m_table, &ProbesPanel::removeRequested, this, &ProbePanelsBinding::removeProbe);
+    MapProbes &mapProbes = m_view.probes();
+    connect(&mapProbes, &MapProbes::changed, this, &ProbePanelsBinding::probesChanged);
+    connect(&mapProbes.pinning(), &ProbePinning::pointerCell, this, &ProbePanelsBinding::pointerCell);
+    connect(&mapProbes.pinning(), &ProbePinning::pointerLeft, this, &ProbePanelsBinding::pointerLeft);
+    connect(&m_table, &ProbesPanel::removeRequested, &mapProbes, &MapProbes::remove);
     for (QWidget *panel : {static_cast<QWidget *>(&m_section), static_cast<QWidget *>(&m_history),
                            static_cast<QWidget *>(&m_table)})
         panel->installEventFilter(this);
     refresh();
 }
 
-void ProbePanelsBinding::removeProbe(int index)
+const ProbeSet &ProbePanelsBinding::probes() const
 {
-    m_ownProbes.remove(index);
-    probesChanged();
+    return m_view.probes().probes();
 }
 
 void ProbePanelsBinding::probesChanged()
@@ -64,11 +68,6 @@ void ProbePanelsBinding::pointerLeft()
 
 void ProbePanelsBinding::refresh()
 {
-    // A probe names a cell of the file it was pinned on: another grid has other cells.
-    if (m_document.fileName() != m_file) {
-        m_file = m_document.fileName();
-        m_ownProbes.clear();
-    }
     showTable();
     showSection();
     showHistories();
@@ -93,7 +92,7 @@ void ProbePanelsBinding::showSection()
         return;
     const int step = m_document.isLoaded() ? m_document.heldStep() : 0;
     const std::optional<QPoint> cell =
-        sectionCell(*m_probes, m_table.selectedProbe(), m_section.followsPointer(), m_pointer);
+        sectionCell(probes(), m_table.selectedProbe(), m_section.followsPointer(), m_pointer);
     if (step < 1 || !cell) {
         m_section.showSection({});
         return;
@@ -111,18 +110,19 @@ void ProbePanelsBinding::showTable()
         m_table.setTable({});
         return;
     }
-    m_table.setTable(ProbeTable::of(*m_probes, m_document.header(), m_document.grid(), step));
+    m_table.setTable(ProbeTable::of(probes(), m_document.header(), m_document.grid(), step));
 }
 
 void ProbePanelsBinding::showHistories()
 {
     if (!m_history.isVisible())
         return;
-    const HistoryKey key{m_probes->revision(), m_view.settings().activeItem(), m_file, m_documentRevision};
+    const HistoryKey key{probes().revision(), m_view.settings().activeItem(), m_document.fileName(),
+                         m_documentRevision};
     if (!m_historyKey || key != *m_historyKey) {
         m_historyKey = key;
         ++m_historyReads;
-        const ProbeHistories histories = ProbeHistories::of(m_document, *m_probes, key.item);
+        const ProbeHistories histories = ProbeHistories::of(m_document, probes(), key.item);
         m_history.setHistories(histories.lines, histories.title, histories.valueTitle);
     }
     m_history.setStep(m_document.isLoaded() ? m_document.heldStep() : 0);

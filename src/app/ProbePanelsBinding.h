@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/ProbeSet.h"
-
 #include <QObject>
 #include <QPoint>
 
@@ -12,10 +10,11 @@
 class CPlotDoc;
 class CPlotView;
 class HistoryPanel;
+class ProbeSet;
 class ProbesPanel;
 class SectionPanel;
 
-// Keeps the Section, History and Probes panels on the view's probes, item and
+// Keeps the Section, History and Probes panels on the map's probes, item and
 // step. After every draw dispatch of the view the panels show the step the
 // document holds, the step the map shows; the histories are read again only
 // when the probes, the item or the file's readable steps change. A hidden panel
@@ -28,9 +27,8 @@ public:
     ProbePanelsBinding(CPlotDoc &document, CPlotView &view, SectionPanel &section, HistoryPanel &history,
                        ProbesPanel &probes, QObject *parent = nullptr);
 
-    // The probes the panels follow.
-    const ProbeSet &probes() const { return *m_probes; }
-    ProbeSet &ownProbes() { return m_ownProbes; }
+    // The probes the panels follow: the map's.
+    const ProbeSet &probes() const;
     // How many times the histories were read, for the tests' "not on every step".
     int historyReads() const { return m_historyReads; }
 
@@ -50,7 +48,6 @@ private:
     void showSection();
     void showTable();
     void showHistories();
-    void removeProbe(int index);
     // What the histories are read for; another one reads them again.
     struct HistoryKey
     {
@@ -69,12 +66,9 @@ private:
     SectionPanel &m_section;
     HistoryPanel &m_history;
     ProbesPanel &m_table;
-    ProbeSet m_ownProbes;
-    const ProbeSet *m_probes = &m_ownProbes;
     std::optional<QPoint> m_pointer;
     std::optional<HistoryKey> m_historyKey;
     // Grows when the document's file or its readable steps change.
     std::uint64_t m_documentRevision = 0;
-    std::string m_file;
     int m_historyReads = 0;
 };

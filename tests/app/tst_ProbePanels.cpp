@@ -13,6 +13,7 @@
 #include "widgets/panels/ProbesPanel.h"
 #include "widgets/panels/SectionPanel.h"
 #include "widgets/view/CPlotView.h"
+#include "widgets/view/MapProbes.h"
 #include "app_helpers.h"
 
 #include <QAction>
@@ -137,9 +138,9 @@ void TestProbePanels::panelsHoldTheFilesNumbers()
     Viewer viewer;
     Reference reference(viewer.path("run.f1"));
     ProbePanelsBinding &binding = viewer.panels().binding();
-    binding.ownProbes().pinCell(2, 3);
-    binding.ownProbes().pinWindow(1, 1, 3, 2);
-    binding.probesChanged();
+    // A cell and a window pinned on the map: the panels follow at once.
+    viewer.view().probes().pin(2, 2, 3, 3);
+    viewer.view().probes().pin(1, 3, 1, 2);
     checkPanels(viewer, reference, 1, 0);
     QVERIFY(!QTest::currentTestFailed());
     const int reads = binding.historyReads();
@@ -188,11 +189,11 @@ void TestProbePanels::followPointerShowsTheLineUnderThePointer()
     SectionPanel &panel = viewer.panels().section();
     panel.setDirection(static_cast<CrossSectionDirection>(direction));
     panel.setFollowPointer(true);
-    viewer.panels().binding().pointerCell(column, row);
+    emit viewer.view().probes().pinning().pointerCell(column, row);
     const ProbeSection expected{static_cast<CrossSectionDirection>(direction), column, row, 0};
     QCOMPARE(sectionPoints(panel), expected.points(reference.document.header(), reference.step(1)));
     // Off the map there is no line, never the last one.
-    viewer.panels().binding().pointerLeft();
+    emit viewer.view().probes().pinning().pointerLeft();
     QVERIFY(sectionPoints(panel).isEmpty());
 }
 
@@ -206,9 +207,7 @@ void TestProbePanels::historyWhileTheFileIsRead()
     viewer.frame.openDocument(slow.toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(viewer.document.fileName(), std::string("slow.f1"), 20000);
     QVERIFY(viewer.document.isOpening());
-    ProbePanelsBinding &binding = viewer.panels().binding();
-    binding.ownProbes().pinCell(40, 60);
-    binding.probesChanged();
+    viewer.view().probes().pin(40, 40, 60, 60);
     // The line grows as the steps are read, and ends at a step read: every value is the file's 1.5.
     const QLineSeries *line = viewer.panels().history().probeSeries().value(0);
     QVERIFY(line);
