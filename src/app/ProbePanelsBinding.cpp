@@ -32,7 +32,7 @@ ProbePanelsBinding::ProbePanelsBinding(CPlotDoc &document, CPlotView &view, Sect
     connect(m_table.view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ProbePanelsBinding::showSection);
     MapProbes &mapProbes = m_view.probes();
-    connect(&mapProbes, &MapProbes::changed, this, &ProbePanelsBinding::probesChanged);
+    connect(&mapProbes, &MapProbes::changed, this, &ProbePanelsBinding::refresh);
     connect(&mapProbes.pinning(), &ProbePinning::pointerCell, this, &ProbePanelsBinding::pointerCell);
     connect(&mapProbes.pinning(), &ProbePinning::pointerLeft, this, &ProbePanelsBinding::pointerLeft);
     connect(&m_table, &ProbesPanel::removeRequested, &mapProbes, &MapProbes::remove);
@@ -45,11 +45,6 @@ ProbePanelsBinding::ProbePanelsBinding(CPlotDoc &document, CPlotView &view, Sect
 const ProbeSet &ProbePanelsBinding::probes() const
 {
     return m_view.probes().probes();
-}
-
-void ProbePanelsBinding::probesChanged()
-{
-    refresh();
 }
 
 void ProbePanelsBinding::pointerCell(int column, int row)

@@ -33,12 +33,11 @@ public:
     int historyReads() const { return m_historyReads; }
 
 public slots:
-    // The probes changed: every panel follows.
-    void probesChanged();
     // The cell under the map's pointer (1-based), which Follow Pointer shows.
     void pointerCell(int column, int row);
     void pointerLeft();
-    // Every panel again, the histories when what they show changed.
+    // Every panel again (the probes, the step or the item may be others), the
+    // histories when what they show changed.
     void refresh();
 
 protected:
