@@ -5,6 +5,7 @@
 #include "app/ExportGridCommand.h"
 #include "app/MainMenus.h"
 #include "app/OpenProgressField.h"
+#include "app/PanelDocks.h"
 #include "app/StepKeys.h"
 #include "app/StepToolBar.h"
 #include "app/ViewPreferences.h"
@@ -26,6 +27,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
@@ -57,7 +59,10 @@ CMainFrame::CMainFrame(CPlotDoc &document, QWidget *parent) : QMainWindow(parent
     setCentralWidget(m_view);
     setAcceptDrops(true);
     setWindowIcon(QIcon(":/icons/sembla.svg"));
+    m_panelDocks = new PanelDocks(*this, document, *m_view);
     m_menus = new MainMenus(*this);
+    m_menus->viewMenu()->addSeparator();
+    m_menus->viewMenu()->addActions(m_panelDocks->toggleActions());
     connect(m_menus, &MainMenus::recentFileChosen, this, &CMainFrame::openDocument);
     connectCommands();
     createStepToolBar();

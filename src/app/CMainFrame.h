@@ -8,6 +8,7 @@
 #include <string>
 
 class CPlotView;
+class PanelDocks;
 class QAction;
 class MainMenus;
 class QLabel;
@@ -23,6 +24,7 @@ public:
     explicit CMainFrame(CPlotDoc &document, QWidget *parent = nullptr);
 
     CPlotView *view() const { return m_view; }
+    PanelDocks &panelDocks() const { return *m_panelDocks; }
     // The action of a command number, for the tests and the toolbar.
     QAction *action(int commandId) const;
 
@@ -55,6 +57,7 @@ private:
     CPlotDoc &m_document;
     CPlotView *m_view = nullptr;
     MainMenus *m_menus = nullptr;
+    PanelDocks *m_panelDocks = nullptr;
     StepToolBar *m_stepToolBar = nullptr;
     QLabel *m_stepField = nullptr;
     QLabel *m_scaleField = nullptr;

@@ -158,7 +158,8 @@ void MainMenus::createMenus()
     edit->addAction(action(historyPlot));
     edit->addAction(action(fishNetPlot));
 
-    QMenu *view = m_window.menuBar()->addMenu("&View");
+    m_viewMenu = m_window.menuBar()->addMenu("&View");
+    QMenu *view = m_viewMenu;
     view->addAction(action(viewToolbar));
     view->addAction(action(viewStatusBar));
     view->addSeparator();

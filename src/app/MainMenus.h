@@ -30,6 +30,8 @@ public:
     // Esc while a file is being read.
     QAction *cancelOpen() const { return m_cancelOpen; }
     QToolBar *toolBar() const { return m_toolBar; }
+    // The View menu, which the window's panels add their toggles to.
+    QMenu *viewMenu() const { return m_viewMenu; }
 
     // The recent files, most recent first, as the File menu lists them.
     void showRecentFiles(const std::vector<std::string> &paths);
@@ -48,6 +50,7 @@ private:
     std::map<int, QAction *> m_actions;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
     std::vector<std::string> m_recentPaths; // as the menu shows them
     QList<QAction *> m_recentFileActions;
     QAction *m_recentFilePlaceholder = nullptr;

@@ -4,6 +4,7 @@
 #include "charts/CrossSectionPoints.h"
 #include "data/SeamHeader.h"
 #include "data/StepGrid.h"
+#include "model/ProbeSet.h"
 #include "model/PlotSettings.h"
 
 namespace {
@@ -39,4 +40,16 @@ SectionContent ProbeSection::content(const SeamHeader &header, const StepGrid &g
     return {points(header, grid), ChartTexts::crossSectionTitle(settings),
             ChartTexts::valueAxisTitle(settings.plotTitle, header.itemUnit(item)),
             sectionAxis(start, start + cells * static_cast<double>(header.cellSize))};
+}
+
+std::optional<QPoint> sectionCell(const ProbeSet &probes, int selected, bool followPointer,
+                                  std::optional<QPoint> pointer)
+{
+    if (followPointer)
+        return pointer;
+    if (probes.empty())
+        return std::nullopt;
+    const int index = selected >= 0 && selected < probes.size() ? selected : probes.size() - 1;
+    const Probe &probe = probes.probes()[static_cast<std::size_t>(index)];
+    return QPoint(probe.centreColumn(), probe.centreRow());
 }

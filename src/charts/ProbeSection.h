@@ -4,11 +4,13 @@
 #include "model/PlotEnums.h"
 
 #include <QList>
+#include <QPoint>
 #include <QPointF>
 #include <QString>
 
 #include <optional>
 
+class ProbeSet;
 class StepGrid;
 struct SeamHeader;
 
@@ -43,3 +45,9 @@ struct ProbeSection
     // The points with the Cross Section Plot's texts of this section at the step.
     SectionContent content(const SeamHeader &header, const StepGrid &grid, int step) const;
 };
+
+// The cell (column, row, 1-based) the Section panel's line runs through: with
+// Follow Pointer the cell under the pointer (none off the map); else the
+// selected probe's centre, or the last pinned one's; none without probes.
+std::optional<QPoint> sectionCell(const ProbeSet &probes, int selected, bool followPointer,
+                                  std::optional<QPoint> pointer);

@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(menuTexts(topMenu(frame, "&View")),
                  QStringList({"&Toolbar", "&Status Bar", "-", "&Fit to Window", "&Actual Size\tCtrl+0",
                               "Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "-",
-                          "Scale Over All Steps", "Step Label"}));
+                          "Scale Over All Steps", "Step Label", "-", "Section", "History", "Probes"}));
         QCOMPARE(menuTexts(topMenu(frame, "&Help")), QStringList({"&Help Topics", "-", "&About Sembla..."}));
     }
 

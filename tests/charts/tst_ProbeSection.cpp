@@ -4,6 +4,7 @@
 #include "data/StepGrid.h"
 #include "support/TestHeader.h"
 #include "model/PlotSettings.h"
+#include "model/ProbeSet.h"
 
 #include <QtTest>
 
@@ -18,6 +19,8 @@ private slots:
     void sameAsTheCrossSectionPlot();
     void cellsOutsideTheGridGiveNoPoints_data();
     void cellsOutsideTheGridGiveNoPoints();
+    void sectionRunsThroughTheChosenCell_data();
+    void sectionRunsThroughTheChosenCell();
 
 private:
     SeamHeader m_header;
@@ -97,6 +100,40 @@ void TestProbeSection::cellsOutsideTheGridGiveNoPoints()
     QFETCH(int, item);
     const ProbeSection section{static_cast<CrossSectionDirection>(direction), column, row, item};
     QVERIFY(section.points(m_header, m_grid).isEmpty());
+}
+
+// The pointer with Follow Pointer (nothing off the map, whatever is pinned);
+// else the selected probe, or the last pinned one; a window by its centre cell.
+void TestProbeSection::sectionRunsThroughTheChosenCell_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("follow");
+    QTest::addColumn<bool>("pointerOnMap");
+    QTest::addColumn<QPoint>("expected"); // (0, 0): none
+    QTest::newRow("nothing pinned") << false << -1 << false << true << QPoint();
+    QTest::newRow("last pinned") << true << -1 << false << true << QPoint(3, 2);
+    QTest::newRow("selected cell") << true << 0 << false << true << QPoint(2, 5);
+    QTest::newRow("selection out of range") << true << 7 << false << true << QPoint(3, 2);
+    QTest::newRow("pointer") << true << 0 << true << true << QPoint(9, 8);
+    QTest::newRow("pointer off the map") << true << 0 << true << false << QPoint();
+}
+
+void TestProbeSection::sectionRunsThroughTheChosenCell()
+{
+    QFETCH(bool, pinned);
+    QFETCH(int, selected);
+    QFETCH(bool, follow);
+    QFETCH(bool, pointerOnMap);
+    QFETCH(QPoint, expected);
+    ProbeSet probes;
+    if (pinned) {
+        probes.pinCell(2, 5);
+        probes.pinWindow(4, 3, 2, 1); // columns 2..4, rows 1..3: centre (3, 2)
+    }
+    const std::optional<QPoint> pointer = pointerOnMap ? std::optional<QPoint>(QPoint(9, 8)) : std::nullopt;
+    const std::optional<QPoint> cell = sectionCell(probes, selected, follow, pointer);
+    QCOMPARE(cell.value_or(QPoint()), expected);
 }
 
 QTEST_APPLESS_MAIN(TestProbeSection)

@@ -193,7 +193,10 @@ void LineChartHost::applyContent()
     m_chart->setTitle(richText(m_header));
     m_axisX->setTitleText(richText(m_xTitle));
     m_axisY->setTitleText(richText(m_yTitle));
-    m_series->replace(m_points);
+    // Qt Charts strokes the whole line again (its hover shape) at every range
+    // change: the ranges are set on an empty series and the points given once,
+    // which on a long section saves most of the time.
+    m_series->clear();
 
     if (m_xSpan) {
         m_axisX->setTickType(QValueAxis::TicksDynamic);
@@ -215,6 +218,7 @@ void LineChartHost::applyContent()
     m_homeXMax = m_axisX->max();
     m_homeYMin = m_axisY->min();
     m_homeYMax = m_axisY->max();
+    m_series->replace(m_points);
     showMarker();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "charts/ProbeHistories.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -12,14 +14,6 @@ class QLineSeries;
 class QValueAxis;
 class ZoomPanChartView;
 
-// One probe's line in the History panel: entry s-1 is step s.
-struct ProbeHistory
-{
-    std::vector<double> values;
-    std::uint32_t colour = 0; // 0xRRGGBB
-    QString name;
-};
-
 // The History panel: every probe's history as its own line in the probe's
 // colour, against the step number, with a dashed line at the current step as
 // the History Plot draws it. It shows what it is given; the histories are read
@@ -30,6 +24,9 @@ class HistoryPanel : public QWidget
 
 public:
     explicit HistoryPanel(QWidget *parent = nullptr);
+
+    // Room for the axis labels and the legend of eight probes when the dock first opens.
+    QSize sizeHint() const override { return {480, 300}; }
 
     QChart *chart() const { return m_chart; }
     // The probes' lines, in the order given.

@@ -26,6 +26,9 @@ QVariant ProbeTableModel::data(const QModelIndex &index, int role) const
     const std::vector<std::string> &row = m_table.rows[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole && static_cast<std::size_t>(index.column()) < row.size())
         return QString::fromStdString(row[static_cast<std::size_t>(index.column())]);
+    // The header draws no colour as an icon; the first cell's delegate does.
+    if (role == Qt::DecorationRole && index.column() == 0)
+        return QColor::fromRgb(m_table.colours[static_cast<std::size_t>(index.row())]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -40,9 +43,5 @@ QVariant ProbeTableModel::headerData(int section, Qt::Orientation orientation, i
     }
     if (section < 0 || section >= rowCount())
         return {};
-    if (role == Qt::DisplayRole)
-        return section + 1;
-    if (role == Qt::DecorationRole)
-        return QColor::fromRgb(m_table.colours[static_cast<std::size_t>(section)]);
-    return {};
+    return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
 }

@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 
 // The Probes panel's table for a QTableView: the cells of a ProbeTable, the
-// header as column titles, each row's probe colour as a swatch by its number.
+// header as column titles, each row's probe colour as a swatch in its first cell.
 class ProbeTableModel : public QAbstractTableModel
 {
     Q_OBJECT

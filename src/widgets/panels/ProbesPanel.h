@@ -28,6 +28,9 @@ public:
 
     explicit ProbesPanel(QWidget *parent = nullptr);
 
+    // Eight probes' rows below the map, leaving the map its height.
+    QSize sizeHint() const override { return {640, 170}; }
+
     // The defaults are a save dialog and a warning box.
     void setPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
     void setComplaint(Complaint complaint) { m_complain = std::move(complaint); }

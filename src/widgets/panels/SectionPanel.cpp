@@ -39,6 +39,9 @@ SectionPanel::SectionPanel(QWidget *parent) : QWidget(parent)
         return ChartReadout::crossSectionText(direction(), index, point);
     });
     m_chart->create();
+    // A dock is a fraction of the plot window: the Cross Section Plot's 14-point
+    // title would take the chart's height and cut off its location.
+    m_chart->chart()->setTitleFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     m_chart->setXTitle(ChartTexts::crossSectionXTitle);
     connect(m_chart.get(), &ChartHost::pointerReadout, this, &SectionPanel::pointerReadout);
 

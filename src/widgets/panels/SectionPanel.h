@@ -22,6 +22,9 @@ class SectionPanel : public QWidget
 
 public:
     explicit SectionPanel(QWidget *parent = nullptr);
+
+    // Room for the distance labels of a long section when the dock first opens.
+    QSize sizeHint() const override { return {480, 300}; }
     ~SectionPanel() override;
 
     CrossSectionDirection direction() const;

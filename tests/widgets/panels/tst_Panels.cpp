@@ -150,7 +150,7 @@ void TestPanels::probesCopyAndRemoveByKey()
     QCOMPARE(panel.view()->model()->rowCount(), 2);
     QCOMPARE(panel.view()->model()->headerData(5, Qt::Horizontal).toString(), QString("S"));
     QCOMPARE(panel.view()->model()->index(1, 1).data().toString(), QString("1..2"));
-    QCOMPARE(panel.view()->model()->headerData(1, Qt::Vertical, Qt::DecorationRole).value<QColor>(),
+    QCOMPARE(panel.view()->model()->index(1, 0).data(Qt::DecorationRole).value<QColor>(),
              QColor::fromRgb(ProbeSet::colours[1]));
 
     QApplication::clipboard()->clear();
