@@ -3,6 +3,8 @@
 #include "charts/ProbeHistories.h"
 #include "charts/ProbeSection.h"
 #include "data/CPlotDoc.h"
+#include "model/PlotSettings.h"
+#include "model/StepReload.h"
 #include "model/ProbeTable.h"
 #include "widgets/view/CPlotView.h"
 #include "widgets/view/MapProbes.h"
@@ -81,11 +83,24 @@ bool ProbePanelsBinding::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+int ProbePanelsBinding::shownStep()
+{
+    if (!m_document.isLoaded())
+        return 0;
+    // The History Plot reads every step and leaves the last one held; like every
+    // user of the grid, the panels bring it back to the plots' step first. Only
+    // once: a load that failed has said so already.
+    PlotSettings &settings = m_view.settings();
+    if (settings.stepReloadPending && m_document.stepReady(settings.step))
+        applyStepReload(m_document, settings);
+    return m_document.heldStep() == settings.step ? settings.step : 0;
+}
+
 void ProbePanelsBinding::showSection()
 {
     if (!m_section.isVisible())
         return;
-    const int step = m_document.isLoaded() ? m_document.heldStep() : 0;
+    const int step = shownStep();
     const std::optional<QPoint> cell =
         sectionCell(probes(), m_table.selectedProbe(), m_section.followsPointer(), m_pointer);
     if (step < 1 || !cell) {
@@ -100,7 +115,7 @@ void ProbePanelsBinding::showTable()
 {
     if (!m_table.isVisible())
         return;
-    const int step = m_document.isLoaded() ? m_document.heldStep() : 0;
+    const int step = shownStep();
     if (step < 1) {
         m_table.setTable({});
         return;
@@ -120,5 +135,5 @@ void ProbePanelsBinding::showHistories()
         const ProbeHistories histories = ProbeHistories::of(m_document, probes(), key.item);
         m_history.setHistories(histories.lines, histories.title, histories.valueTitle);
     }
-    m_history.setStep(m_document.isLoaded() ? m_document.heldStep() : 0);
+    m_history.setStep(shownStep());
 }

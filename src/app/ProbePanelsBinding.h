@@ -44,6 +44,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The step the panels show: the plots' step once the grid holds it, else 0.
+    int shownStep();
     void showSection();
     void showTable();
     void showHistories();

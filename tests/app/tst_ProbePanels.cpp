@@ -2,6 +2,7 @@
 #include "app/PanelDocks.h"
 #include "app/ProbePanelsBinding.h"
 #include "charts/HistoryValues.h"
+#include "model/PlotCommands.h"
 #include "charts/ProbeSection.h"
 #include "data/CPlotDoc.h"
 #include "model/ProbeTable.h"
@@ -159,6 +160,14 @@ void TestProbePanels::panelsHoldTheFilesNumbers()
     QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(binding.historyReads(), reads + 1);
     QVERIFY(viewer.panels().probes().table().header.size() > 4);
+
+    // The History Plot reads every step and leaves the last held: the panels still show the plots' step.
+    PlotCommands::apply(viewer.view().settings(), HistoryChoice{1, HistoryMode::Average, 1, 5, 1, 4},
+                        viewer.document.header());
+    viewer.draw();
+    QVERIFY(viewer.view().settings().histChartCreated);
+    checkPanels(viewer, reference, 4, 1);
+    QVERIFY(!QTest::currentTestFailed());
 
     // Another file: its cells are not the probes' cells.
     writeSeamFile(viewer.path("other.f1"), seam());
