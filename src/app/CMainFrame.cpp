@@ -108,7 +108,13 @@ QAction *CMainFrame::action(int commandId) const
 void CMainFrame::connectCommands()
 {
     using namespace CommandId;
-    connect(m_menus->cancelOpen(), &QAction::triggered, &m_document, &CPlotDoc::cancelOpen);
+    // Esc stops what runs: Play first, so that stopping it never throws away a file being read.
+    connect(m_menus->cancelOpen(), &QAction::triggered, this, [this] {
+        if (m_stepToolBar->isPlaying())
+            m_stepToolBar->stopPlaying();
+        else
+            m_document.cancelOpen();
+    });
     connect(action(fileNew), &QAction::triggered, this, &CMainFrame::onFileNew);
     connect(action(fileOpen), &QAction::triggered, this, &CMainFrame::onFileOpen);
     connect(action(appExit), &QAction::triggered, this, &QWidget::close);
@@ -154,6 +160,7 @@ void CMainFrame::createStepToolBar()
     for (QAction *command : m_menus->commands())
         connect(command, &QAction::triggered, m_stepToolBar, &StepToolBar::stopPlaying);
     connect(m_view, &CPlotView::commandRun, m_stepToolBar, &StepToolBar::stopPlaying);
+    connect(m_stepToolBar, &StepToolBar::playingChanged, this, &CMainFrame::enableEscape);
 }
 
 void CMainFrame::showStep()
@@ -223,7 +230,12 @@ void CMainFrame::enableWhatWaitsForTheFile()
     const bool read = !m_document.isOpening();
     for (int id : {saveAscii, saveDxf, exportGrid, filePrint, filePrintPreview, editCopy, historyPlot})
         action(id)->setEnabled(read);
-    m_menus->cancelOpen()->setEnabled(!read);
+    enableEscape();
+}
+
+void CMainFrame::enableEscape()
+{
+    m_menus->cancelOpen()->setEnabled(m_document.isOpening() || (m_stepToolBar && m_stepToolBar->isPlaying()));
 }
 
 void CMainFrame::onFileOpen()

@@ -50,6 +50,7 @@ private:
     // The step toolbar and the status bar's "Step s of N" follow the plot shown.
     void showStep();
     void enableWhatWaitsForTheFile();
+    void enableEscape();
     // The user's choices of the last session, and this session's for the next.
     void restorePreferences();
     void savePreferences() const;

@@ -129,6 +129,7 @@ void StepToolBar::play(bool on)
         m_player.start();
     else
         m_player.stop();
+    emit playingChanged(on);
 }
 
 void StepToolBar::playNext()

@@ -34,6 +34,7 @@ public:
 
 signals:
     void stepChosen(int step);
+    void playingChanged(bool playing);
 
 private:
     void choose(int step);

@@ -69,6 +69,12 @@ private slots:
         const int stopped = viewer.frame.view()->settings().step;
         QTest::qWait(600);
         QCOMPARE(viewer.frame.view()->settings().step, stopped);
+
+        // Esc stops it too, with no file being read.
+        play->trigger();
+        QVERIFY(play->isChecked());
+        QTest::keyClick(&viewer.frame, Qt::Key_Escape);
+        QTRY_VERIFY(!play->isChecked());
     }
 
     // The step keys step the plot wherever the focus is in the window: also in
