@@ -15,8 +15,8 @@ class ProbesPanel;
 class SectionPanel;
 
 // Keeps the Section, History and Probes panels on the map's probes, item and
-// step. After every draw dispatch of the view the panels show the step the
-// document holds, the step the map shows; the histories are read again only
+// step. After every draw dispatch of the view the panels show the plots' step,
+// the one the map and the Step toolbar show; the histories are read again only
 // when the probes, the item or the file's readable steps change. A hidden panel
 // is brought up to date when it shows again.
 class ProbePanelsBinding : public QObject
