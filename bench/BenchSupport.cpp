@@ -10,6 +10,7 @@
 #include <fstream>
 #include <ctime>
 #include <iostream>
+#include <random>
 
 namespace Bench {
 
@@ -127,5 +128,18 @@ bool Bench::writeLargeSeamFile(const std::string &path, int steps)
                 for (int k = 0; k < items; ++k)
                     std::fprintf(out, k + 1 < items ? "%12.5E, " : "%12.5E\n",
                                  s + std::sin(ix * 0.05 + s * 0.1) * std::cos(iy * 0.07) * (k + 1));
+    return std::fclose(out) == 0;
+}
+
+bool Bench::writeRandomSeamFile(const std::string &path, int steps, int size)
+{
+    std::FILE *out = std::fopen(path.c_str(), "wb");
+    if (!out)
+        return false;
+    std::fprintf(out, "%d, 0, 1.0, %d, %d, 0.0, 0.0\n1, Vertical Stress\n1, MPa\n", steps, size, size);
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-50.0, 50.0);
+    for (long long line = 0; line < static_cast<long long>(steps) * size * size; ++line)
+        std::fprintf(out, "%.6g\n", value(random));
     return std::fclose(out) == 0;
 }

@@ -57,6 +57,10 @@ std::vector<Timing> runPython(const QString &python, const QString &script, cons
 // (some 5.5 MB a step), smooth values in %12.5E; false when it cannot be written.
 bool writeLargeSeamFile(const std::string &path, int steps);
 
+// A seam output file of size x size elements, one item ("Vertical Stress", MPa)
+// and the steps given, of random values in -50..50: the drawing's worst case.
+bool writeRandomSeamFile(const std::string &path, int steps, int size);
+
 // A field of this process's /proc/self/status in kB ("VmRSS:", "VmHWM:"); -1 where there is none.
 long long statusKilobytes(const char *field);
 

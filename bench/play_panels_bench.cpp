@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <random>
 #include <vector>
@@ -42,19 +41,6 @@ public:
     void report(const std::string &message) override { std::cerr << message << '\n'; }
 };
 
-bool writeSeamFile(const std::string &path)
-{
-    std::FILE *out = std::fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
-    std::fprintf(out, "%d, 0, 1.0, %d, %d, 0.0, 0.0\n1, Vertical Stress\n1, MPa\n", stepCount, gridSize, gridSize);
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> value(-50.0, 50.0);
-    for (long line = 0; line < static_cast<long>(stepCount) * gridSize * gridSize; ++line)
-        std::fprintf(out, "%.6g\n", value(random));
-    return std::fclose(out) == 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,7 +52,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const std::string path = dir.filePath("run.f1").toStdString();
     std::cout << "Writing 1000 x 1000 elements, " << stepCount << " steps ...\n" << std::flush;
-    if (!writeSeamFile(path))
+    if (!Bench::writeRandomSeamFile(path, stepCount, gridSize))
         return 2;
     PrintingReporter reporter;
     CPlotDoc document(reporter);

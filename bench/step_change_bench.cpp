@@ -19,9 +19,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
-#include <random>
 #include <vector>
 
 namespace {
@@ -35,19 +33,6 @@ public:
     void report(const std::string &message) override { std::cerr << message << '\n'; }
 };
 
-bool writeSeamFile(const std::string &path, int steps)
-{
-    std::FILE *out = std::fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
-    std::fprintf(out, "%d, 0, 1.0, %d, %d, 0.0, 0.0\n1, Vertical Stress\n1, MPa\n", steps, gridSize, gridSize);
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> value(-50.0, 50.0);
-    for (long line = 0; line < static_cast<long>(steps) * gridSize * gridSize; ++line)
-        std::fprintf(out, "%.6g\n", value(random));
-    return std::fclose(out) == 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -60,7 +45,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const std::string path = dir.filePath("run.f1").toStdString();
     std::cout << "Writing 1000 x 1000 elements, " << steps << " steps ...\n" << std::flush;
-    if (!writeSeamFile(path, steps))
+    if (!Bench::writeRandomSeamFile(path, steps, gridSize))
         return 2;
     PrintingReporter reporter;
     CPlotDoc document(reporter);
