@@ -257,7 +257,7 @@ private slots:
             viewer->frame.openDocument(path.toStdString());
             QVERIFY(waitForCacheFiles(dir.path(), cacheHome, [&] { return viewer->document.isOpening(); },
                                       [](int ms) { QTest::qWait(ms); }));
-            QTest::qWait(randomDelay(150));
+            QTest::qWait(randomDelay(100));
             // An open that ended first is the file shown, whose files stay.
             if (!viewer->document.isOpening())
                 continue;
