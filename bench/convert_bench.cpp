@@ -9,6 +9,7 @@
 // Exit status 1 when a limit is missed.
 
 #include "BenchSupport.h"
+#include "PrintingReporter.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "export/grid/GridExport.h"
@@ -31,17 +32,11 @@ namespace {
 constexpr double timeLimit = 1.5;       // times the open
 constexpr double buffersLimit = 16e6;   // bytes beyond the open's peak and one step
 
-class PrintingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { std::cerr << message << '\n'; }
-};
-
 // The child's work: the open, and the NetCDF file when OUT is given. Prints
 // "WALL PEAK", the seconds and the growth of the peak resident size in bytes.
 int child(const std::string &path, const std::string &out)
 {
-    PrintingReporter reporter;
+    Bench::PrintingReporter reporter;
     CPlotDoc document(reporter);
     const long long before = Bench::statusKilobytes("VmRSS:");
     QElapsedTimer clock;

@@ -10,6 +10,7 @@
 // and prints its path, to look at the files.
 
 #include "BenchSupport.h"
+#include "PrintingReporter.h"
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
@@ -34,12 +35,6 @@
 namespace {
 
 constexpr int gridSize = 1000;
-
-class PrintingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { std::cerr << message << '\n'; }
-};
 
 // A seam output file of one step and one item: random values, so that almost
 // every cell starts a new run of its own in the DXF drawing.
@@ -132,7 +127,7 @@ int main(int argc, char *argv[])
         std::cerr << "cannot write " << seamPath << '\n';
         return 1;
     }
-    PrintingReporter reporter;
+    Bench::PrintingReporter reporter;
     CPlotDoc document(reporter);
     if (document.openFile(seamPath) != CPlotDoc::OpenResult::Opened || !document.loadStep(1))
         return 1;

@@ -10,6 +10,7 @@
 // platform. Exit status 1 when a step takes longer than the period.
 
 #include "BenchSupport.h"
+#include "PrintingReporter.h"
 #include "app/CMainFrame.h"
 #include "app/PanelDocks.h"
 #include "app/ProbePanelsBinding.h"
@@ -35,12 +36,6 @@ constexpr int gridSize = 1000;
 constexpr int stepCount = 10;
 constexpr double period = 0.100; // s, 10 steps a second
 
-class PrintingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { std::cerr << message << '\n'; }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,7 +49,7 @@ int main(int argc, char *argv[])
     std::cout << "Writing 1000 x 1000 elements, " << stepCount << " steps ...\n" << std::flush;
     if (!Bench::writeRandomSeamFile(path, stepCount, gridSize))
         return 2;
-    PrintingReporter reporter;
+    Bench::PrintingReporter reporter;
     CPlotDoc document(reporter);
     if (document.openFile(path) != CPlotDoc::OpenResult::Opened)
         return 2;

@@ -13,6 +13,7 @@
 // --keep leaves the temporary folder with every file written and prints its path.
 
 #include "BenchSupport.h"
+#include "PrintingReporter.h"
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
@@ -44,12 +45,6 @@ namespace {
 constexpr int gridSize = 1000;
 constexpr double sizeTarget = 25e6;
 constexpr double timeTarget = 4.0; // times the PNG's
-
-class PrintingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { std::cerr << message << '\n'; }
-};
 
 bool writeSeamFile(const std::string &path, const std::function<float(int, int)> &value)
 {
@@ -138,7 +133,7 @@ int main(int argc, char *argv[])
     bool met = true;
     for (const Case &c : cases) {
         const QString seamPath = folder.filePath(QString(c.name) + ".f1");
-        PrintingReporter reporter;
+        Bench::PrintingReporter reporter;
         CPlotDoc document(reporter);
         if (!writeSeamFile(seamPath.toStdString(), c.value)
             || document.openFile(seamPath.toStdString()) != CPlotDoc::OpenResult::Opened || !document.loadStep(1))

@@ -8,6 +8,7 @@
 // N (default 3) runs of each, medians counted.
 
 #include "BenchSupport.h"
+#include "PrintingReporter.h"
 
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
@@ -31,12 +32,6 @@ namespace {
 constexpr int gridSize = 200;
 constexpr int stepCount = 200;
 
-class PrintingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { std::cerr << message << '\n'; }
-};
-
 void writeSeamFile(const std::string &path)
 {
     std::ofstream out(path, std::ios::binary);
@@ -53,7 +48,7 @@ void writeSeamFile(const std::string &path)
 // The reference: one open, then each step drawn and written as a single render draws it.
 double openPlusSingleDrawings(const std::string &input, const QString &folder)
 {
-    PrintingReporter reporter;
+    Bench::PrintingReporter reporter;
     CPlotDoc document(reporter);
     double seconds = Bench::timeOf([&] { document.openFile(input); }).wall;
     PlotSettings settings;

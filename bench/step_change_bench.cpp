@@ -10,6 +10,7 @@
 // change takes longer than the limit.
 
 #include "BenchSupport.h"
+#include "PrintingReporter.h"
 #include "data/CPlotDoc.h"
 #include "data/Reporter.h"
 #include "widgets/view/CPlotView.h"
@@ -27,12 +28,6 @@ namespace {
 constexpr int gridSize = 1000;
 constexpr double limit = 0.050; // s
 
-class PrintingReporter : public Reporter
-{
-public:
-    void report(const std::string &message) override { std::cerr << message << '\n'; }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -47,7 +42,7 @@ int main(int argc, char *argv[])
     std::cout << "Writing 1000 x 1000 elements, " << steps << " steps ...\n" << std::flush;
     if (!Bench::writeRandomSeamFile(path, steps, gridSize))
         return 2;
-    PrintingReporter reporter;
+    Bench::PrintingReporter reporter;
     CPlotDoc document(reporter);
     if (document.openFile(path) != CPlotDoc::OpenResult::Opened)
         return 2;
